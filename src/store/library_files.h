@@ -1,0 +1,27 @@
+// Names of the files that make up a library folder, and the start-up decision
+// of how to open its database.
+#pragma once
+
+#include <string>
+
+namespace mivrel {
+
+class Database;
+class Ui;
+
+constexpr const char* kDatabaseFileName = "资料数据.sdb";
+constexpr const char* kDatabaseFallbackName = "资料数据.bak";
+constexpr const char* kSettingsFileName = "配置.INI";
+constexpr const char* kExternalBooksFolder = "htm";
+
+enum class OpenResult { Opened, Missing, CannotOpen };
+
+// Opens `folder` + "资料数据.sdb" (folder ends with a separator).  When the file
+// is missing and "资料数据.bak" lies beside it, the backup takes the database's
+// name first.  A missing file, or one that is not a readable library (not
+// SQLite, empty, locked, without the three tables), is reported through `ui`
+// with the message box that has no owner, and nothing is written anywhere.
+// On success the speed indexes are ensured.
+OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui);
+
+}  // namespace mivrel

@@ -1,0 +1,15 @@
+// The mivrel-tool commands.  Each returns the process exit code: 0 on success,
+// 1 on a failure it has reported, 2 on a usage error.
+#pragma once
+
+#include "tool/tool_context.h"
+
+namespace mivrel {
+
+int RunInitCommand(const ToolContext& context);    // init [--starter] DIR
+int RunPageCommand(const ToolContext& context);    // page home|category ID|entry ID|entry --name NAME
+int RunTreeCommand(const ToolContext& context);    // tree
+int RunIndexCommand(const ToolContext& context);   // index PREFIX [--scope ROW]
+int RunSearchCommand(const ToolContext& context);  // search TEXT [--scope ROW]
+
+}  // namespace mivrel
