@@ -1,0 +1,23 @@
+// The library every benchmark runs against: 5,000 categories six levels deep,
+// 200,000 entries and 500 images, built once by the shared generator and kept
+// in the temporary folder between runs.  Benchmarks that add rows work on a
+// private copy.  Paths are GB18030 and end with a separator.  Not thread-safe:
+// call from the benchmark's setup, not from concurrent benchmark threads.
+#pragma once
+
+#include <string>
+
+namespace mivrel {
+
+// $MIVREL_BENCH_LIBRARY when set; otherwise TempRoot() + "mivrel-bench-lib-200k/",
+// generated on first use (seed 1, with a recycle bin) when its 资料数据.sdb is
+// missing.  Concurrent runs wait for one another while the library is built.
+// Aborts the process when the library cannot be built: no benchmark can run.
+const std::string& BenchLibraryFolder();
+
+// A fresh copy of the bench library's files (资料数据.sdb and, when present,
+// 配置.INI) in a folder of its own, named after `suffix` and this process.
+// The copy is removed when the process exits.  Aborts when it cannot be made.
+std::string CopyBenchLibrary(const std::string& suffix);
+
+}  // namespace mivrel
