@@ -26,13 +26,13 @@ class ResultGrid {
     rows_ = 0;
     columns_ = 0;
   }
-  // Used by the store while filling the grid.
-  void Reset(int rows_with_header, int columns) {
+  // Used by the store: takes the cells in row-major order, header row first.
+  // REQUIRES: cells.size() == rows_with_header * columns.
+  void Adopt(int rows_with_header, int columns, std::vector<std::string>&& cells) {
     rows_ = rows_with_header;
     columns_ = columns;
-    cells_.assign(static_cast<size_t>(rows_with_header) * columns, std::string());
+    cells_ = std::move(cells);
   }
-  std::string& Cell(int row, int column) { return cells_[static_cast<size_t>(row) * columns_ + column]; }
 
  private:
   std::vector<std::string> cells_;

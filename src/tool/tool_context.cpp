@@ -1,0 +1,36 @@
+#include "tool/tool_context.h"
+
+#include <cstdio>
+
+#include "base/text.h"
+#include "store/database.h"
+#include "store/library_files.h"
+
+namespace mivrel {
+
+MessageAnswer StderrUi::ShowMessage(const std::string& text, MessageIcon icon,
+                                    MessageButtons buttons, MessageOwner owner) {
+  std::string shown = text;
+  ReplaceAll(shown, "\r\n", "\n");
+  std::fprintf(stderr, "%s\n", GbToUtf8(shown).c_str());
+  return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+}
+
+void StderrUi::SetStatusText(const std::string& text) {
+  std::fprintf(stderr, "%s\n", GbToUtf8(text).c_str());
+}
+
+bool OpenToolLibrary(const ToolContext& context, Database& db, Ui& ui) {
+  return OpenReferenceDatabase(db, context.library_folder, ui) == OpenResult::Opened;
+}
+
+void WriteStdout(const std::string& bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fflush(stdout);
+}
+
+void PrintError(const std::string& gb_message) {
+  std::fprintf(stderr, "mivrel-tool: %s\n", GbToUtf8(gb_message).c_str());
+}
+
+}  // namespace mivrel
