@@ -1,0 +1,105 @@
+// ShowEntryPage: one entry (a row of `fun`) as a page with its category trail,
+// images, coloured text and section rules.
+#include "base/clock.h"
+#include "base/text.h"
+#include "base/ui.h"
+#include "render/browser_pane.h"
+#include "render/colouring.h"
+#include "render/entry_text.h"
+#include "render/html_escape.h"
+#include "render/image_files.h"
+#include "render/pages.h"
+#include "settings/settings.h"
+#include "store/database.h"
+
+namespace mivrel {
+namespace {
+
+constexpr const char* kNotFoundText = "很抱歉，您要访问的内容不存在<br>请联系Osterk查证";
+
+// Columns of `fun` as `Select *` returns them.
+enum FunColumn : int {
+  kFunId = 0,
+  kFunCategory = 1,
+  kFunCategory2 = 2,
+  kFunCategory3 = 3,
+  kFunName = 4,
+  kFunBrief = 5,
+  kFunContent = 6,
+  kFunPageName = 10,
+};
+
+// A secondary category that is NULL counts as not used, like -1.
+long long SecondaryCategory(const Statement& row, int column) {
+  return row.ColumnIsNull(column) ? -1 : row.ColumnInt(column);
+}
+
+}  // namespace
+
+void PageRenderer::ShowEntryPage(int id, const std::string& name, Record record, SyncTree sync,
+                                 const std::string& anchor) {
+  const uint32_t start = clock_.NowMs();
+  Statement row(db_, name.empty() ? "Select * From [fun] where id=" + WithBlank(id)
+                                  : "Select * From [fun] where [名字]='" + QuoteSql(name) + "'");
+  ui_.SetBusyCursor(true);
+
+  std::string trail;
+  std::string text;
+  std::string entry_name;
+  long long entry_id = 0;
+  size_t content_size = 0;
+  if (row.Step() == kSqliteRow && row.ColumnInt(kFunId) != 0) {
+    entry_id = row.ColumnInt(kFunId);
+    const std::string content = row.ColumnBytes(kFunContent);
+    content_size = content.size();
+    text = row.ColumnGb(kFunBrief) + "\r\n" + Utf8ToGb(content);
+    DropMarkerBytes(text);
+
+    std::string secondary[2];
+    const int secondary_columns[2] = {kFunCategory2, kFunCategory3};
+    for (int i = 0; i < 2; ++i) {
+      const long long category = SecondaryCategory(row, secondary_columns[i]);
+      if (category >= 0) secondary[i] = "次分类：&gt; " + CategoryTrail(static_cast<int>(category));
+    }
+    // The main trail comes last so that CategoryPath belongs to the main category.
+    entry_name = row.ColumnGb(kFunName);
+    trail = CategoryTrail(static_cast<int>(row.ColumnInt(kFunCategory))) + EscapeHtmlText(entry_name);
+
+    const std::vector<WrittenImage> images = WriteEntryImages(db_, entry_id, temp_folder_);
+
+    const bool highlighted =
+        hooks_.SearchTabShowing() && MarkSearchHits(text, hooks_.CurrentSearchText());
+    if (!row.ColumnBytes(kFunPageName).empty()) {
+      PrepareWebFormat(text, FolderFileAddress(temp_folder_), images);
+      hooks_.Trace("网页格式显示：" + entry_name);
+    } else {
+      PreparePlainFormat(text);
+      hooks_.Trace("文本格式显示：" + entry_name);
+    }
+    ColourCode(text, keywords_, template_,
+               settings_.highlight_symbols ? SymbolColouring::On : SymbolColouring::Off);
+    ReplaceAll(text, std::string(1, kStringMark), "&quot;");
+    if (highlighted) DropMarkerBytes(text);
+    MarkSectionHeadings(text);
+
+    for (const std::string& line : secondary)
+      if (!line.empty()) trail += "<br>" + line;
+    if (sync == SyncTree::Yes)
+      hooks_.SelectTreeItemByPath(category_path_ + std::to_string(entry_id), PageKind::Entry);
+  } else {
+    // The asked-for name is the user's text: escaped like every name on a page.
+    trail = EscapeHtmlText(name);
+    text = kNotFoundText;
+  }
+
+  if (record == Record::Yes) hooks_.RecordPage(PageKind::Entry, static_cast<int>(entry_id), entry_name);
+  const std::string page = template_.head + trail + "</td></tr></table>" + text + template_.tail;
+  ui_.SetBusyCursor(false);
+  pane_.WritePage(page, anchor.empty() ? std::string() : "about:blank#" + anchor);
+  pane_.FocusPane();
+  const uint32_t elapsed = clock_.NowMs() - start;
+  ui_.SetStatusText("显示内容化费:" + WithBlank(elapsed) + "毫秒，占用空间" +
+                    WithBlank(static_cast<long long>(content_size)) + "字节");
+}
+
+}  // namespace mivrel

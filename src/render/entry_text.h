@@ -1,0 +1,41 @@
+// The steps that turn an entry's text (brief + CR LF + content, GB18030) into
+// the body of its page around code colouring: search-hit marks, the web and
+// plain formats, and the rules before section headings.  Pure functions.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "render/image_files.h"
+
+namespace mivrel {
+
+// Removes stray marker bytes (16 and 17) from stored text so that only the
+// marks placed by the page builder reach the colouring.
+void DropMarkerBytes(std::string& text);
+
+// Encloses every occurrence of `search` that begins at a character boundary in
+// kHighlightMark bytes.  Returns false (and changes nothing) for an empty search.
+bool MarkSearchHits(std::string& text, const std::string& search);
+
+// The file:/// address of a folder (GB18030, ending with a separator), for
+// image sources: ":" becomes "|", "\\" becomes "/" and a leading "/" is not
+// doubled, so "/tmp/tk1/" gives "file:///tmp/tk1/" and "C:\\T\\" gives
+// "file:///C|/T/".  "%", "#", "?" and double quotes are percent-encoded.
+std::string FolderFileAddress(const std::string& gb_folder);
+
+// Web format (the text is HTML): "&quot;" becomes kStringMark, and every
+// relative `<img src="...">` points into `folder_address`, at the name the
+// image was written under when its stored name had to be reduced.  Sources
+// with a scheme ("http:", "data:", "file:") are left as they are.
+void PrepareWebFormat(std::string& text, const std::string& folder_address,
+                      const std::vector<WrittenImage>& images);
+
+// Plain format: "&", "<", ">" escaped, double quotes become kStringMark, pairs
+// of blanks "&nbsp;&nbsp;", CR LF "<br>" + CR LF.
+void PreparePlainFormat(std::string& text);
+
+// A dashed rule before every standard section heading (【参数】, 【说明】, ...).
+void MarkSectionHeadings(std::string& text);
+
+}  // namespace mivrel

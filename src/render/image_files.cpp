@@ -1,0 +1,52 @@
+#include "render/image_files.h"
+
+#include "base/files.h"
+#include "base/text.h"
+#include "render/gb_chars.h"
+#include "store/database.h"
+
+namespace mivrel {
+namespace {
+
+bool IsPathSeparator(char c) { return c == '/' || c == '\\' || c == ':'; }
+bool IsControlByte(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+}  // namespace
+
+std::string PlainImageFileName(std::string_view gb_stored_name) {
+  std::string name;
+  for (size_t pos = 0; pos < gb_stored_name.size();) {
+    const size_t length = GbCharLength(gb_stored_name, pos);
+    const char c = gb_stored_name[pos];
+    if (length > 1) {
+      name.append(gb_stored_name, pos, length);
+    } else if (IsPathSeparator(c)) {
+      name.clear();
+    } else {
+      name += IsControlByte(static_cast<unsigned char>(c)) ? '_' : c;
+    }
+    pos += length;
+  }
+  if (name == "." || name == "..") return std::string();
+  return name;
+}
+
+std::vector<WrittenImage> WriteEntryImages(Database& db, long long entry_id,
+                                           const std::string& gb_folder) {
+  std::vector<WrittenImage> written;
+  if (gb_folder.empty()) return written;
+  Statement images(db, "Select * From [img] where [资料ID]=" + WithBlank(entry_id));
+  // Columns of `img`: ID, 文件名, 资料ID, 数据.
+  while (images.Step() == kSqliteRow) {
+    std::string stored_name = images.ColumnGb(1);
+    std::string file_name = PlainImageFileName(stored_name);
+    if (file_name.empty()) continue;
+    const std::string path = gb_folder + file_name;
+    RemoveFile(path);
+    if (WriteWholeFile(path, images.ColumnBytes(3)))
+      written.push_back({std::move(stored_name), std::move(file_name)});
+  }
+  return written;
+}
+
+}  // namespace mivrel

@@ -1,0 +1,59 @@
+#include "render/entry_text.h"
+
+#include <gtest/gtest.h>
+
+#include "render/gb_chars.h"
+
+namespace mivrel::testing {
+namespace {
+
+TEST(FolderFileAddressTest, PosixFolderGetsExactlyThreeSlashes) {
+  EXPECT_EQ(FolderFileAddress("/tmp/tk123/"), "file:///tmp/tk123/");
+}
+
+TEST(FolderFileAddressTest, DriveColonAndBackslashesAreRewritten) {
+  EXPECT_EQ(FolderFileAddress("C:\\Temp\\tk1\\"), "file:///C|/Temp/tk1/");
+}
+
+TEST(FolderFileAddressTest, BytesThatEndAPathInAnAddressAreEncoded) {
+  EXPECT_EQ(FolderFileAddress("/t#1/a?b/%/\"/"), "file:///t%231/a%3Fb/%25/%22/");
+}
+
+TEST(FolderFileAddressTest, SecondByteBackslashStaysInItsCharacter) {
+  EXPECT_EQ(FolderFileAddress("/tmp/乗/"), "file:///tmp/乗/");
+}
+
+TEST(ReplaceAllAtCharStartsTest, SkipsOccurrencesInsideACharacter) {
+  std::string text = "丄A丄";  // 0x81 0x41 'A' 0x81 0x41
+  EXPECT_EQ(ReplaceAllAtCharStarts(text, "A", "[A]"), 1u);
+  EXPECT_EQ(text, "丄[A]丄");
+}
+
+TEST(ReplaceAllAtCharStartsTest, FourByteCharactersAreOneCharacter) {
+  std::string text = "\x81\x30\x81\x30" "0";  // a four-byte character, then "0"
+  EXPECT_EQ(ReplaceAllAtCharStarts(text, "0", "o"), 1u);
+  EXPECT_EQ(text, "\x81\x30\x81\x30" "o");
+}
+
+TEST(ReplaceAllAtCharStartsTest, ReplacesAdjacentHitsWithoutRescanning) {
+  std::string text = "aaa";
+  EXPECT_EQ(ReplaceAllAtCharStarts(text, "a", "aa"), 3u);
+  EXPECT_EQ(text, "aaaaaa");
+  std::string none = "xyz";
+  EXPECT_EQ(ReplaceAllAtCharStarts(none, "q", "r"), 0u);
+  EXPECT_EQ(none, "xyz");
+}
+
+TEST(PrepareWebFormatTest, OnlyRelativeSourcesMoveIntoTheFolder) {
+  std::string html =
+      "<img src=\"a.png\"><img src=\"https://h/b.png\"><img src=\"data:image/png;base64,AA\">"
+      "<img src=\"C:\\c.png\"><img src=\"open";
+  PrepareWebFormat(html, "file:///f/", {});
+  EXPECT_EQ(html,
+            "<img src=\"file:///f/a.png\"><img src=\"https://h/b.png\">"
+            "<img src=\"data:image/png;base64,AA\"><img src=\"file:///f/C:\\c.png\">"
+            "<img src=\"file:///f/open");
+}
+
+}  // namespace
+}  // namespace mivrel::testing
