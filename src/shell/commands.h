@@ -1,0 +1,106 @@
+// The command table of the main window: toolbar buttons, the tree's context
+// menu, the tray menu and the backup list all end in ExecuteCommand, which
+// first refuses the recycle bin and external tree items where the table says
+// so, then runs the command.  编辑 and 导出 act on the current page (the last
+// history record), not on the tree selection.
+//
+// Commands whose owning feature is not built yet (import, export, new
+// category, new entry, delete, edit, options, the backup list and the edit
+// menu) still give their refusals and then answer NotAvailable; the window
+// asks CommandAvailable to show them disabled.  User-interface thread only.
+#pragma once
+
+namespace mivrel {
+
+class BrowserPane;
+class DirectoryTree;
+class History;
+class Navigator;
+class Ui;
+
+enum class CommandId : int {
+  AlwaysOnTop = 5101,  // 前
+  Import = 5103,       // 导入
+  Export = 5104,       // 导出
+  NewCategory = 5106,  // 分类
+  NewEntry = 5107,     // 资料
+  Delete = 5109,       // 删
+  Edit = 5111,         // 编辑
+  Home = 5113,         // 主页
+  Back = 5114,         // 返回
+  Forward = 5115,      // 前进
+  FindInPage = 5116,   // 查找
+  Options = 5118,      // 选项
+  About = 5120,        // 关于
+  TrayShow = 8600,     // 显示资料库
+  TrayHide = 8601,     // 隐藏资料库
+  TrayAbout = 8602,    // 关于资料库
+  TrayExit = 8603,     // 退出资料库
+  BackupFirst = 8701,  // backup list items 8701..8710 (8711 is the menu's spare row)
+  BackupLast = 8710,
+  EditCopy = 8800,     // 复制 (entry editor)
+  EditCut = 8801,      // 剪切
+  EditPaste = 8802,    // 粘贴
+  TreeNewCategory = 8900,  // 新建分类
+  TreeNewEntry = 8901,     // 新建资料
+  TreeEdit = 8902,         // 编辑
+  TreeDelete = 8903,       // 删除
+  TreeRename = 8904,       // 重命名
+};
+
+enum class CommandOutcome {
+  Done,          // the command ran
+  Refused,       // a refusal was shown; nothing else happened
+  NotAvailable,  // passed its refusals, but its feature is not in this build
+  Unknown,       // not a command of the table
+};
+
+// What the main window does itself.
+class MainWindowActions {
+ public:
+  virtual ~MainWindowActions() = default;
+  // State of the 前 toggle button after the click: true when down (pressed
+  // and enabled).
+  virtual bool AlwaysOnTopButtonDown() = 0;
+  // Puts the main window into the topmost band or takes it out of it, without
+  // moving or sizing it.
+  virtual void SetAlwaysOnTop(bool topmost) = 0;
+  virtual bool AboutWindowOpen() = 0;
+  virtual void OpenAboutWindow() = 0;
+  // Restores (if minimised), shows, activates and raises the main window.
+  virtual void ShowMainWindow() = 0;
+  virtual void HideMainWindow() = 0;
+  // Sets the exit flag, so that the next close request ends the program.
+  virtual void SetExitFlag() = 0;
+  // Posts a close request to the main window (handled after this returns).
+  virtual void PostCloseRequest() = 0;
+};
+
+// True when the command's feature is built (so the window enables it).
+bool CommandAvailable(CommandId id);
+
+class CommandTable {
+ public:
+  // Borrows everything; all must outlive the table.
+  CommandTable(Ui& ui, BrowserPane& pane, History& history, Navigator& navigator,
+               DirectoryTree& tree, MainWindowActions& window);
+
+  CommandOutcome ExecuteCommand(CommandId id);
+  // For menu and button ids as integers; an id outside the table is Unknown.
+  CommandOutcome ExecuteCommand(int id);
+
+ private:
+  // The refusal of `id` for the selected tree item, if any; true when refused.
+  bool RefusedForSelection(CommandId id);
+  // The edit command's refusal of the home page; true when refused.
+  bool RefusedHomePageEdit();
+
+  Ui& ui_;
+  BrowserPane& pane_;
+  History& history_;
+  Navigator& navigator_;
+  DirectoryTree& tree_;
+  MainWindowActions& window_;
+};
+
+}  // namespace mivrel

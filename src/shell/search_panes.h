@@ -1,0 +1,136 @@
+// The two finding panes of the side pane: the full-text search (查找) and the
+// name index (索引).  The index lists the entries whose name begins with the
+// typed text, 300 ms after typing stops, and opens the first hit; the search
+// lists the entries whose name, brief or content contains a text when asked,
+// and its text (`CurrentSearchText`) is highlighted in entry pages while the
+// 查找 tab shows.  Both keep the rows of their last query (`ResultSet`) so that
+// changing the scope picker re-filters without querying again, and both list
+// at most kResultListLimit hits.
+//
+// One SearchPanes per running program, owned by the BrowsingShell; it borrows
+// the controls (ports), the database and the tree's scope data.
+// User-interface thread only.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "shell/pane_ports.h"
+
+namespace mivrel {
+
+class Clock;
+class Database;
+class PageHooks;
+class PageOpener;
+class Ui;
+struct ScopeList;
+
+constexpr int kResultListLimit = 500;
+constexpr uint32_t kIndexTypingDelayMs = 300;
+constexpr uint32_t kIndexFirstDelayMs = 1000;
+
+enum class ResultPane { Search, Index };
+
+// One row of a pane's last query.  The three category values are kept in
+// brackets ("[5]", "[-1]") so that they can be found whole in a ScopeIdList text.
+struct ResultRow {
+  int id = 0;
+  std::string name;  // GB18030
+  int icon = 0;
+  std::string category;
+  std::string category2;
+  std::string category3;
+};
+using ResultSet = std::vector<ResultRow>;
+
+// The controls of one pane.
+struct PaneControls {
+  TextBox& input;
+  ResultList& list;
+  ScopePicker& scope;
+};
+
+// The queries, exactly as the panes run them (`text` as typed; apostrophes are
+// doubled here, "%" and "_" stay wildcards).
+std::string SearchQuery(const std::string& gb_text);
+std::string IndexQuery(const std::string& gb_text);
+
+class SearchPanes {
+ public:
+  // Borrows everything; all must outlive the panes.  `scopes` is the tree's
+  // scope data (picker rows and ScopeIdList texts), `opener` opens hits, and
+  // `hooks` receives the index's diagnostic trace line.  Starts the index
+  // timer with kIndexFirstDelayMs (the index pane has just been created).
+  SearchPanes(Database& db, Ui& ui, Clock& clock, const ScopeList& scopes, PageOpener& opener,
+              PageHooks& hooks, PaneControls search, PaneControls index, TypingTimer& index_timer);
+
+  // The search: triggered by the "查" button and by Enter in the search box.
+  // Does nothing while a lookup is busy or when the box is empty.
+  void RunSearch();
+
+  // The index timer's tick, also called directly to look up at once (a word
+  // link just put into the index box).  Does nothing while a lookup is busy
+  // (the timer keeps ticking); otherwise stops the timer and runs the lookup.
+  void IndexTimerTick();
+
+  // Rebuilds a pane's list from its ResultSet and its scope picker's row.
+  void FillResultList(ResultPane pane);
+
+  // Toolkit events.
+  // The index box's text changed (typed or set): the lookup waits for a pause.
+  void OnIndexTextChanged();
+  // A pane's scope picker selection changed: re-filter the last rows.
+  void OnScopeChanged(ResultPane pane);
+  // A result list's selection changed: opens the selected hit, unless the list
+  // is disabled (being filled) or, for the index, a lookup is busy.
+  void OnHitSelected(ResultPane pane);
+
+  // Refills both scope pickers from the scope data and selects row 0 in both;
+  // called after every full tree load.
+  void RefillScopePickers();
+
+  // The hand-over of a keyword from the command line or a second start: an
+  // empty text does nothing; otherwise the side pane switches to 索引 and the
+  // text goes into the index box (the lookup follows at the next tick).
+  void HandOverKeyword(const std::string& gb_text, SideTabs& tabs);
+
+  // The text of the last search exactly as typed (empty before the first).
+  const std::string& CurrentSearchText() const { return current_search_text_; }
+  // True while an index lookup runs.
+  bool LookupBusy() const { return lookup_busy_; }
+
+  const ResultSet& Rows(ResultPane pane) const;
+  PaneControls& Controls(ResultPane pane) { return pane == ResultPane::Search ? search_ : index_; }
+
+ private:
+  struct Timings {
+    uint32_t query_ms = 0;
+    uint32_t load_ms = 0;
+    int rows = 0;
+  };
+
+  // RunIndexLookup: the index pane's query; only through IndexTimerTick.
+  void RunIndexLookup();
+  // Runs `sql` into the pane's ResultSet and fills its list, timing both.
+  Timings QueryAndFill(ResultPane pane, const std::string& sql);
+  bool InScope(const ResultRow& row, int scope_row) const;
+  void OpenHit(int id);
+
+  Database& db_;
+  Ui& ui_;
+  Clock& clock_;
+  const ScopeList& scopes_;
+  PageOpener& opener_;
+  PageHooks& hooks_;
+  PaneControls search_;
+  PaneControls index_;
+  TypingTimer& index_timer_;
+  ResultSet search_rows_;
+  ResultSet index_rows_;
+  std::string current_search_text_;
+  bool lookup_busy_ = false;
+};
+
+}  // namespace mivrel
