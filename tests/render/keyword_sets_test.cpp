@@ -1,0 +1,169 @@
+#include "render/keyword_sets.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/text.h"
+#include "support/test_library.h"
+
+namespace mivrel {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// Records the statements SQLite runs on a connection (their UTF-8 text).
+class StatementLog {
+ public:
+  explicit StatementLog(Database& db) : db_(db) {
+    sqlite3_trace_v2(db_.Handle(), SQLITE_TRACE_STMT, &StatementLog::OnTrace, this);
+  }
+  ~StatementLog() { sqlite3_trace_v2(db_.Handle(), 0, nullptr, nullptr); }
+  const Names& Statements() const { return statements_; }
+
+ private:
+  static int OnTrace(unsigned type, void* self, void* stmt, void*) {
+    if (type == SQLITE_TRACE_STMT) {
+      static_cast<StatementLog*>(self)->statements_.push_back(
+          sqlite3_sql(static_cast<sqlite3_stmt*>(stmt)));
+    }
+    return 0;
+  }
+
+  Database& db_;
+  Names statements_;
+};
+
+class KeywordSetsLoadTest : public ::testing::Test {
+ protected:
+  void AddNamed(const std::string& name, int keyword) { library_.AddEntry(name, 0, "", keyword); }
+
+  testing::TestLibrary library_;
+  KeywordSets sets_;
+};
+
+TEST_F(KeywordSetsLoadTest, RunsOneQueryPerKindInKindOrder) {
+  AddNamed("Sleep", 1);
+  StatementLog log(library_.Db());
+  sets_.Load(library_.Db());
+  EXPECT_EQ(log.Statements(),
+            (Names{u8"Select [名字] From [fun] where [关键词]=1 ",
+                   u8"Select [名字] From [fun] where [关键词]=2 ",
+                   u8"Select [名字] From [fun] where [关键词]=3 ",
+                   u8"Select [名字] From [fun] where [关键词]=4 "}));
+}
+
+TEST_F(KeywordSetsLoadTest, KindsOneToFourFillTheirSetsUpperCasedAndKindZeroIsLeftOut) {
+  AddNamed("Sleep", 1);
+  AddNamed("Long", 2);
+  AddNamed("MAX_path", 3);
+  AddNamed("Dim", 4);
+  AddNamed("Plain", 0);
+  sets_.Load(library_.Db());
+  EXPECT_EQ(sets_.Set(KeywordKind::Api), Names{"SLEEP"});
+  EXPECT_EQ(sets_.Set(KeywordKind::Type), Names{"LONG"});
+  EXPECT_EQ(sets_.Set(KeywordKind::Constant), Names{"MAX_PATH"});
+  EXPECT_EQ(sets_.Set(KeywordKind::Statement), Names{"DIM"});
+  for (KeywordKind kind : {KeywordKind::Api, KeywordKind::Type, KeywordKind::Constant,
+                           KeywordKind::Statement}) {
+    EXPECT_FALSE(FindKeyword(sets_.Set(kind), "plain"));
+  }
+}
+
+TEST_F(KeywordSetsLoadTest, SetsAreSortedByUnsignedBytesWithPrefixesFirst) {
+  const std::string chinese = "中文";  // GB18030 bytes above 0x80
+  for (const std::string& name : {std::string("abd"), chinese, std::string("ABC"),
+                                  std::string("Ab"), std::string("B"), std::string("_x")}) {
+    AddNamed(name, 1);
+  }
+  sets_.Load(library_.Db());
+  EXPECT_EQ(sets_.Set(KeywordKind::Api), (Names{"AB", "ABC", "ABD", "B", "_X", chinese}));
+}
+
+TEST_F(KeywordSetsLoadTest, ChineseNamesArriveInTheProgramsEncodingAndMatchPageText) {
+  AddNamed("取文本长度", 4);
+  sets_.Load(library_.Db());
+  EXPECT_TRUE(FindKeyword(sets_.Set(KeywordKind::Statement), "取文本长度"));
+  EXPECT_EQ(sets_.Set(KeywordKind::Statement).front(), Utf8ToGb(u8"取文本长度"));
+}
+
+TEST_F(KeywordSetsLoadTest, AKindWithoutRowsKeepsItsPreviousSet) {
+  sets_.MutableSet(KeywordKind::Type) = {"KEPT"};
+  sets_.MutableSet(KeywordKind::Api) = {"REPLACED"};
+  AddNamed("Sleep", 1);
+  sets_.Load(library_.Db());
+  EXPECT_EQ(sets_.Set(KeywordKind::Type), Names{"KEPT"});
+  EXPECT_EQ(sets_.Set(KeywordKind::Api), Names{"SLEEP"});
+}
+
+TEST(KeywordSetsFailureTest, FailingQueriesLeaveEverySetAsItWas) {
+  testing::TempFolder folder;
+  Database db;  // a database without the entry table
+  ASSERT_EQ(db.Open(folder.Path() + "empty.sdb", OpenMode::ReadWriteCreate), kSqliteOk);
+  KeywordSets sets;
+  sets.MutableSet(KeywordKind::Statement) = {"DIM"};
+  sets.Load(db);
+  EXPECT_EQ(sets.Set(KeywordKind::Statement), Names{"DIM"});
+  EXPECT_TRUE(sets.Set(KeywordKind::Api).empty());
+}
+
+TEST(FindKeywordTest, EmptySetFindsNothing) { EXPECT_FALSE(FindKeyword({}, "A")); }
+
+TEST(FindKeywordTest, FindsFirstLastAndInnerNamesIgnoringCase) {
+  const Names set = {"AB", "ABC", "DIM", "LONG", "ZZ"};
+  EXPECT_TRUE(FindKeyword(set, "ab"));
+  EXPECT_TRUE(FindKeyword(set, "zZ"));
+  EXPECT_TRUE(FindKeyword(set, "Abc"));
+  EXPECT_TRUE(FindKeyword(set, "long"));
+  EXPECT_FALSE(FindKeyword(set, "A"));      // before the first
+  EXPECT_FALSE(FindKeyword(set, "ZZZ"));    // after the last
+  EXPECT_FALSE(FindKeyword(set, "ABCD"));   // a name is only its prefix
+  EXPECT_FALSE(FindKeyword(set, "DI"));     // prefix of a name
+  EXPECT_FALSE(FindKeyword(set, ""));
+}
+
+TEST(FindKeywordTest, OnlyAsciiLettersAreFoldedAndHighBytesCompareUnsigned) {
+  const Names set = {"A_B", std::string("\xB0\xA1"), std::string("\xE0")};
+  EXPECT_TRUE(FindKeyword(set, "a_b"));
+  EXPECT_TRUE(FindKeyword(set, "\xB0\xA1"));
+  EXPECT_TRUE(FindKeyword(set, "\xE0"));
+  EXPECT_FALSE(FindKeyword(set, "\xC0"));  // not folded to "\xE0"
+}
+
+TEST(FindKeywordTest, AgreesWithASortedSearchOnRandomSetsOfEverySize) {
+  std::mt19937 random(7);
+  const std::string alphabet = "ABCab_.\x81\xFE";
+  auto random_word = [&] {
+    std::string word(1 + random() % 4, ' ');
+    for (char& c : word) c = alphabet[random() % alphabet.size()];
+    return word;
+  };
+  for (size_t size = 1; size <= 40; ++size) {
+    Names set;
+    while (set.size() < size) {
+      const std::string name = UpperAscii(random_word());
+      if (std::find(set.begin(), set.end(), name) == set.end()) set.push_back(name);
+    }
+    std::sort(set.begin(), set.end());
+    for (int probe = 0; probe < 200; ++probe) {
+      const std::string word = random_word();
+      EXPECT_EQ(FindKeyword(set, word), std::binary_search(set.begin(), set.end(), UpperAscii(word)))
+          << "set size " << size << ", word " << word;
+    }
+    for (const std::string& name : set) EXPECT_TRUE(FindKeyword(set, LowerAscii(name))) << name;
+  }
+}
+
+TEST(KeywordSetsSortTest, SortAllOrdersHandFilledSets) {
+  KeywordSets sets;
+  sets.MutableSet(KeywordKind::Constant) = {"\x81", "B", "AB", "A"};
+  sets.SortAll();
+  EXPECT_EQ(sets.Set(KeywordKind::Constant), (Names{"A", "AB", "B", "\x81"}));
+}
+
+}  // namespace
+}  // namespace mivrel
