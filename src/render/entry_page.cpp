@@ -1,5 +1,7 @@
 // ShowEntryPage: one entry (a row of `fun`) as a page with its category trail,
 // images, coloured text and section rules.
+#include <string_view>
+
 #include "base/clock.h"
 #include "base/text.h"
 #include "base/ui.h"
@@ -93,7 +95,11 @@ void PageRenderer::ShowEntryPage(int id, const std::string& name, Record record,
   }
 
   if (record == Record::Yes) hooks_.RecordPage(PageKind::Entry, static_cast<int>(entry_id), entry_name);
-  const std::string page = template_.head + trail + "</td></tr></table>" + text + template_.tail;
+  constexpr std::string_view kBarEnd = "</td></tr></table>";
+  std::string page;
+  page.reserve(template_.head.size() + trail.size() + kBarEnd.size() + text.size() +
+               template_.tail.size());
+  page.append(template_.head).append(trail).append(kBarEnd).append(text).append(template_.tail);
   ui_.SetBusyCursor(false);
   pane_.WritePage(page, anchor.empty() ? std::string() : "about:blank#" + anchor);
   pane_.FocusPane();

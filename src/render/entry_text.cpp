@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <string_view>
 
 #include "base/text.h"
 #include "render/colouring.h"
@@ -26,6 +27,10 @@ bool HasUrlScheme(std::string_view value) {
     ++i;
   return i >= 2 && i < value.size() && value[i] == ':' &&
          std::isalpha(static_cast<unsigned char>(value[0]));
+}
+
+bool IsPlainSpecial(char c) {
+  return c == '&' || c == '<' || c == '>' || c == '"' || c == ' ' || c == '\r';
 }
 
 const std::string& NameOnDisk(const std::string& value, const std::vector<WrittenImage>& images) {
@@ -96,19 +101,62 @@ void PrepareWebFormat(std::string& text, const std::string& folder_address,
 }
 
 void PreparePlainFormat(std::string& text) {
-  // None of these bytes can be the second byte of a GB18030 character, so a
-  // byte-wise replacement never touches a Chinese character.
-  ReplaceAll(text, "&", "&amp;");
-  ReplaceAll(text, "<", "&lt;");
-  ReplaceAll(text, ">", "&gt;");
-  ReplaceAll(text, "\"", std::string(1, kStringMark));
-  ReplaceAll(text, "  ", "&nbsp;&nbsp;");
-  ReplaceAll(text, "\r\n", "<br>\r\n");
+  // One pass with the result of replacing, in this order, "&", "<", ">", the
+  // double quote, pairs of blanks and CR LF.  None of these bytes can be the
+  // second byte of a GB18030 character, so no Chinese character is touched.
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  const size_t size = text.size();
+  size_t copied = 0;
+  size_t pos = 0;
+  while (pos < size) {
+    const char c = text[pos];
+    if (!IsPlainSpecial(c)) {
+      ++pos;
+      continue;
+    }
+    const bool pair = pos + 1 < size && text[pos + 1] == (c == '\r' ? '\n' : ' ');
+    std::string_view replacement;
+    if (c == '&') replacement = "&amp;";
+    else if (c == '<') replacement = "&lt;";
+    else if (c == '>') replacement = "&gt;";
+    else if (c == '"') replacement = std::string_view(&kStringMark, 1);
+    else if (pair) replacement = c == ' ' ? "&nbsp;&nbsp;" : "<br>\r\n";
+    if (replacement.empty()) {
+      ++pos;
+      continue;
+    }
+    out.append(text, copied, pos - copied).append(replacement);
+    pos += (c == ' ' || c == '\r') ? 2 : 1;
+    copied = pos;
+  }
+  out.append(text, copied, std::string::npos);
+  text.swap(out);
 }
 
 void MarkSectionHeadings(std::string& text) {
-  for (const char* heading : kSectionHeadings)
-    ReplaceAllAtCharStarts(text, heading, std::string("<hr class=\"hr0\" />") + heading);
+  // Every heading begins with "【": one search for it, then the list.
+  constexpr std::string_view kOpen = "【";
+  constexpr std::string_view kRule = "<hr class=\"hr0\" />";
+  size_t hit = text.find(kOpen);
+  if (hit == std::string::npos) return;
+  std::string out;
+  out.reserve(text.size() + text.size() / 32 + 64);
+  size_t copied = 0;
+  size_t boundary = 0;
+  for (; hit != std::string::npos; hit = text.find(kOpen, hit + 1)) {
+    if (!AdvanceToCharStart(text, boundary, hit)) continue;
+    const std::string_view rest = std::string_view(text).substr(hit);
+    for (const char* heading : kSectionHeadings) {
+      if (StartsWith(rest, heading)) {
+        out.append(text, copied, hit - copied).append(kRule);
+        copied = hit;
+        break;
+      }
+    }
+  }
+  out.append(text, copied, std::string::npos);
+  text.swap(out);
 }
 
 }  // namespace mivrel

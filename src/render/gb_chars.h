@@ -15,6 +15,10 @@ namespace mivrel {
 // byte that starts no complete character.  Never reaches past the end.
 size_t GbCharLength(std::string_view text, size_t pos);
 
+// Moves `boundary` (REQUIRES: a character start, <= pos) forward to the last
+// character start at or before `pos`; true when that is `pos` itself.
+bool AdvanceToCharStart(std::string_view text, size_t& boundary, size_t pos);
+
 // Replaces every occurrence of `from` (non-empty) that begins at a character
 // boundary by `to`, left to right, without rescanning replaced text.  Returns
 // the number of replacements.

@@ -55,5 +55,26 @@ TEST(PrepareWebFormatTest, OnlyRelativeSourcesMoveIntoTheFolder) {
             "<img src=\"file:///f/open");
 }
 
+TEST(PreparePlainFormatTest, EscapesAsTheOrderedReplacementsDo) {
+  std::string text = "a   b\r\r\n&lt; \"q\" <x>\n";
+  PreparePlainFormat(text);
+  EXPECT_EQ(text, "a&nbsp;&nbsp; b\r<br>\r\n&amp;lt; \x10q\x10 &lt;x&gt;\n");
+}
+
+TEST(MarkSectionHeadingsTest, RuleBeforeEveryHeadingAndNothingElse) {
+  std::string text = "【参数】a【其他】b【说明】【参数】";
+  MarkSectionHeadings(text);
+  EXPECT_EQ(text, "<hr class=\"hr0\" />【参数】a【其他】b<hr class=\"hr0\" />【说明】"
+                  "<hr class=\"hr0\" />【参数】");
+}
+
+TEST(MarkSectionHeadingsTest, HeadingBytesInsideOtherCharactersAreNoHeading) {
+  // 0xA1 0xBE is "【"; here 0xA1 is the second byte of 0x81 0xA1.
+  std::string text = "\x81\xa1\xbe\xb2\xce\xca\xfd\xa1\xbf";
+  const std::string before = text;
+  MarkSectionHeadings(text);
+  EXPECT_EQ(text, before);
+}
+
 }  // namespace
 }  // namespace mivrel::testing
