@@ -1,11 +1,184 @@
-// Placeholder until the command is built; reports that it is not available.
+// mivrel-tool page: prints a generated page exactly as the program would hand
+// it to the browser pane (GB18030 on standard output) and the status-bar text
+// on standard error.
+//
+//   page home | category ID | entry ID | entry --name NAME
+//        [--highlight TEXT] [--temp DIR]
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "base/clock.h"
+#include "base/files.h"
+#include "render/browser_pane.h"
+#include "render/page_hooks.h"
+#include "render/page_temp_folder.h"
+#include "render/pages.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+#include "store/database.h"
+#include "store/library_files.h"
 #include "tool/commands.h"
 
 namespace mivrel {
+namespace {
 
-int RunPageCommand(const ToolContext&) {
-  PrintError("page: not available in this build");
-  return 2;
+constexpr const char* kPageUsage =
+    "usage: page home | category ID | entry ID | entry --name NAME "
+    "[--highlight TEXT] [--temp DIR]";
+
+enum class PageTarget { Home, Category, EntryById, EntryByName };
+
+struct PageRequest {
+  PageTarget target = PageTarget::Home;
+  int id = 0;
+  std::string name;
+  bool highlight = false;
+  std::string highlight_text;
+  std::string temp_folder;  // empty: a fresh page temp folder for this run
+};
+
+// Keeps the one page the command prints.
+class CapturingPane final : public BrowserPane {
+ public:
+  void WritePage(const std::string& gb_html, const std::string&) override { page = gb_html; }
+  std::string CurrentAddress() override { return "about:blank"; }
+  void Navigate(const std::string&) override {}
+  void GoBackInBrowser() override {}
+  void GoForwardInBrowser() override {}
+  void FocusPane() override {}
+  void FindInPage() override {}
+  std::string page;
+};
+
+// The page as shown while the 查找 tab shows the given last search text.
+class ToolHooks final : public PageHooks {
+ public:
+  ToolHooks(bool search_tab, std::string search_text)
+      : search_tab_(search_tab), search_text_(std::move(search_text)) {}
+  bool SearchTabShowing() override { return search_tab_; }
+  std::string CurrentSearchText() override { return search_text_; }
+
+ private:
+  bool search_tab_;
+  std::string search_text_;
+};
+
+// A whole decimal number that fits an id; false for anything else.
+bool ParseId(const std::string& text, int& id) {
+  if (text.empty()) return false;
+  errno = 0;
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (errno != 0 || *end != '\0' || value < -2147483647L - 1 || value > 2147483647L) return false;
+  id = static_cast<int>(value);
+  return true;
+}
+
+bool UsageError(const std::string& problem) {
+  PrintError("page: " + problem);
+  PrintError(kPageUsage);
+  return false;
+}
+
+bool ParseRequest(const std::vector<std::string>& args, PageRequest& request) {
+  std::vector<std::string> words;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--highlight" || arg == "--temp" || arg == "--name") {
+      if (i + 1 >= args.size()) return UsageError(arg + " needs a value");
+      const std::string& value = args[++i];
+      if (arg == "--highlight") {
+        request.highlight = true;
+        request.highlight_text = value;
+      } else if (arg == "--temp") {
+        if (value.empty()) return UsageError("--temp needs a folder");
+        request.temp_folder = WithTrailingSeparator(value);
+      } else {
+        if (!request.name.empty() || value.empty()) return UsageError("--name needs one non-empty name");
+        request.name = value;
+      }
+    } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+      return UsageError("unknown option " + arg);
+    } else {
+      words.push_back(arg);
+    }
+  }
+  if (words.empty()) return UsageError("missing page kind");
+  const std::string& kind = words[0];
+  if (kind == "home" && words.size() == 1 && request.name.empty()) {
+    request.target = PageTarget::Home;
+  } else if (kind == "category" && words.size() == 2 && request.name.empty()) {
+    request.target = PageTarget::Category;
+    if (!ParseId(words[1], request.id)) return UsageError("not an id: " + words[1]);
+  } else if (kind == "entry" && words.size() == 1 && !request.name.empty()) {
+    request.target = PageTarget::EntryByName;
+  } else if (kind == "entry" && words.size() == 2 && request.name.empty()) {
+    request.target = PageTarget::EntryById;
+    if (!ParseId(words[1], request.id)) return UsageError("not an id: " + words[1]);
+  } else {
+    return UsageError("unexpected arguments");
+  }
+  return true;
+}
+
+// The page temp folder of one command run: the folder asked for (kept), or a
+// fresh one removed when the command ends.
+class TempFolderForRun {
+ public:
+  explicit TempFolderForRun(const std::string& asked) : owned_(asked.empty()) {
+    folder_ = owned_ ? CreatePageTempFolder() : asked;
+    if (!owned_) MakeDirectories(folder_);
+  }
+  ~TempFolderForRun() {
+    if (owned_) RemovePageTempFolder(folder_);
+  }
+  TempFolderForRun(const TempFolderForRun&) = delete;
+  TempFolderForRun& operator=(const TempFolderForRun&) = delete;
+  const std::string& Folder() const { return folder_; }
+
+ private:
+  bool owned_;
+  std::string folder_;
+};
+
+}  // namespace
+
+int RunPageCommand(const ToolContext& context) {
+  PageRequest request;
+  if (!ParseRequest(context.args, request)) return 2;
+
+  StderrUi ui;
+  Database db;
+  if (!OpenToolLibrary(context, db, ui)) return 1;
+  const Settings settings =
+      LoadSettings(IniFile(context.library_folder + kSettingsFileName), ScreenSize());
+
+  TempFolderForRun temp(request.temp_folder);
+  CapturingPane pane;
+  ToolHooks hooks(request.highlight, request.highlight_text);
+  PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
+  renderer.BuildPageTemplate();
+  renderer.LoadKeywordSets();
+  renderer.SetPageTempFolder(temp.Folder());
+
+  switch (request.target) {
+    case PageTarget::Home:
+      renderer.ShowCategoryPage(0, Record::No, SyncTree::No);
+      break;
+    case PageTarget::Category:
+      renderer.ShowCategoryPage(request.id, Record::No, SyncTree::No);
+      break;
+    case PageTarget::EntryById:
+      renderer.ShowEntryPage(request.id, std::string(), Record::No, SyncTree::No, std::string());
+      break;
+    case PageTarget::EntryByName:
+      renderer.ShowEntryPage(0, request.name, Record::No, SyncTree::No, std::string());
+      break;
+  }
+  WriteStdout(pane.page);
+  return 0;
 }
 
 }  // namespace mivrel
