@@ -7,10 +7,6 @@
 namespace mivrel::testing {
 namespace {
 
-TEST(FolderFileAddressTest, PosixFolderGetsExactlyThreeSlashes) {
-  EXPECT_EQ(FolderFileAddress("/tmp/tk123/"), "file:///tmp/tk123/");
-}
-
 TEST(FolderFileAddressTest, DriveColonAndBackslashesAreRewritten) {
   EXPECT_EQ(FolderFileAddress("C:\\Temp\\tk1\\"), "file:///C|/Temp/tk1/");
 }

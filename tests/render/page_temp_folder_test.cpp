@@ -47,14 +47,6 @@ TEST_F(PageTempFolderTest, CreatesPrivateTkFolderUnderTheTempRoot) {
   EXPECT_EQ(info.st_mode & 0777, 0700u);
 }
 
-TEST_F(PageTempFolderTest, EveryRunGetsAFolderOfItsOwn) {
-  const std::string first = CreatePageTempFolder();
-  const std::string second = CreatePageTempFolder();
-  EXPECT_NE(first, second);
-  EXPECT_TRUE(IsDirectory(first));
-  EXPECT_TRUE(IsDirectory(second));
-}
-
 TEST_F(PageTempFolderTest, RemovingDeletesTheFolderWithItsFiles) {
   const std::string folder = CreatePageTempFolder();
   ASSERT_TRUE(WriteWholeFile(folder + "x.png", "PNG"));
