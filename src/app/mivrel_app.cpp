@@ -1,0 +1,116 @@
+#include "app/mivrel_app.h"
+
+#include <csignal>
+
+#include <wx/log.h>
+
+#include "app/instance_channel.h"
+#include "app/test_commands.h"
+#include "base/clock.h"
+#include "framework/test_report.h"
+#include "framework/web_extensions.h"
+#include "framework/wx_ui.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+#include "shell/main_window.h"
+#include "store/database.h"
+#include "store/library_files.h"
+
+namespace mivrel {
+namespace {
+
+constexpr int kChannelPollMs = 50;
+
+StartContext* g_start_context = nullptr;
+volatile std::sig_atomic_t g_terminate_requested = 0;
+
+void OnTerminateSignal(int) { g_terminate_requested = 1; }
+
+ScreenSize CurrentScreen() {
+  const wxRect area = wxGetClientDisplayRect();
+  ScreenSize screen;
+  screen.width = area.GetWidth();
+  screen.height = area.GetHeight();
+  return screen;
+}
+
+}  // namespace
+
+MivrelApp::MivrelApp() : channel_timer_(this) {}
+
+MivrelApp::~MivrelApp() = default;
+
+void MivrelApp::SetStartContext(StartContext* context) { g_start_context = context; }
+
+bool MivrelApp::OnInit() {
+  // No call of the base: the arguments are the keyword text, not options.
+  start_ = g_start_context;
+  if (start_ == nullptr) return false;
+  if (TestReportEnabled()) {
+    // A warning box would hang a run that nobody watches.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+  }
+  SetAppName(L"OsterkMivrel");
+
+  ui_ = std::make_unique<WxUi>();
+  db_ = std::make_unique<Database>();
+  const std::string folder = start_->options.library_folder;
+  if (OpenReferenceDatabase(*db_, folder, *ui_) != OpenResult::Opened) {
+    TestReport("open-failed", folder);
+    exit_code_ = 1;
+    return true;  // OnRun ends at once; nothing is written
+  }
+  ini_ = std::make_unique<IniFile>(folder + kSettingsFileName);
+  settings_ = std::make_unique<Settings>(LoadSettings(*ini_, CurrentScreen()));
+
+  PointWebExtensionsFolder();
+  window_ = new MainWindow(MainWindowContext{*db_, *settings_, *ini_, *ui_, SystemClock(),
+                                             start_->start_tick, start_->options.keyword});
+  window_->Show();
+  SetTopWindow(window_);
+
+  struct sigaction action {};
+  action.sa_handler = OnTerminateSignal;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+  Bind(wxEVT_TIMER, &MivrelApp::OnChannelTimer, this, channel_timer_.GetId());
+  channel_timer_.Start(kChannelPollMs);
+  return true;
+}
+
+int MivrelApp::OnRun() {
+  if (window_ == nullptr) return exit_code_;
+  wxApp::OnRun();
+  return exit_code_;
+}
+
+int MivrelApp::OnExit() {
+  channel_timer_.Stop();
+  window_ = nullptr;
+  return wxApp::OnExit();
+}
+
+void MivrelApp::OnChannelTimer(wxTimerEvent&) {
+  if (window_ == nullptr) return;
+  if (g_terminate_requested) {
+    // A request to end from the session or the user's shell is the exit
+    // command: the geometry is saved and the temp folder removed.
+    g_terminate_requested = 0;
+    window_->RunCommand(static_cast<int>(CommandId::TrayExit));
+    return;
+  }
+  for (const std::string& message : start_->channel->Receive()) HandleMessage(message);
+}
+
+void MivrelApp::HandleMessage(const std::string& message) {
+  if (window_ == nullptr) return;
+  std::string command;
+  if (TestReportEnabled() && IsTestCommand(message, command)) {
+    RunTestCommand(*window_, command);
+    return;
+  }
+  window_->HandOver(message);
+}
+
+}  // namespace mivrel

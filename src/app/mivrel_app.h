@@ -1,0 +1,58 @@
+// The desktop program's application object: the start sequence after the
+// single-instance check (open the database, read the settings, create the
+// main window), the hand-over channel of later starts, and SIGTERM taken as
+// the exit command.  User-interface thread only.
+#pragma once
+
+#include <csignal>
+#include <memory>
+#include <string>
+
+#include <wx/app.h>
+#include <wx/timer.h>
+
+#include "app/launch_options.h"
+
+namespace mivrel {
+
+class Database;
+class IniFile;
+class InstanceChannel;
+class MainWindow;
+class WxUi;
+struct Settings;
+
+// What main() found before the toolkit started.
+struct StartContext {
+  uint32_t start_tick = 0;
+  LaunchOptions options;
+  InstanceChannel* channel = nullptr;  // owned by main(), claimed as the first copy
+};
+
+class MivrelApp final : public wxApp {
+ public:
+  MivrelApp();
+  ~MivrelApp() override;
+
+  // REQUIRES: called before wxEntry.
+  static void SetStartContext(StartContext* context);
+
+  bool OnInit() override;
+  int OnRun() override;
+  int OnExit() override;
+
+ private:
+  void OnChannelTimer(wxTimerEvent& event);
+  void HandleMessage(const std::string& message);
+
+  StartContext* start_ = nullptr;
+  std::unique_ptr<Database> db_;
+  std::unique_ptr<IniFile> ini_;
+  std::unique_ptr<Settings> settings_;
+  std::unique_ptr<WxUi> ui_;
+  MainWindow* window_ = nullptr;
+  wxTimer channel_timer_;
+  int exit_code_ = 0;
+};
+
+}  // namespace mivrel

@@ -1,0 +1,40 @@
+#include "app/test_commands.h"
+
+#include <wx/textctrl.h>
+#include <wx/webview.h>
+
+#include "base/text.h"
+#include "framework/test_report.h"
+#include "framework/web_view_pane.h"
+#include "framework/wx_text.h"
+#include "shell/main_window.h"
+#include "shell/side_pane_window.h"
+
+namespace mivrel {
+
+bool IsTestCommand(const std::string& message, std::string& command) {
+  if (message.empty() || message[0] != kTestCommandMark) return false;
+  command = message.substr(1);
+  return true;
+}
+
+void RunTestCommand(MainWindow& window, const std::string& command) {
+  const size_t blank = command.find(' ');
+  const std::string verb = command.substr(0, blank);
+  const std::string argument = blank == std::string::npos ? std::string() : command.substr(blank + 1);
+  if (verb == "exit") {
+    window.RunCommand(static_cast<int>(CommandId::TrayExit));
+  } else if (verb == "command") {
+    window.RunCommand(static_cast<int>(LeadingNumber(argument)));
+  } else if (verb == "script") {
+    wxString output;
+    const bool ran = window.Pane().View()->RunScript(wxString::FromUTF8(argument), &output);
+    TestReport("script", ran ? WxToGb(output) : std::string("<error>"));
+  } else if (verb == "index") {
+    window.Side().index_input->SetValue(wxString::FromUTF8(argument));
+  } else {
+    TestReport("unknown-command", Utf8ToGb(command));
+  }
+}
+
+}  // namespace mivrel

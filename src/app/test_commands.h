@@ -1,0 +1,24 @@
+// Commands a GUI test sends through the hand-over channel, honoured only
+// while the test report (framework/test_report.h) is on.  A test command is
+// a message that starts with the byte 0x01, then a verb, a blank and its
+// argument (UTF-8):
+//   exit            the exit command (as 退出资料库)
+//   command <id>    a command of the table by number, as a toolbar click
+//   script <js>     runs JavaScript in the browser pane; reports "script" + result
+//   index <text>    types the text into the name index box
+// Results and events go to the test report.  User-interface thread only.
+#pragma once
+
+#include <string>
+
+namespace mivrel {
+
+class MainWindow;
+
+constexpr char kTestCommandMark = '\x01';
+
+// True when `message` is a test command; `command` receives it without the mark.
+bool IsTestCommand(const std::string& message, std::string& command);
+void RunTestCommand(MainWindow& window, const std::string& command);
+
+}  // namespace mivrel

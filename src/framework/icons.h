@@ -1,0 +1,33 @@
+// The program's icons, drawn at start from simple shapes (no image files).
+//
+// The shared image list holds 35 icons of 16 x 16 pixels: 0-15 categories
+// (folders in sixteen colours, by the category's stored icon number), 16-31
+// entries (sheets in sixteen colours), 32 external book, 33 external page,
+// 34 recycle bin.  Other icons are named by the codes the command table uses
+// ("T01" ... "T13", "E00" ... "E15", "G00" ... "G15", "P01" ... "P03",
+// "CONNECTED"), matched without regard to case.
+// User-interface thread only (after the toolkit has started).
+#pragma once
+
+#include <string>
+
+#include <wx/bitmap.h>
+
+class wxImageList;
+
+namespace mivrel {
+
+constexpr int kSharedImageCount = 35;
+constexpr int kExternalBookImage = 32;
+constexpr int kExternalPageImage = 33;
+constexpr int kRecycleBinImage = 34;
+constexpr int kFirstEntryImage = 16;
+
+// A new image list with the 35 icons; the caller owns it.
+wxImageList* NewSharedImageList();
+// One icon of the shared list by its index (0..34).
+wxBitmap SharedIcon(int index);
+// An icon by its code; an empty or unknown code gives an invalid bitmap.
+wxBitmap NamedIcon(const std::string& code);
+
+}  // namespace mivrel

@@ -1,0 +1,214 @@
+#include "framework/web_view_pane.h"
+
+#include <wx/clipbrd.h>
+#include <wx/fdrepdlg.h>
+#include <wx/sizer.h>
+#include <wx/utils.h>
+#include <wx/webview.h>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "framework/link_address.h"
+#include "framework/test_report.h"
+#include "framework/wx_text.h"
+
+namespace mivrel {
+namespace {
+
+constexpr int kFocusTimerMs = 100;
+constexpr const char* kAnchorAddressPrefix = "about:blank#";
+
+// Sent from the page when a mouse button goes down while text is selected,
+// before the press clears the selection.
+const wchar_t kCopyOnPressScript[] =
+    L"document.addEventListener('mousedown', function() {"
+    L"  var text = window.getSelection ? window.getSelection().toString() : '';"
+    L"  if (text.length > 0) window.webkit.messageHandlers.mivrelSelection.postMessage(text);"
+    L"}, true);";
+
+// A JavaScript string literal for any text: everything outside printable
+// ASCII, quotes and backslashes as \uXXXX.
+wxString ScriptString(const wxString& text) {
+  wxString out = L"'";
+  for (wxUniChar c : text) {
+    const unsigned long code = c.GetValue();
+    if (code >= 0x20 && code < 0x7F && code != '\'' && code != '\\' && code != '"') {
+      out += c;
+    } else if (code <= 0xFFFF) {
+      out += wxString::Format(L"\\u%04lX", code);
+    } else {
+      const unsigned long v = code - 0x10000;
+      out += wxString::Format(L"\\u%04lX\\u%04lX", 0xD800 + (v >> 10), 0xDC00 + (v & 0x3FF));
+    }
+  }
+  out += L"'";
+  return out;
+}
+
+}  // namespace
+
+WebViewPane::WebViewPane(wxWindow* parent)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, L"Form4"),
+      focus_timer_(this) {
+  base_url_ = FolderFileUrl(TempRoot());
+  view_ = wxWebView::New(this, wxID_ANY, L"about:blank");
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->Add(view_, 1, wxEXPAND);
+  SetSizer(sizer);
+
+  view_->EnableHistory(true);
+  if (view_->AddScriptMessageHandler(L"mivrelSelection")) {
+    view_->AddUserScript(kCopyOnPressScript);
+  }
+  view_->Bind(wxEVT_WEBVIEW_NAVIGATING, &WebViewPane::OnNavigating, this);
+  view_->Bind(wxEVT_WEBVIEW_NAVIGATED, &WebViewPane::OnNavigated, this);
+  view_->Bind(wxEVT_WEBVIEW_LOADED, &WebViewPane::OnLoaded, this);
+  view_->Bind(wxEVT_WEBVIEW_NEWWINDOW, &WebViewPane::OnNewWindow, this);
+  view_->Bind(wxEVT_WEBVIEW_SCRIPT_MESSAGE_RECEIVED, &WebViewPane::OnScriptMessage, this);
+  Bind(wxEVT_TIMER, &WebViewPane::OnFocusTimer, this, focus_timer_.GetId());
+
+  WritePage(std::string(), std::string());
+  focus_timer_.Start(kFocusTimerMs);
+}
+
+WebViewPane::~WebViewPane() {
+  focus_timer_.Stop();
+  if (find_dialog_ != nullptr) find_dialog_->Destroy();
+  delete find_data_;
+}
+
+void WebViewPane::SetBaseFolder(const std::string& gb_folder) {
+  base_url_ = FolderFileUrl(WithTrailingSeparator(gb_folder));
+}
+
+void WebViewPane::SetLinkHandler(std::function<void(const std::string&)> handler) {
+  link_handler_ = std::move(handler);
+}
+
+void WebViewPane::SetFocusGuard(std::function<bool()> may_take_focus) {
+  focus_guard_ = std::move(may_take_focus);
+}
+
+void WebViewPane::WritePage(const std::string& gb_html, const std::string& address) {
+  current_address_ = address.empty() ? std::string("about:blank") : address;
+  pending_anchor_ = StartsWith(current_address_, kAnchorAddressPrefix)
+                        ? current_address_.substr(std::string(kAnchorAddressPrefix).size())
+                        : std::string();
+  loaded_ = false;
+  view_->SetPage(GbToWx(gb_html), wxString::FromUTF8(base_url_));
+}
+
+std::string WebViewPane::CurrentAddress() { return current_address_; }
+
+void WebViewPane::Navigate(const std::string& gb_url) {
+  current_address_ = gb_url;
+  loaded_ = false;
+  view_->LoadURL(GbToWx(gb_url));
+}
+
+void WebViewPane::GoBackInBrowser() {
+  if (view_->CanGoBack()) view_->GoBack();
+}
+
+void WebViewPane::GoForwardInBrowser() {
+  if (view_->CanGoForward()) view_->GoForward();
+}
+
+void WebViewPane::FocusPane() { view_->SetFocus(); }
+
+void WebViewPane::FindInPage() {
+  if (find_dialog_ != nullptr) {
+    find_dialog_->Raise();
+    return;
+  }
+  if (find_data_ == nullptr) find_data_ = new wxFindReplaceData(wxFR_DOWN);
+  find_dialog_ = new wxFindReplaceDialog(wxGetTopLevelParent(this), find_data_, L"查找");
+  find_dialog_->Bind(wxEVT_FIND, &WebViewPane::OnFind, this);
+  find_dialog_->Bind(wxEVT_FIND_NEXT, &WebViewPane::OnFind, this);
+  find_dialog_->Bind(wxEVT_FIND_CLOSE, [this](wxFindDialogEvent&) {
+    view_->Find(wxString());
+    find_dialog_->Destroy();
+    find_dialog_ = nullptr;
+  });
+  find_dialog_->Show();
+}
+
+void WebViewPane::OnFind(wxFindDialogEvent& event) {
+  int flags = wxWEBVIEW_FIND_HIGHLIGHT_RESULT | wxWEBVIEW_FIND_WRAP;
+  if (event.GetFlags() & wxFR_MATCHCASE) flags |= wxWEBVIEW_FIND_MATCH_CASE;
+  if (event.GetFlags() & wxFR_WHOLEWORD) flags |= wxWEBVIEW_FIND_ENTIRE_WORD;
+  if (!(event.GetFlags() & wxFR_DOWN)) flags |= wxWEBVIEW_FIND_BACKWARDS;
+  view_->Find(event.GetFindString(), flags);
+}
+
+void WebViewPane::OnNavigating(wxWebViewEvent& event) {
+  const wxScopedCharBuffer url = event.GetURL().utf8_str();
+  const LinkTarget target = MapLinkUrl(std::string(url.data(), url.length()), base_url_);
+  if (target.kind != LinkKind::Generated) return;
+  // The page stays; the program decides what the link shows.  SetPage must not
+  // run inside the engine's callback, hence CallAfter.
+  event.Veto();
+  TestReport("link", target.address);
+  const std::string address = target.address;
+  CallAfter([this, address] {
+    if (link_handler_) link_handler_(address);
+  });
+}
+
+void WebViewPane::OnNavigated(wxWebViewEvent& event) {
+  const wxScopedCharBuffer url = event.GetURL().utf8_str();
+  const std::string utf8(url.data(), url.length());
+  if (MapLinkUrl(utf8, base_url_).kind == LinkKind::Outside && utf8 != "about:blank") {
+    current_address_ = Utf8ToGb(utf8);
+  }
+}
+
+void WebViewPane::OnLoaded(wxWebViewEvent& event) {
+  const wxScopedCharBuffer url = event.GetURL().utf8_str();
+  const std::string utf8(url.data(), url.length());
+  const bool own_page = utf8 == base_url_;
+  // The view's own first "about:blank" also reports LOADED; only the load of
+  // our base (or of an outside page) means the page asked for is there.
+  if (!own_page && utf8 == "about:blank") return;
+  loaded_ = true;
+  if (own_page && !pending_anchor_.empty()) {
+    ScrollToAnchor(pending_anchor_);
+    pending_anchor_.clear();
+  }
+  TestReport("loaded", own_page ? current_address_ : Utf8ToGb(utf8));
+}
+
+void WebViewPane::ScrollToAnchor(const std::string& gb_anchor) {
+  const wxString name = ScriptString(GbToWx(gb_anchor));
+  view_->RunScript(L"(function(){var e=document.getElementById(" + name +
+                   L")||document.getElementsByName(" + name +
+                   L")[0];if(e)e.scrollIntoView();})();");
+}
+
+void WebViewPane::OnNewWindow(wxWebViewEvent& event) {
+  // Links that ask for a new window (the maker's web site on the home page)
+  // open in the desktop's browser.
+  const wxString url = event.GetURL();
+  if (url.StartsWith(L"http://") || url.StartsWith(L"https://")) wxLaunchDefaultBrowser(url);
+}
+
+void WebViewPane::OnScriptMessage(wxWebViewEvent& event) {
+  const wxString text = event.GetString();
+  if (text.empty()) return;
+  if (wxTheClipboard->Open()) {
+    wxTheClipboard->SetData(new wxTextDataObject(text));
+    wxTheClipboard->Close();
+  }
+  TestReport("copied", WxToGb(text));
+}
+
+void WebViewPane::OnFocusTimer(wxTimerEvent&) {
+  if (!IsShownOnScreen()) return;
+  const wxPoint pointer = wxGetMousePosition();
+  if (!view_->GetScreenRect().Contains(pointer)) return;
+  if (wxWindow::FindFocus() == view_) return;
+  if (focus_guard_ && !focus_guard_()) return;
+  view_->SetFocus();
+}
+
+}  // namespace mivrel

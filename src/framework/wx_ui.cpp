@@ -1,0 +1,119 @@
+#include "framework/wx_ui.h"
+
+#include <wx/frame.h>
+#include <wx/msgdlg.h>
+#include <wx/statusbr.h>
+#include <wx/utils.h>
+
+#include "framework/test_report.h"
+#include "framework/wx_text.h"
+
+namespace mivrel {
+namespace {
+
+long IconStyle(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Stop:
+      return wxICON_ERROR;
+    case MessageIcon::Exclamation:
+      return wxICON_WARNING;
+    case MessageIcon::Information:
+      return wxICON_INFORMATION;
+    case MessageIcon::Question:
+      return wxICON_QUESTION;
+  }
+  return 0;
+}
+
+long ButtonStyle(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return wxOK;
+    case MessageButtons::YesNo:
+      return wxYES_NO | wxNO_DEFAULT;
+    case MessageButtons::YesNoCancel:
+      return wxYES_NO | wxCANCEL | wxNO_DEFAULT;
+  }
+  return wxOK;
+}
+
+MessageAnswer Answer(int result) {
+  switch (result) {
+    case wxID_YES:
+      return MessageAnswer::Yes;
+    case wxID_NO:
+      return MessageAnswer::No;
+    case wxID_CANCEL:
+      return MessageAnswer::Cancel;
+    default:
+      return MessageAnswer::Ok;
+  }
+}
+
+const char* IconName(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Stop:
+      return "stop";
+    case MessageIcon::Exclamation:
+      return "exclamation";
+    case MessageIcon::Information:
+      return "information";
+    case MessageIcon::Question:
+      return "question";
+  }
+  return "";
+}
+
+}  // namespace
+
+WxUi::~WxUi() {
+  if (busy_) wxEndBusyCursor();
+}
+
+void WxUi::SetMainWindow(wxFrame* frame) { frame_ = frame; }
+
+MessageAnswer WxUi::ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                                MessageOwner owner) {
+  TestReport(std::string("message-") + IconName(icon), text);
+  // Under the GUI tests nobody can press a button: the box is recorded and
+  // answered with its default button.
+  if (TestReportEnabled()) {
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+  }
+  wxWindow* parent = owner == MessageOwner::MainWindow ? frame_ : nullptr;
+  wxMessageDialog dialog(parent, GbToWx(text), L"Mivrel",
+                         IconStyle(icon) | ButtonStyle(buttons) | wxCENTRE);
+  // A busy cursor over a message box would hide that the program waits for
+  // the user.
+  const bool was_busy = busy_;
+  if (was_busy) SetBusyCursor(false);
+  const MessageAnswer answer = Answer(dialog.ShowModal());
+  if (was_busy) SetBusyCursor(true);
+  return answer;
+}
+
+void WxUi::SetBusyCursor(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  if (busy) {
+    wxBeginBusyCursor();
+  } else {
+    wxEndBusyCursor();
+  }
+}
+
+void WxUi::SetStatusText(const std::string& text) {
+  TestReport("status", text);
+  if (frame_ == nullptr) return;
+  wxStatusBar* bar = frame_->GetStatusBar();
+  if (bar != nullptr && bar->GetFieldsCount() > kMessageStatusPart) {
+    bar->SetStatusText(GbToWx(text), kMessageStatusPart);
+  }
+}
+
+void WxUi::Beep() {
+  TestReport("beep", "");
+  wxBell();
+}
+
+}  // namespace mivrel

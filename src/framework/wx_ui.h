@@ -1,0 +1,39 @@
+// The Ui port over real windows: message boxes titled "Mivrel" with the
+// system's icons and buttons (questions default to No), the busy cursor, and
+// the last part of the main window's status bar.  User-interface thread only.
+#pragma once
+
+#include <string>
+
+#include "base/ui.h"
+
+class wxFrame;
+class wxStatusBar;
+
+namespace mivrel {
+
+class WxUi final : public Ui {
+ public:
+  WxUi() = default;
+  ~WxUi() override;
+
+  // The owner of boxes with MessageOwner::MainWindow and the holder of the
+  // status bar; null before the main window exists (boxes then have no owner
+  // and status texts are dropped).
+  void SetMainWindow(wxFrame* frame);
+
+  MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                            MessageOwner owner) override;
+  void SetBusyCursor(bool busy) override;
+  void SetStatusText(const std::string& text) override;
+  void Beep() override;
+
+ private:
+  wxFrame* frame_ = nullptr;
+  bool busy_ = false;
+};
+
+// The part of the status bar that holds messages and timings.
+constexpr int kMessageStatusPart = 5;
+
+}  // namespace mivrel

@@ -1,0 +1,21 @@
+// The About window: product name, version and a short description.  At most
+// one is open; it is modeless and owned by the main window.
+#pragma once
+
+#include <functional>
+
+#include <wx/dialog.h>
+
+namespace mivrel {
+
+class AboutWindow final : public wxDialog {
+ public:
+  // `on_closed` runs when the window goes away.
+  AboutWindow(wxWindow* owner, std::function<void()> on_closed);
+  ~AboutWindow() override;
+
+ private:
+  std::function<void()> on_closed_;
+};
+
+}  // namespace mivrel

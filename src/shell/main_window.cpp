@@ -1,0 +1,342 @@
+#include "shell/main_window.h"
+
+#include <wx/accel.h>
+#include <wx/imaglist.h>
+#include <wx/menu.h>
+#include <wx/splitter.h>
+#include <wx/stattext.h>
+#include <wx/taskbar.h>
+#include <wx/toolbar.h>
+
+#include "base/clock.h"
+#include "base/files.h"
+#include "base/text.h"
+#include "framework/icons.h"
+#include "framework/test_report.h"
+#include "framework/web_view_pane.h"
+#include "framework/wx_text.h"
+#include "framework/wx_ui.h"
+#include "render/page_temp_folder.h"
+#include "render/pages.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+#include "shell/about_window.h"
+#include "shell/side_pane_window.h"
+#include "shell/status_bar_window.h"
+#include "store/database.h"
+
+namespace mivrel {
+
+namespace {
+
+constexpr int kStartupTimerId = 1002;
+constexpr int kStartupDelayMs = 10;
+constexpr int kToolbarId = 5100;
+constexpr int kSplitterMargin = 50;
+const wxSize kSmallestSize(500, 300);
+constexpr int kLayoutMinWidth = 300;
+constexpr int kLayoutMinHeight = 200;
+
+// The toolbar in its order; id 0 is a separator.
+struct ToolSpec {
+  int id;
+  const wchar_t* caption;
+  const char* icon;
+  const wchar_t* tooltip;
+};
+const ToolSpec kTools[] = {
+    {5101, L"前", "T02", L"将窗口到最前面"}, {0, nullptr, nullptr, nullptr},
+    {5103, L"导入", "T12", nullptr},         {5104, L"导出", "T13", nullptr},
+    {0, nullptr, nullptr, nullptr},          {5106, L"分类", "T01", nullptr},
+    {5107, L"资料", "T03", nullptr},         {0, nullptr, nullptr, nullptr},
+    {5109, L"删", "T04", L"删除"},           {0, nullptr, nullptr, nullptr},
+    {5111, L"编辑", "T05", nullptr},         {0, nullptr, nullptr, nullptr},
+    {5113, L"主页", "E00", nullptr},         {5114, L"返回", "T07", nullptr},
+    {5115, L"前进", "T06", nullptr},         {5116, L"查找", "T10", nullptr},
+    {0, nullptr, nullptr, nullptr},          {5118, L"选项", "T08", nullptr},
+    {0, nullptr, nullptr, nullptr},          {5120, L"关于", "T09", nullptr},
+};
+
+struct MenuSpec {
+  int id;
+  const wchar_t* text;
+  const char* icon;
+};
+// The tray menu; id 0 is a separator.
+const MenuSpec kTrayMenu[] = {
+    {8600, L"显示资料库", "e10"}, {8601, L"隐藏资料库", "g01"}, {0, nullptr, nullptr},
+    {8602, L"关于资料库", "t09"}, {0, nullptr, nullptr},       {8603, L"退出资料库", "g07"},
+};
+
+wxMenu* NewMenu(const MenuSpec* items, size_t count) {
+  auto* menu = new wxMenu;
+  for (size_t i = 0; i < count; ++i) {
+    if (items[i].id == 0) {
+      menu->AppendSeparator();
+      continue;
+    }
+    auto* item = new wxMenuItem(menu, items[i].id, items[i].text);
+    const wxBitmap icon = NamedIcon(items[i].icon);
+    if (icon.IsOk()) item->SetBitmap(icon);
+    menu->Append(item);
+  }
+  return menu;
+}
+
+class TrayIcon final : public wxTaskBarIcon {
+ public:
+  explicit TrayIcon(MainWindow* window) : window_(window) {
+    Bind(wxEVT_TASKBAR_LEFT_DOWN, [this](wxTaskBarIconEvent&) { window_->ShowMainWindow(); });
+    Bind(wxEVT_MENU, [this](wxCommandEvent& event) { window_->RunCommand(event.GetId()); });
+  }
+
+ protected:
+  wxMenu* CreatePopupMenu() override {
+    return NewMenu(kTrayMenu, sizeof kTrayMenu / sizeof kTrayMenu[0]);
+  }
+
+ private:
+  MainWindow* window_;
+};
+
+}  // namespace
+
+// The core objects of the running program and the adapters they drive.
+struct MainWindowCore {
+  MainWindowCore(const MainWindowContext& context, WebViewPane& pane)
+      : renderer(context.db, context.settings, pane, context.ui, hooks, context.clock) {}
+
+  PageHooks hooks;
+  PageRenderer renderer;
+};
+
+MainWindow::MainWindow(const MainWindowContext& context)
+    : wxFrame(nullptr, wxID_ANY, L"OsterkMivrel 1.1.6.2038", wxDefaultPosition,
+              wxSize(context.settings.main_width, context.settings.main_height),
+              wxDEFAULT_FRAME_STYLE | wxCLIP_CHILDREN, L"FORM_Mivrel_FORM1_CLASS"),
+      context_(context),
+      startup_timer_(this, kStartupTimerId) {
+  SetMinSize(FromDIP(kSmallestSize));
+  wxIcon window_icon;
+  window_icon.CopyFromBitmap(NamedIcon("CONNECTED"));
+  SetIcon(window_icon);
+  images_ = NewSharedImageList();
+  BuildToolbar();
+  status_ = new MainStatusBar(this);
+  SetStatusBar(status_);
+
+  loading_label_ = new wxStaticText(this, wxID_ANY, L"加载数据中，请稍后....", wxDefaultPosition,
+                                    wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL);
+  loading_label_->SetFont(wxFont(42, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL,
+                                 wxFONTWEIGHT_NORMAL, false, L"宋体"));
+
+  splitter_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                   wxSP_LIVE_UPDATE | wxSP_3DSASH);
+  splitter_->SetMinimumPaneSize(kSplitterMargin);
+  side_ = new SidePane(splitter_, images_);
+  pane_ = new WebViewPane(splitter_);
+  splitter_->SplitVertically(side_, pane_, context_.settings.splitter_width);
+  splitter_->Hide();
+
+  context_.ui.SetMainWindow(this);
+  BuildCore();
+
+  Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
+  Bind(wxEVT_SIZE, &MainWindow::OnSize, this);
+  Bind(wxEVT_TIMER, [this](wxTimerEvent&) { RunDeferredStartup(); }, kStartupTimerId);
+  Bind(wxEVT_TOOL, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_INSERT) status_->ToggleInsert();
+    event.Skip();
+  });
+  // Where the desktop has no tray, the tray menu is reached with a right
+  // click on the status bar, and Ctrl+Q is its exit command.
+  status_->Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) { ShowTrayMenu(); });
+  wxAcceleratorEntry exit_key(wxACCEL_CTRL, 'Q', static_cast<int>(CommandId::TrayExit));
+  SetAcceleratorTable(wxAcceleratorTable(1, &exit_key));
+
+  BuildTray();
+  Centre();
+  startup_timer_.StartOnce(kStartupDelayMs);
+}
+
+MainWindow::~MainWindow() {
+  startup_timer_.Stop();
+  core_.reset();
+  context_.ui.SetMainWindow(nullptr);
+  if (tray_ != nullptr) {
+    tray_->RemoveIcon();
+    delete tray_;
+  }
+  delete images_;
+}
+
+void MainWindow::BuildToolbar() {
+  wxToolBar* bar = CreateToolBar(wxTB_HORIZONTAL | wxTB_TEXT | wxTB_FLAT, kToolbarId);
+  bar->SetToolBitmapSize(FromDIP(wxSize(16, 16)));
+  for (const ToolSpec& tool : kTools) {
+    if (tool.id == 0) {
+      bar->AddSeparator();
+      continue;
+    }
+    const wxItemKind kind = tool.id == static_cast<int>(CommandId::AlwaysOnTop) ? wxITEM_CHECK
+                                                                                 : wxITEM_NORMAL;
+    bar->AddTool(tool.id, tool.caption, NamedIcon(tool.icon), tool.tooltip ? tool.tooltip : L"",
+                 kind);
+  }
+  bar->Realize();
+  for (const ToolSpec& tool : kTools) {
+    if (tool.id != 0) bar->EnableTool(tool.id, CommandAvailable(static_cast<CommandId>(tool.id)));
+  }
+}
+
+void MainWindow::BuildTray() {
+  if (!wxTaskBarIcon::IsAvailable()) return;
+  tray_ = new TrayIcon(this);
+  wxIcon icon;
+  icon.CopyFromBitmap(NamedIcon("CONNECTED"));
+  tray_->SetIcon(icon, L"OsterkMivrel");
+}
+
+void MainWindow::BuildCore() {
+  core_ = std::make_unique<MainWindowCore>(context_, *pane_);
+  core_->renderer.BuildPageTemplate();
+}
+
+void MainWindow::ShowTrayMenu() {
+  std::unique_ptr<wxMenu> menu(NewMenu(kTrayMenu, sizeof kTrayMenu / sizeof kTrayMenu[0]));
+  PopupMenu(menu.get());
+}
+
+void MainWindow::RunDeferredStartup() {
+  Clock& clock = context_.clock;
+  const uint32_t open_ms = clock.NowMs() - context_.start_tick;
+
+  uint32_t mark = clock.NowMs();
+  const std::string temp_folder = CreatePageTempFolder();
+  core_->renderer.SetPageTempFolder(temp_folder);
+  if (!temp_folder.empty()) pane_->SetBaseFolder(temp_folder);
+  core_->renderer.LoadKeywordSets();
+  const uint32_t keyword_ms = clock.NowMs() - mark;
+
+  mark = clock.NowMs();
+  const uint32_t tree_ms = clock.NowMs() - mark;
+
+  mark = clock.NowMs();
+  core_->renderer.ShowCategoryPage(0, Record::Yes, SyncTree::Yes);
+  const uint32_t home_ms = clock.NowMs() - mark;
+
+  const uint32_t total = open_ms + keyword_ms + tree_ms + home_ms;
+  context_.ui.SetStatusText("开启数据库:" + WithBlank(open_ms) + "毫秒，加载关键词:" +
+                            WithBlank(keyword_ms) + "毫秒，加载目录:" + WithBlank(tree_ms) +
+                            "毫秒，显示主页:" + WithBlank(home_ms) + "毫秒，开软件总化费:" +
+                            WithBlank(total) + "毫秒");
+
+  loading_label_->Hide();
+  splitter_->Show();
+  wxSizeEvent resize(GetSize());
+  OnSize(resize);
+  splitter_->SetSashPosition(SplitterLimit(context_.settings.splitter_width));
+  startup_done_ = true;
+  TestReport("started", temp_folder);
+}
+
+int MainWindow::SplitterLimit(int width) const {
+  const int widest = GetSize().GetWidth() - kSplitterMargin;
+  return std::max(kSplitterMargin, std::min(width, std::max(kSplitterMargin, widest)));
+}
+
+void MainWindow::OnSize(wxSizeEvent& event) {
+  const wxSize client = GetClientSize();
+  if (loading_label_->IsShown()) {
+    const wxSize label = loading_label_->GetBestSize();
+    loading_label_->SetSize((client.GetWidth() - label.GetWidth()) / 2,
+                            (client.GetHeight() - label.GetHeight()) / 2, label.GetWidth(),
+                            label.GetHeight());
+  }
+  // The frame's client area already excludes the toolbar and the status bar.
+  if (client.GetWidth() >= kLayoutMinWidth && client.GetHeight() >= kLayoutMinHeight) {
+    splitter_->SetSize(0, 0, client.GetWidth(), client.GetHeight());
+  }
+  event.Skip(false);
+}
+
+void MainWindow::HandOver(const std::string& gb_text) {
+  TestReport("handover", gb_text);
+  ShowMainWindow();
+}
+
+void MainWindow::RunCommand(int id) {
+  if (id == static_cast<int>(CommandId::TrayExit)) {
+    SetExitFlag();
+    PostCloseRequest();
+  } else if (id == static_cast<int>(CommandId::TrayShow)) {
+    ShowMainWindow();
+  } else if (id == static_cast<int>(CommandId::TrayHide)) {
+    HideMainWindow();
+  } else if (id == static_cast<int>(CommandId::About) || id == static_cast<int>(CommandId::TrayAbout)) {
+    if (!AboutWindowOpen()) OpenAboutWindow();
+  }
+}
+
+bool MainWindow::AlwaysOnTopButtonDown() {
+  wxToolBar* bar = GetToolBar();
+  const int id = static_cast<int>(CommandId::AlwaysOnTop);
+  return bar != nullptr && bar->GetToolState(id) && bar->GetToolEnabled(id);
+}
+
+void MainWindow::SetAlwaysOnTop(bool topmost) {
+  long style = GetWindowStyleFlag();
+  style = topmost ? (style | wxSTAY_ON_TOP) : (style & ~wxSTAY_ON_TOP);
+  SetWindowStyleFlag(style);
+}
+
+bool MainWindow::AboutWindowOpen() { return about_ != nullptr; }
+
+void MainWindow::OpenAboutWindow() {
+  about_ = new AboutWindow(this, [this] { about_ = nullptr; });
+  about_->Show();
+}
+
+void MainWindow::ShowMainWindow() {
+  if (IsIconized()) Iconize(false);
+  Show();
+  Raise();
+}
+
+void MainWindow::HideMainWindow() { Hide(); }
+
+void MainWindow::SetExitFlag() { exit_flag_ = true; }
+
+void MainWindow::PostCloseRequest() {
+  CallAfter([this] { Close(); });
+}
+
+void MainWindow::OnClose(wxCloseEvent& event) {
+  if (!exit_flag_ && event.CanVeto()) {
+    Hide();
+    event.Veto();
+    TestReport("hidden", "");
+    return;
+  }
+  ShutDown();
+  Destroy();
+}
+
+void MainWindow::ShutDown() {
+  if (tray_ != nullptr) {
+    tray_->RemoveIcon();
+    delete tray_;
+    tray_ = nullptr;
+  }
+  const wxSize outer = GetSize();
+  WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), splitter_->GetSashPosition());
+  const std::string temp_folder = core_->renderer.PageTempFolder();
+  core_.reset();
+  context_.db.Close();
+  RemovePageTempFolder(temp_folder);
+  TestReport("exited", temp_folder);
+}
+
+}  // namespace mivrel
