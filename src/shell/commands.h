@@ -13,7 +13,6 @@
 namespace mivrel {
 
 class BrowserPane;
-class DirectoryTree;
 class History;
 class Navigator;
 class Ui;
@@ -76,6 +75,18 @@ class MainWindowActions {
   virtual void PostCloseRequest() = 0;
 };
 
+// What the commands need of the directory tree (the BrowsingShell answers from
+// its DirectoryTree).
+class TreeSelection {
+ public:
+  virtual ~TreeSelection() = default;
+  // The image index of the selected item; false when no item is selected.
+  virtual bool SelectedImage(int& image) = 0;
+  // 重命名 of the context menu: starts editing the selected item's label after
+  // the tree's own refusals.
+  virtual void RenameSelected() = 0;
+};
+
 // True when the command's feature is built (so the window enables it).
 bool CommandAvailable(CommandId id);
 
@@ -83,7 +94,7 @@ class CommandTable {
  public:
   // Borrows everything; all must outlive the table.
   CommandTable(Ui& ui, BrowserPane& pane, History& history, Navigator& navigator,
-               DirectoryTree& tree, MainWindowActions& window);
+               TreeSelection& tree, MainWindowActions& window);
 
   CommandOutcome ExecuteCommand(CommandId id);
   // For menu and button ids as integers; an id outside the table is Unknown.
@@ -99,7 +110,7 @@ class CommandTable {
   BrowserPane& pane_;
   History& history_;
   Navigator& navigator_;
-  DirectoryTree& tree_;
+  TreeSelection& tree_;
   MainWindowActions& window_;
 };
 

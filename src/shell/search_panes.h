@@ -8,7 +8,8 @@
 // at most kResultListLimit hits.
 //
 // One SearchPanes per running program, owned by the BrowsingShell; it borrows
-// the controls (ports), the database and the tree's scope data.
+// the controls (ports) and the database, and keeps the scope rows of the last
+// full tree load.
 // User-interface thread only.
 #pragma once
 
@@ -25,7 +26,6 @@ class Database;
 class PageHooks;
 class PageOpener;
 class Ui;
-struct ScopeList;
 
 constexpr int kResultListLimit = 500;
 constexpr uint32_t kIndexTypingDelayMs = 300;
@@ -59,12 +59,11 @@ std::string IndexQuery(const std::string& gb_text);
 
 class SearchPanes {
  public:
-  // Borrows everything; all must outlive the panes.  `scopes` is the tree's
-  // scope data (picker rows and ScopeIdList texts), `opener` opens hits, and
+  // Borrows everything; all must outlive the panes.  `opener` opens hits and
   // `hooks` receives the index's diagnostic trace line.  Starts the index
   // timer with kIndexFirstDelayMs (the index pane has just been created).
-  SearchPanes(Database& db, Ui& ui, Clock& clock, const ScopeList& scopes, PageOpener& opener,
-              PageHooks& hooks, PaneControls search, PaneControls index, TypingTimer& index_timer);
+  SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener, PageHooks& hooks,
+              PaneControls search, PaneControls index, TypingTimer& index_timer);
 
   // The search: triggered by the "查" button and by Enter in the search box.
   // Does nothing while a lookup is busy or when the box is empty.
@@ -87,9 +86,13 @@ class SearchPanes {
   // is disabled (being filled) or, for the index, a lookup is busy.
   void OnHitSelected(ResultPane pane);
 
-  // Refills both scope pickers from the scope data and selects row 0 in both;
-  // called after every full tree load.
-  void RefillScopePickers();
+  // Refills both scope pickers and selects row 0 in both; called after every
+  // full tree load with the picker rows it made ("显示全部分类", then one row per
+  // category) and, per row, its ScopeIdList text ("[5][9][12]"), which lists
+  // the categories a row narrows the hits to.  Row 0 narrows nothing; a row
+  // without a text lists nothing.
+  void RefillScopePickers(const std::vector<std::string>& gb_rows,
+                          const std::vector<std::string>& scope_id_lists);
 
   // The hand-over of a keyword from the command line or a second start: an
   // empty text does nothing; otherwise the side pane switches to 索引 and the
@@ -121,12 +124,12 @@ class SearchPanes {
   Database& db_;
   Ui& ui_;
   Clock& clock_;
-  const ScopeList& scopes_;
   PageOpener& opener_;
   PageHooks& hooks_;
   PaneControls search_;
   PaneControls index_;
   TypingTimer& index_timer_;
+  std::vector<std::string> scope_id_lists_;
   ResultSet search_rows_;
   ResultSet index_rows_;
   std::string current_search_text_;

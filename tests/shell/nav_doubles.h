@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,14 @@ class RecordingOpener final : public PageOpener {
   void ShowEntryPage(int id, const std::string& name, Record record, SyncTree sync,
                      const std::string& anchor) override {
     opened.push_back(OpenedPage{PageKind::Entry, id, name, record, sync, anchor});
+    if (during_open) during_open();
   }
   void ShowCategoryPage(int id, Record record, SyncTree sync) override {
     opened.push_back(OpenedPage{PageKind::Category, id, "", record, sync, ""});
   }
   const OpenedPage& Last() const { return opened.back(); }
   std::vector<OpenedPage> opened;
+  std::function<void()> during_open;  // runs inside each entry page's showing
 };
 
 class AddressPane final : public BrowserPane {

@@ -1,0 +1,201 @@
+#include "shell/search_panes.h"
+
+#include "base/clock.h"
+#include "base/text.h"
+#include "base/ui.h"
+#include "render/page_hooks.h"
+#include "shell/page_opener.h"
+#include "store/database.h"
+
+namespace mivrel {
+
+namespace {
+
+// Columns of both queries, in this order.
+enum Column { kId = 0, kName, kIcon, kCategory, kCategory2, kCategory3 };
+
+// The entry images of the shared image list follow the 16 category images.
+constexpr int kEntryImageBase = 16;
+
+std::string Bracketed(const std::string& value) { return "[" + value + "]"; }
+
+// Restores the normal cursor however the operation ends.
+class BusyCursor {
+ public:
+  explicit BusyCursor(Ui& ui) : ui_(ui) { ui_.SetBusyCursor(true); }
+  ~BusyCursor() { ui_.SetBusyCursor(false); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  Ui& ui_;
+};
+
+}  // namespace
+
+std::string SearchQuery(const std::string& gb_text) {
+  const std::string t = QuoteSql(gb_text);
+  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where ([名字] LIKE '%" + t +
+         "%' or [简介] LIKE '%" + t + "%' or [注解] LIKE '%" + t + "%')" + " ORDER BY [名字]";
+}
+
+std::string IndexQuery(const std::string& gb_text) {
+  // With the store's NOCASE index on [名字], SQLite's LIKE optimisation turns
+  // this prefix match into an index range (checked by the tests).
+  return "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字] LIKE '" +
+         QuoteSql(gb_text) + "%'" + " ORDER BY [名字]";
+}
+
+SearchPanes::SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener,
+                         PageHooks& hooks, PaneControls search, PaneControls index,
+                         TypingTimer& index_timer)
+    : db_(db),
+      ui_(ui),
+      clock_(clock),
+      opener_(opener),
+      hooks_(hooks),
+      search_(search),
+      index_(index),
+      index_timer_(index_timer) {
+  index_timer_.Start(kIndexFirstDelayMs);
+}
+
+const ResultSet& SearchPanes::Rows(ResultPane pane) const {
+  return pane == ResultPane::Search ? search_rows_ : index_rows_;
+}
+
+void SearchPanes::RunSearch() {
+  if (lookup_busy_) return;
+  const std::string text = search_.input.Text();
+  if (text.empty()) return;
+  Timings timings;
+  {
+    BusyCursor cursor(ui_);
+    current_search_text_ = text;
+    timings = QueryAndFill(ResultPane::Search, SearchQuery(text));
+  }
+  ui_.SetStatusText("查询化费:" + WithBlank(timings.query_ms) + "毫秒，加载化费:" +
+                    WithBlank(timings.load_ms) + "毫秒，结果数量:" + WithBlank(timings.rows));
+}
+
+void SearchPanes::IndexTimerTick() {
+  if (lookup_busy_) return;  // the timer keeps ticking; the next tick tries again
+  index_timer_.Stop();
+  lookup_busy_ = true;
+  RunIndexLookup();
+  lookup_busy_ = false;
+}
+
+void SearchPanes::RunIndexLookup() {
+  const std::string text = index_.input.Text();
+  if (text.empty()) return;  // the list keeps what it shows
+  Timings timings;
+  {
+    index_.list.DeleteAll();
+    BusyCursor cursor(ui_);
+    index_.list.SetEnabled(false);
+    hooks_.Trace(QuoteSql(text));
+    timings = QueryAndFill(ResultPane::Index, IndexQuery(text));
+  }
+  index_.list.SetEnabled(true);
+  ui_.SetStatusText("查询化费:" + WithBlank(timings.query_ms) + "毫秒，加载化费:" +
+                    WithBlank(timings.load_ms) + "，结果数量:" + WithBlank(timings.rows));
+  if (index_.list.Count() < 1) return;
+  // The selection change this makes is ignored (the lookup is busy); the hit
+  // is opened here once.
+  index_.list.SelectFirst();
+  int id = 0;
+  if (index_.list.SelectedId(id)) OpenHit(id);
+  index_.input.Focus();
+}
+
+SearchPanes::Timings SearchPanes::QueryAndFill(ResultPane pane, const std::string& sql) {
+  ResultSet& rows = pane == ResultPane::Search ? search_rows_ : index_rows_;
+  Timings timings;
+  const uint32_t start = clock_.NowMs();
+  ResultGrid grid;
+  // A failing query counts as no rows.
+  timings.rows = db_.Query(sql, grid);
+  rows.clear();
+  rows.reserve(static_cast<size_t>(timings.rows));
+  for (int r = 1; r <= timings.rows; ++r) {
+    ResultRow row;
+    row.id = static_cast<int>(grid.Number(r, kId));
+    row.name = grid.At(r, kName);
+    row.icon = static_cast<int>(grid.Number(r, kIcon));
+    row.category = Bracketed(grid.At(r, kCategory));
+    row.category2 = Bracketed(grid.At(r, kCategory2));
+    row.category3 = Bracketed(grid.At(r, kCategory3));
+    rows.push_back(std::move(row));
+  }
+  timings.query_ms = clock_.NowMs() - start;
+  if (timings.rows == 0) {
+    FillResultList(pane);  // clears the list
+    return timings;
+  }
+  const uint32_t load_start = clock_.NowMs();
+  FillResultList(pane);
+  timings.load_ms = clock_.NowMs() - load_start;
+  return timings;
+}
+
+bool SearchPanes::InScope(const ResultRow& row, int scope_row) const {
+  if (scope_row <= 0) return true;  // "显示全部分类", or no row selected
+  if (static_cast<size_t>(scope_row) >= scope_id_lists_.size()) return false;
+  const std::string& ids = scope_id_lists_[static_cast<size_t>(scope_row)];
+  return ids.find(row.category) != std::string::npos ||
+         ids.find(row.category2) != std::string::npos ||
+         ids.find(row.category3) != std::string::npos;
+}
+
+void SearchPanes::FillResultList(ResultPane pane) {
+  PaneControls& controls = Controls(pane);
+  const ResultSet& rows = Rows(pane);
+  controls.list.SetEnabled(false);
+  controls.list.DeleteAll();
+  const int scope_row = controls.scope.SelectedRow();
+  controls.list.Freeze();
+  int listed = 0;
+  for (const ResultRow& row : rows) {
+    if (listed >= kResultListLimit) break;
+    if (!InScope(row, scope_row)) continue;
+    controls.list.Append(row.name, row.id, kEntryImageBase + row.icon);
+    ++listed;
+  }
+  controls.list.Thaw();
+  controls.list.SetEnabled(true);
+}
+
+void SearchPanes::OnIndexTextChanged() {
+  index_timer_.Stop();
+  index_timer_.Start(kIndexTypingDelayMs);
+}
+
+void SearchPanes::OnScopeChanged(ResultPane pane) { FillResultList(pane); }
+
+void SearchPanes::OnHitSelected(ResultPane pane) {
+  PaneControls& controls = Controls(pane);
+  if (!controls.list.IsEnabled()) return;
+  if (pane == ResultPane::Index && lookup_busy_) return;
+  int id = 0;
+  if (controls.list.SelectedId(id)) OpenHit(id);
+}
+
+void SearchPanes::OpenHit(int id) { opener_.ShowEntryPage(id, "", Record::Yes, SyncTree::Yes, ""); }
+
+void SearchPanes::RefillScopePickers(const std::vector<std::string>& gb_rows,
+                                     const std::vector<std::string>& scope_id_lists) {
+  scope_id_lists_ = scope_id_lists;
+  for (PaneControls* controls : {&search_, &index_}) {
+    controls->scope.SetRows(gb_rows);
+    controls->scope.SelectRow(0);
+  }
+}
+
+void SearchPanes::HandOverKeyword(const std::string& gb_text, SideTabs& tabs) {
+  if (gb_text.empty()) return;
+  tabs.SelectTab(SideTab::Index);
+  index_.input.SetText(gb_text);
+}
+
+}  // namespace mivrel

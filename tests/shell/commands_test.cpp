@@ -1,0 +1,196 @@
+#include "shell/commands.h"
+
+#include <gtest/gtest.h>
+
+#include "panes_fixture.h"
+
+namespace mivrel::testing {
+namespace {
+
+class FakeTreeSelection final : public TreeSelection {
+ public:
+  bool SelectedImage(int& out) override {
+    if (image < 0) return false;
+    out = image;
+    return true;
+  }
+  void RenameSelected() override { ++renames; }
+  int image = -1;  // -1: nothing selected
+  int renames = 0;
+};
+
+constexpr int kCategoryImage = 3;
+constexpr int kEntryImage = 18;
+constexpr int kExternalBook = 32;
+constexpr int kExternalPage = 33;
+constexpr int kRecycleBin = 34;
+
+class CommandsTest : public PanesFixture {
+ protected:
+  CommandsTest() : table(ui, pane, history, navigator, tree, window) {
+    history.Record(PageKind::Category, 0, "全部内容");
+  }
+
+  // Runs the command with `image` selected and returns the one message shown
+  // (empty when none); fails the test when more than one was shown.
+  std::string RefusalOf(CommandId id, int image, CommandOutcome* outcome = nullptr) {
+    tree.image = image;
+    ui.messages.clear();
+    const CommandOutcome result = table.ExecuteCommand(id);
+    if (outcome != nullptr) *outcome = result;
+    EXPECT_LE(ui.messages.size(), 1u);
+    if (ui.messages.empty()) return std::string();
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(ui.messages[0].owner, MessageOwner::MainWindow);
+    EXPECT_EQ(result, CommandOutcome::Refused);
+    return ui.messages[0].text;
+  }
+
+  FakeTreeSelection tree;
+  RecordingWindow window;
+  CommandTable table;
+};
+
+TEST_F(CommandsTest, RecycleBinRefusals) {
+  EXPECT_EQ(RefusalOf(CommandId::NewCategory, kRecycleBin), "这个【回收站】，不可以新增分类。");
+  EXPECT_EQ(RefusalOf(CommandId::NewEntry, kRecycleBin), "这个【回收站】，不可以新增文件。");
+  EXPECT_EQ(RefusalOf(CommandId::Edit, kRecycleBin), "这个【回收站】，不可以修改。");
+  EXPECT_EQ(RefusalOf(CommandId::Import, kRecycleBin), "这个【回收站】，不可以导入。");
+  // 删 and 导出 are left to deletion and export.
+  EXPECT_EQ(RefusalOf(CommandId::Delete, kRecycleBin), "");
+  EXPECT_EQ(RefusalOf(CommandId::Export, kRecycleBin), "");
+}
+
+TEST_F(CommandsTest, ExternalItemRefusals) {
+  for (int image : {kExternalBook, kExternalPage}) {
+    EXPECT_EQ(RefusalOf(CommandId::NewCategory, image),
+              "这个是外部文件，不可以新增分类，你可以直接去打开文件操作。");
+    EXPECT_EQ(RefusalOf(CommandId::NewEntry, image),
+              "这个是外部文件，不可以新增文件，你可以直接去打开文件操作。");
+    EXPECT_EQ(RefusalOf(CommandId::Delete, image), "这个是外部文件，不可以删除，你可以直接去删除文件。");
+    EXPECT_EQ(RefusalOf(CommandId::Edit, image), "这个是外部文件，不可以修改，你可以直接去修改文件。");
+    EXPECT_EQ(RefusalOf(CommandId::Export, image), "这个是外部文件，不可以修改，你可以直接去修改文件。");
+    EXPECT_EQ(RefusalOf(CommandId::Import, image), "这个是外部文件，不可以导入。");
+  }
+}
+
+TEST_F(CommandsTest, TreeContextMenuGivesTheSameRefusals) {
+  EXPECT_EQ(RefusalOf(CommandId::TreeNewCategory, kRecycleBin), "这个【回收站】，不可以新增分类。");
+  EXPECT_EQ(RefusalOf(CommandId::TreeNewEntry, kExternalPage),
+            "这个是外部文件，不可以新增文件，你可以直接去打开文件操作。");
+  EXPECT_EQ(RefusalOf(CommandId::TreeEdit, kRecycleBin), "这个【回收站】，不可以修改。");
+  EXPECT_EQ(RefusalOf(CommandId::TreeDelete, kExternalBook),
+            "这个是外部文件，不可以删除，你可以直接去删除文件。");
+}
+
+TEST_F(CommandsTest, OrdinaryOrNoSelectionPassesToTheFeature) {
+  for (int image : {-1, kCategoryImage, kEntryImage, 15, 31}) {
+    for (CommandId id : {CommandId::NewCategory, CommandId::NewEntry, CommandId::Delete,
+                         CommandId::Export, CommandId::Import}) {
+      CommandOutcome outcome;
+      EXPECT_EQ(RefusalOf(id, image, &outcome), "");
+      EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
+    }
+  }
+}
+
+TEST_F(CommandsTest, EditRefusesTheHomePage) {
+  EXPECT_EQ(RefusalOf(CommandId::Edit, -1), "亲，主页是无法编辑的哦！");
+  EXPECT_EQ(RefusalOf(CommandId::TreeEdit, kCategoryImage), "亲，主页是无法编辑的哦！");
+  history.Record(PageKind::Entry, 0, "");  // entry id 0 is not the home page
+  CommandOutcome outcome;
+  EXPECT_EQ(RefusalOf(CommandId::Edit, -1, &outcome), "");
+  EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
+}
+
+TEST_F(CommandsTest, EditActsOnTheCurrentPageNotTheSelection) {
+  history.Record(PageKind::Entry, 5, "Sleep");
+  CommandOutcome outcome;
+  EXPECT_EQ(RefusalOf(CommandId::Edit, kCategoryImage, &outcome), "");
+  EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
+  // An external item selected is refused even though the page is an entry.
+  EXPECT_EQ(RefusalOf(CommandId::Edit, kExternalPage), "这个是外部文件，不可以修改，你可以直接去修改文件。");
+}
+
+TEST_F(CommandsTest, NavigationCommands) {
+  history.Record(PageKind::Entry, 5, "Sleep");
+  EXPECT_EQ(table.ExecuteCommand(CommandId::Back), CommandOutcome::Done);
+  ASSERT_EQ(opener.opened.size(), 1u);
+  EXPECT_EQ(opener.Last().id, 0);
+  EXPECT_EQ(opener.Last().record, Record::No);
+  EXPECT_EQ(table.ExecuteCommand(CommandId::Forward), CommandOutcome::Done);
+  EXPECT_EQ(opener.Last().id, 5);
+  EXPECT_EQ(opener.Last().kind, PageKind::Entry);
+  EXPECT_EQ(table.ExecuteCommand(CommandId::Home), CommandOutcome::Done);
+  EXPECT_EQ(opener.Last().kind, PageKind::Category);
+  EXPECT_EQ(opener.Last().id, 0);
+  EXPECT_EQ(opener.Last().record, Record::Yes);
+  EXPECT_EQ(table.ExecuteCommand(CommandId::FindInPage), CommandOutcome::Done);
+  EXPECT_EQ(pane.finds, 1);
+}
+
+TEST_F(CommandsTest, AlwaysOnTopFollowsTheButton) {
+  window.button_down = true;
+  table.ExecuteCommand(CommandId::AlwaysOnTop);
+  window.button_down = false;
+  table.ExecuteCommand(CommandId::AlwaysOnTop);
+  EXPECT_EQ(window.topmost_calls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(CommandsTest, AboutOpensOnlyOnce) {
+  table.ExecuteCommand(CommandId::About);
+  table.ExecuteCommand(CommandId::TrayAbout);
+  EXPECT_EQ(window.about_opened, 1);
+  window.about_open = false;  // closed by the user
+  table.ExecuteCommand(CommandId::TrayAbout);
+  EXPECT_EQ(window.about_opened, 2);
+}
+
+TEST_F(CommandsTest, TrayCommands) {
+  table.ExecuteCommand(CommandId::TrayShow);
+  table.ExecuteCommand(CommandId::TrayHide);
+  EXPECT_EQ(window.shows, 1);
+  EXPECT_EQ(window.hides, 1);
+  EXPECT_EQ(window.closes, 0);
+  table.ExecuteCommand(CommandId::TrayExit);
+  EXPECT_EQ(window.closes, 1);
+  EXPECT_TRUE(window.close_requested_with_exit_flag);
+}
+
+TEST_F(CommandsTest, RenameGoesToTheTree) {
+  tree.image = kEntryImage;
+  EXPECT_EQ(table.ExecuteCommand(static_cast<int>(CommandId::TreeRename)), CommandOutcome::Done);
+  EXPECT_EQ(tree.renames, 1);
+}
+
+TEST_F(CommandsTest, UnbuiltFeaturesAreReportedNotAvailable) {
+  for (CommandId id : {CommandId::Import, CommandId::Export, CommandId::NewCategory,
+                       CommandId::NewEntry, CommandId::Delete, CommandId::Edit,
+                       CommandId::Options, CommandId::TreeNewCategory, CommandId::TreeNewEntry,
+                       CommandId::TreeEdit, CommandId::TreeDelete, CommandId::EditCopy,
+                       CommandId::EditCut, CommandId::EditPaste}) {
+    EXPECT_FALSE(CommandAvailable(id)) << static_cast<int>(id);
+  }
+  for (int backup = 8701; backup <= 8710; ++backup) {
+    EXPECT_FALSE(CommandAvailable(static_cast<CommandId>(backup)));
+    EXPECT_EQ(table.ExecuteCommand(backup), CommandOutcome::NotAvailable);
+  }
+  EXPECT_EQ(table.ExecuteCommand(CommandId::Options), CommandOutcome::NotAvailable);
+  for (CommandId id : {CommandId::AlwaysOnTop, CommandId::Home, CommandId::Back,
+                       CommandId::Forward, CommandId::FindInPage, CommandId::About,
+                       CommandId::TrayShow, CommandId::TrayHide, CommandId::TrayAbout,
+                       CommandId::TrayExit, CommandId::TreeRename}) {
+    EXPECT_TRUE(CommandAvailable(id)) << static_cast<int>(id);
+  }
+}
+
+TEST_F(CommandsTest, IdsOutsideTheTableAreUnknown) {
+  for (int id : {0, 5102, 5105, 5117, 8700, 8711, 8905, -1}) {
+    EXPECT_EQ(table.ExecuteCommand(id), CommandOutcome::Unknown) << id;
+  }
+  EXPECT_TRUE(opener.opened.empty());
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace mivrel::testing
