@@ -7,6 +7,7 @@
 #include "app/instance_channel.h"
 #include "app/test_commands.h"
 #include "base/clock.h"
+#include "framework/compact_style.h"
 #include "framework/test_report.h"
 #include "framework/web_extensions.h"
 #include "framework/wx_ui.h"
@@ -64,6 +65,7 @@ bool MivrelApp::OnInit() {
   settings_ = std::make_unique<Settings>(LoadSettings(*ini_, CurrentScreen()));
 
   PointWebExtensionsFolder();
+  UseCompactControls();
   window_ = new MainWindow(MainWindowContext{*db_, *settings_, *ini_, *ui_, SystemClock(),
                                              start_->start_tick, start_->options.keyword});
   window_->Show();

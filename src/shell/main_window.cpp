@@ -120,6 +120,8 @@ MainWindow::MainWindow(const MainWindowContext& context)
   wxIcon window_icon;
   window_icon.CopyFromBitmap(NamedIcon("CONNECTED"));
   SetIcon(window_icon);
+  // Every control of the system uses 宋体 9; children created below inherit it.
+  SetFont(wxFont(9, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, L"宋体"));
   images_ = NewSharedImageList();
   BuildToolbar();
   status_ = new MainStatusBar(this);

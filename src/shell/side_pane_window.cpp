@@ -33,6 +33,7 @@ SidePane::SidePane(wxWindow* parent, wxImageList* images)
   tab_images_->Add(NamedIcon("E10"));
   tab_images_->Add(NamedIcon("E11"));
   tabs->SetImageList(tab_images_);
+  tabs->SetPadding(wxSize(0, 0));
 
   BuildTreePage(images);
   BuildIndexPage(images);

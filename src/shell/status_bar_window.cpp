@@ -1,5 +1,7 @@
 #include "shell/status_bar_window.h"
 
+#include <algorithm>
+
 #include <wx/datetime.h>
 #include <wx/utils.h>
 
@@ -8,8 +10,8 @@ namespace {
 
 constexpr int kPartCount = 6;
 constexpr int kClockTickMs = 200;
-constexpr int kFixedWidths[kPartCount - 1] = {60, 40, 40, 40, 40};
-constexpr int kFixedTotal = 220;
+constexpr int kClockPartWidth = 60;
+constexpr int kKeyPartWidth = 40;
 constexpr int kLastPartMinimum = 100;
 
 }  // namespace
@@ -28,9 +30,16 @@ MainStatusBar::~MainStatusBar() { clock_timer_.Stop(); }
 
 void MainStatusBar::OnSize(wxSizeEvent& event) {
   int widths[kPartCount];
-  for (int i = 0; i < kPartCount - 1; ++i) widths[i] = FromDIP(kFixedWidths[i]);
-  widths[kPartCount - 1] =
-      std::max(FromDIP(kLastPartMinimum), GetClientSize().GetWidth() - FromDIP(kFixedTotal));
+  // The parts grow where the screen's font would not fit "00:00:00" or "CAPS".
+  const int clock_width = std::max(FromDIP(kClockPartWidth), GetTextExtent(L"00:00:00").GetWidth() + 12);
+  const int key_width = std::max(FromDIP(kKeyPartWidth), GetTextExtent(L"SCRL").GetWidth() + 12);
+  int fixed_total = clock_width;
+  widths[0] = clock_width;
+  for (int i = 1; i < kPartCount - 1; ++i) {
+    widths[i] = key_width;
+    fixed_total += key_width;
+  }
+  widths[kPartCount - 1] = std::max(FromDIP(kLastPartMinimum), GetClientSize().GetWidth() - fixed_total);
   SetStatusWidths(kPartCount, widths);
   event.Skip();
 }
