@@ -19,6 +19,28 @@ constexpr int kEntryImageBase = 16;
 
 std::string Bracketed(const std::string& value) { return "[" + value + "]"; }
 
+// Runs the query and reads its rows straight into `rows`: the numbers of id and
+// icon, the name converted to GB18030, the category cells' texts as stored.  A failing
+// query, also one that fails part way, gives no rows.  Returns the row count.
+int ReadResultSet(Database& db, const std::string& sql, ResultSet& rows) {
+  rows.clear();
+  Statement st(db, sql);
+  if (!st.Ok()) return 0;
+  int rc;
+  while ((rc = st.Step()) == kSqliteRow) {
+    ResultRow row;
+    row.id = static_cast<int>(st.ColumnInt(kId));
+    row.name = st.ColumnGb(kName);
+    row.icon = static_cast<int>(st.ColumnInt(kIcon));
+    row.category = Bracketed(st.ColumnBytes(kCategory));
+    row.category2 = Bracketed(st.ColumnBytes(kCategory2));
+    row.category3 = Bracketed(st.ColumnBytes(kCategory3));
+    rows.push_back(std::move(row));
+  }
+  if (rc != kSqliteDone) rows.clear();
+  return static_cast<int>(rows.size());
+}
+
 // Restores the normal cursor however the operation ends.
 class BusyCursor {
  public:
@@ -113,21 +135,7 @@ SearchPanes::Timings SearchPanes::QueryAndFill(ResultPane pane, const std::strin
   ResultSet& rows = pane == ResultPane::Search ? search_rows_ : index_rows_;
   Timings timings;
   const uint32_t start = clock_.NowMs();
-  ResultGrid grid;
-  // A failing query counts as no rows.
-  timings.rows = db_.Query(sql, grid);
-  rows.clear();
-  rows.reserve(static_cast<size_t>(timings.rows));
-  for (int r = 1; r <= timings.rows; ++r) {
-    ResultRow row;
-    row.id = static_cast<int>(grid.Number(r, kId));
-    row.name = grid.At(r, kName);
-    row.icon = static_cast<int>(grid.Number(r, kIcon));
-    row.category = Bracketed(grid.At(r, kCategory));
-    row.category2 = Bracketed(grid.At(r, kCategory2));
-    row.category3 = Bracketed(grid.At(r, kCategory3));
-    rows.push_back(std::move(row));
-  }
+  timings.rows = ReadResultSet(db_, sql, rows);
   timings.query_ms = clock_.NowMs() - start;
   if (timings.rows == 0) {
     FillResultList(pane);  // clears the list

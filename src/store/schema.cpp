@@ -17,6 +17,10 @@ constexpr const char* kSpeedIndexes[] = {
     "CREATE INDEX IF NOT EXISTS [mivrel_fun_category3] ON [fun]([类别3])",
     "CREATE INDEX IF NOT EXISTS [mivrel_class_parent] ON [class]([父类别],[优先])",
     "CREATE INDEX IF NOT EXISTS [mivrel_fun_name] ON [fun]([名字] COLLATE NOCASE)",
+    // The name index's hit columns, so that a prefix lookup never reads the
+    // (large) rows themselves.
+    "CREATE INDEX IF NOT EXISTS [mivrel_fun_name_hits] ON [fun]([名字] COLLATE NOCASE,[图标],"
+    "[类别],[类别2],[类别3])",
     "CREATE INDEX IF NOT EXISTS [mivrel_fun_page_name] ON [fun]([网页名])",
 };
 
