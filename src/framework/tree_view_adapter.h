@@ -1,0 +1,82 @@
+// The TreeView port (shell/tree_view.h) over a wxTreeCtrl with a hidden
+// root: handles are the control's item ids, 0 is the root level.  The
+// control's own events are handed to the owner through callbacks: selection
+// changes (not while the adapter itself deletes or clears items), the start
+// and the end of label editing (the control never stores the typed text; the
+// owner sets the label), and drags from one item onto another.
+// User-interface thread only.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "shell/tree_view.h"
+
+class wxTreeCtrl;
+class wxTreeEvent;
+
+namespace mivrel {
+
+struct TreeViewHandlers {
+  std::function<void(TreeItem)> selection_changed;
+  // Asked when the user starts editing a label; false refuses silently.
+  std::function<bool(TreeItem)> may_edit_label;
+  std::function<void(TreeItem, const std::string& gb_text)> label_edited;
+  // Asked when a drag starts on an item; false refuses it.
+  std::function<bool(TreeItem)> may_drag;
+  // The drag ended over `target` (0 when over no item or outside the tree).
+  std::function<void(TreeItem dragged, TreeItem target)> dropped;
+};
+
+class WxTreeView final : public TreeView {
+ public:
+  explicit WxTreeView(wxTreeCtrl* control);
+  void SetHandlers(TreeViewHandlers handlers) { handlers_ = std::move(handlers); }
+
+  void DeleteAllItems() override;
+  TreeItem AppendItem(TreeItem parent, const DirectoryItem& item) override;
+  TreeItem InsertFirst(TreeItem parent, const DirectoryItem& item) override;
+  TreeItem InsertAfter(TreeItem parent, TreeItem previous, const DirectoryItem& item) override;
+  void DeleteItem(TreeItem item) override;
+
+  std::string Label(TreeItem item) const override;
+  int Id(TreeItem item) const override;
+  int Image(TreeItem item) const override;
+  void SetLabel(TreeItem item, const std::string& label) override;
+
+  TreeItem FirstChild(TreeItem parent) const override;
+  TreeItem NextSibling(TreeItem item) const override;
+  TreeItem Parent(TreeItem item) const override;
+  int ChildCount(TreeItem item) const override;
+  int Depth(TreeItem item) const override;
+
+  TreeItem SelectedItem() const override;
+  void SelectItem(TreeItem item) override;
+  void ClearSelection() override;
+  void Expand(TreeItem item) override;
+
+  void Enable() override;
+  void Disable() override;
+  bool IsEnabled() const override;
+  void Freeze() override;
+  void Thaw() override;
+
+  void StartLabelEditing(TreeItem item) override;
+  bool EditingLabel() const;
+
+  wxTreeCtrl* Control() const { return control_; }
+
+ private:
+  void OnSelectionChanged(wxTreeEvent& event);
+  void OnBeginLabelEdit(wxTreeEvent& event);
+  void OnEndLabelEdit(wxTreeEvent& event);
+  void OnBeginDrag(wxTreeEvent& event);
+  void OnEndDrag(wxTreeEvent& event);
+
+  wxTreeCtrl* control_;
+  TreeViewHandlers handlers_;
+  TreeItem dragged_ = kNoTreeItem;
+  bool quiet_ = false;  // selection changes caused by our own deletes are not reported
+};
+
+}  // namespace mivrel
