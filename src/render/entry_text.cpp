@@ -1,6 +1,7 @@
 #include "render/entry_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <string_view>
@@ -29,9 +30,21 @@ bool HasUrlScheme(std::string_view value) {
          std::isalpha(static_cast<unsigned char>(value[0]));
 }
 
-bool IsPlainSpecial(char c) {
-  return c == '&' || c == '<' || c == '>' || c == '"' || c == ' ' || c == '\r';
+bool IsSectionHeadingAt(std::string_view text, size_t pos) {
+  const std::string_view rest = text.substr(pos);
+  for (const char* heading : kSectionHeadings)
+    if (StartsWith(rest, heading)) return true;
+  return false;
 }
+
+// The bytes plain-text escaping replaces (blanks and CR only in pairs).
+constexpr std::array<bool, 256> kPlainSpecial = [] {
+  std::array<bool, 256> special{};
+  for (char c : std::string_view("&<>\" \r")) special[static_cast<unsigned char>(c)] = true;
+  return special;
+}();
+
+bool IsPlainSpecial(char c) { return kPlainSpecial[static_cast<unsigned char>(c)]; }
 
 const std::string& NameOnDisk(const std::string& value, const std::vector<WrittenImage>& images) {
   for (const WrittenImage& image : images)
@@ -134,29 +147,34 @@ void PreparePlainFormat(std::string& text) {
   text.swap(out);
 }
 
-void MarkSectionHeadings(std::string& text) {
-  // Every heading begins with "【": one search for it, then the list.
+void DropHighlightMarks(std::string& text) {
+  text.erase(std::remove(text.begin(), text.end(), kHighlightMark), text.end());
+}
+
+void AppendFinishedText(std::string_view text, std::string& page) {
+  // Both jobs in one pass, each occurrence found with a fast search: a quote
+  // mark, or a "【" with which every heading begins.
   constexpr std::string_view kOpen = "【";
   constexpr std::string_view kRule = "<hr class=\"hr0\" />";
-  size_t hit = text.find(kOpen);
-  if (hit == std::string::npos) return;
-  std::string out;
-  out.reserve(text.size() + text.size() / 32 + 64);
+  page.reserve(page.size() + text.size() + text.size() / 8 + 64);
+  size_t quote = text.find(kStringMark);
+  size_t open = text.find(kOpen);
   size_t copied = 0;
   size_t boundary = 0;
-  for (; hit != std::string::npos; hit = text.find(kOpen, hit + 1)) {
-    if (!AdvanceToCharStart(text, boundary, hit)) continue;
-    const std::string_view rest = std::string_view(text).substr(hit);
-    for (const char* heading : kSectionHeadings) {
-      if (StartsWith(rest, heading)) {
-        out.append(text, copied, hit - copied).append(kRule);
-        copied = hit;
-        break;
-      }
+  while (quote != std::string_view::npos || open != std::string_view::npos) {
+    if (quote < open) {
+      page.append(text, copied, quote - copied).append("&quot;");
+      copied = quote + 1;
+      quote = text.find(kStringMark, copied);
+      continue;
     }
+    if (AdvanceToCharStart(text, boundary, open) && IsSectionHeadingAt(text, open)) {
+      page.append(text, copied, open - copied).append(kRule);
+      copied = open;
+    }
+    open = text.find(kOpen, open + 1);
   }
-  out.append(text, copied, std::string::npos);
-  text.swap(out);
+  page.append(text, copied, std::string_view::npos);
 }
 
 }  // namespace mivrel

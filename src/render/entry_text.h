@@ -1,9 +1,11 @@
 // The steps that turn an entry's text (brief + CR LF + content, GB18030) into
 // the body of its page around code colouring: search-hit marks, the web and
-// plain formats, and the rules before section headings.  Pure functions.
+// plain formats, and after colouring the quotes and the rules before section
+// headings.  Pure functions; each is one pass over the text.
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "render/image_files.h"
@@ -35,7 +37,12 @@ void PrepareWebFormat(std::string& text, const std::string& folder_address,
 // of blanks "&nbsp;&nbsp;", CR LF "<br>" + CR LF.
 void PreparePlainFormat(std::string& text);
 
-// A dashed rule before every standard section heading (【参数】, 【说明】, ...).
-void MarkSectionHeadings(std::string& text);
+// After colouring, when search hits were marked: removes the kHighlightMark bytes.
+void DropHighlightMarks(std::string& text);
+
+// Appends the coloured text to the page being assembled, with every
+// kStringMark turned into "&quot;" and a dashed rule before every standard
+// section heading (【参数】, 【说明】, ...) that begins at a character boundary.
+void AppendFinishedText(std::string_view text, std::string& page);
 
 }  // namespace mivrel

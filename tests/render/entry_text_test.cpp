@@ -57,19 +57,19 @@ TEST(PreparePlainFormatTest, EscapesAsTheOrderedReplacementsDo) {
   EXPECT_EQ(text, "a&nbsp;&nbsp; b\r<br>\r\n&amp;lt; \x10q\x10 &lt;x&gt;\n");
 }
 
-TEST(MarkSectionHeadingsTest, RuleBeforeEveryHeadingAndNothingElse) {
-  std::string text = "【参数】a【其他】b【说明】【参数】";
-  MarkSectionHeadings(text);
-  EXPECT_EQ(text, "<hr class=\"hr0\" />【参数】a【其他】b<hr class=\"hr0\" />【说明】"
-                  "<hr class=\"hr0\" />【参数】");
+TEST(AppendFinishedTextTest, QuotesAndARuleBeforeEveryHeadingAndNothingElse) {
+  std::string page = "page:";
+  AppendFinishedText("【参数】a【其他】\x10" "b\x10【说明】【参数】\x10", page);
+  EXPECT_EQ(page, "page:" "<hr class=\"hr0\" />【参数】a【其他】&quot;b&quot;<hr class=\"hr0\" />【说明】"
+                  "<hr class=\"hr0\" />【参数】&quot;");
 }
 
-TEST(MarkSectionHeadingsTest, HeadingBytesInsideOtherCharactersAreNoHeading) {
+TEST(AppendFinishedTextTest, HeadingBytesInsideOtherCharactersAreNoHeading) {
   // 0xA1 0xBE is "【"; here 0xA1 is the second byte of 0x81 0xA1.
-  std::string text = "\x81\xa1\xbe\xb2\xce\xca\xfd\xa1\xbf";
-  const std::string before = text;
-  MarkSectionHeadings(text);
-  EXPECT_EQ(text, before);
+  const std::string text = "\x81\xa1\xbe\xb2\xce\xca\xfd\xa1\xbf";
+  std::string page;
+  AppendFinishedText(text, page);
+  EXPECT_EQ(page, text);
 }
 
 }  // namespace
