@@ -99,7 +99,7 @@ INSERT INTO [fun] VALUES(3, 1, -1, -1, '代码上色规则',
 <tr><td>API 函数</td><td>关键词种类为“API”的资料名</td><td>strlen MessageBox</td></tr>
 <tr><td>类型</td><td>关键词种类为“类型”的资料名</td><td>Long size_t HANDLE</td></tr>
 <tr><td>常数</td><td>关键词种类为“常数”的资料名</td><td>EOF MAX_PATH True</td></tr>
-<tr><td>注释</td><td>单引号或 Rem 开始，到行尾结束</td><td>x = 1 &#39; 注释</td></tr>
+<tr><td>注释</td><td>从单引号或注释语句开始，到行尾结束</td><td>x = 1 '' 注释</td></tr>
 <tr><td>字符串</td><td>一对双引号之间的文字</td><td>&quot;kernel32&quot;</td></tr>
 <tr><td>数字</td><td>只由数字和小数点组成的词</td><td>3.14 260</td></tr>
 <tr><td>运算符号</td><td>= * + - / ^ ( ) 等符号（可在选项中关闭）</td><td>a + (b * 2)</td></tr>
