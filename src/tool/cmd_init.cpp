@@ -112,7 +112,7 @@ bool FillStarterLibrary(Database& db, std::string& error) {
 bool BuildLibraryFile(const std::string& path, LibraryContent content, std::string& error) {
   Database db;
   if (db.Open(path, OpenMode::ReadWriteCreate) != kSqliteOk) {
-    error = db.LastError();
+    error = "cannot create the file " + path;
     return false;
   }
   // One transaction: the starter's rows would otherwise cost a disk sync each.
