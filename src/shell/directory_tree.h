@@ -37,11 +37,6 @@ class Database;
 class PageRenderer;
 class Ui;
 
-// Image indices of the shared image list that mark item kinds.
-constexpr int kFirstEntryImage = 16;
-constexpr int kExternalBookImage = 32;
-constexpr int kExternalPageImage = 33;
-constexpr int kRecycleBinImage = 34;
 constexpr const char* kRecycleBinName = "回收站";
 
 enum class ItemKind { None, Category, Entry, ExternalBook, ExternalPage, RecycleBin };
@@ -163,7 +158,10 @@ class DirectoryTree {
   void ShowExternalPage(TreeItem item);
   void ShowBookListing(TreeItem item);
   void OnCategorySelected(TreeItem item);
+  // A loaded category's label: its name + "(" + child count + ")".  Relabel
+  // leaves categories whose entries are not loaded alone.
   void Relabel(TreeItem category_item);
+  void SetCountLabel(TreeItem category_item, const std::string& name);
   // Removes the item and forgets the loaded marks of its subtree.
   void DeleteSubtree(TreeItem item);
   bool IsInSubtree(TreeItem item, TreeItem root) const;

@@ -32,6 +32,12 @@ struct DirectoryItem {
   int image = 0;
 };
 
+// Image indices of the shared image list that mark item kinds.
+constexpr int kFirstEntryImage = 16;
+constexpr int kExternalBookImage = 32;
+constexpr int kExternalPageImage = 33;
+constexpr int kRecycleBinImage = 34;
+
 class TreeView {
  public:
   virtual ~TreeView() = default;

@@ -1,11 +1,54 @@
-// Placeholder until the command is built; reports that it is not available.
+// mivrel-tool tree: prints the directory tree as the full load builds it,
+// before any category's entries are loaded: one line per item in pre-order,
+// "depth<TAB>image index<TAB>id<TAB>label" + LF, depth 0 for root items,
+// labels as GB18030 bytes.
+#include <string>
+
+#include "base/clock.h"
+#include "render/browser_pane.h"
+#include "render/page_hooks.h"
+#include "render/pages.h"
+#include "settings/settings.h"
+#include "shell/directory_tree.h"
+#include "shell/memory_tree_view.h"
+#include "store/database.h"
 #include "tool/commands.h"
 
 namespace mivrel {
+namespace {
 
-int RunTreeCommand(const ToolContext&) {
-  PrintError("tree: not available in this build");
-  return 2;
+// Loading the tree shows no page; the renderer only needs a pane to exist.
+class NoPane final : public BrowserPane {
+ public:
+  void WritePage(const std::string&, const std::string&) override {}
+  std::string CurrentAddress() override { return "about:blank"; }
+  void Navigate(const std::string&) override {}
+  void GoBackInBrowser() override {}
+  void GoForwardInBrowser() override {}
+  void FocusPane() override {}
+  void FindInPage() override {}
+};
+
+}  // namespace
+
+int RunTreeCommand(const ToolContext& context) {
+  if (!context.args.empty()) {
+    PrintError("tree: takes no arguments");
+    return 2;
+  }
+  StderrUi ui;
+  Database db;
+  if (!OpenToolLibrary(context, db, ui)) return 1;
+
+  const Settings settings = DefaultSettings();
+  NoPane pane;
+  PageHooks hooks;
+  PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
+  MemoryTreeView view;
+  DirectoryTree tree(db, view, renderer, pane, ui, SystemClock(), context.library_folder);
+  tree.LoadDirectoryTree();
+  WriteStdout(DescribeTree(view));
+  return 0;
 }
 
 }  // namespace mivrel

@@ -1,0 +1,123 @@
+#include "shell/contents_file.h"
+
+#include "base/files.h"
+#include "base/text.h"
+#include "render/gb_chars.h"
+#include "store/library_files.h"
+
+namespace mivrel {
+namespace {
+
+constexpr std::string_view kListOpen = "<UL>";
+constexpr std::string_view kListClose = "</UL>";
+constexpr std::string_view kNamePrefix = "<PARAM NAME=\"NAME\" VALUE=\"";    // 26 bytes
+constexpr std::string_view kLocalPrefix = "<PARAM NAME=\"LOCAL\" VALUE=\"";  // 27 bytes
+
+// The value of a parameter tag: after the prefix, without the closing quote
+// and ">".  A tag too short to hold both gives an empty value.
+std::string ParameterValue(std::string_view tag, size_t prefix_length) {
+  if (tag.size() < prefix_length + 2) return std::string();
+  return std::string(tag.substr(prefix_length, tag.size() - 2 - prefix_length));
+}
+
+// One open list while reading: the book it fills (-1 = the top list), its
+// current name, and for each list too deep for a book of its own that is open
+// inside it, the name that was current when that list began.
+struct OpenList {
+  int book;
+  std::string name;
+  std::vector<std::string> flattened;
+};
+
+}  // namespace
+
+std::vector<ContentsItem> ParseContents(std::string_view text) {
+  std::vector<ContentsItem> items;
+  const std::string upper = UpperAscii(text);
+  size_t pos = upper.find(kListOpen);
+  if (pos == std::string::npos) return items;
+  pos += kListOpen.size();
+
+  std::vector<OpenList> lists{{-1, std::string(), {}}};
+  while (!lists.empty()) {
+    const size_t open = upper.find('<', pos);
+    if (open == std::string::npos) break;
+    const size_t close = upper.find('>', open + 1);
+    if (close == std::string::npos) break;
+    const std::string_view tag(upper.data() + open, close + 1 - open);
+    const std::string_view original = text.substr(open, close + 1 - open);
+    pos = close + 1;
+
+    OpenList& list = lists.back();
+    if (tag == kListOpen) {
+      if (lists.size() > static_cast<size_t>(kMaxContentsDepth)) {
+        list.flattened.push_back(std::move(list.name));
+        list.name.clear();
+        continue;
+      }
+      items.push_back({ContentsKind::Book, list.book, list.name, std::string()});
+      lists.push_back({static_cast<int>(items.size()) - 1, std::string(), {}});
+    } else if (tag == kListClose) {
+      if (!list.flattened.empty()) {
+        list.name = std::move(list.flattened.back());
+        list.flattened.pop_back();
+      } else {
+        lists.pop_back();
+      }
+    } else if (StartsWith(tag, kNamePrefix)) {
+      list.name = ParameterValue(original, kNamePrefix.size());
+    } else if (StartsWith(tag, kLocalPrefix)) {
+      items.push_back({ContentsKind::Page, list.book, list.name,
+                       ParameterValue(original, kLocalPrefix.size())});
+    }
+  }
+  return items;
+}
+
+std::string ExternalPage::RelativePath() const {
+  std::string path(kExternalBooksFolder);
+  path += kPathSeparator;
+  path += book_folder;
+  path += kPathSeparator;
+  path += local_path;
+  return path;
+}
+
+int ExternalPageTable::Add(ExternalPage page) {
+  pages_.push_back(std::move(page));
+  return static_cast<int>(pages_.size());
+}
+
+const ExternalPage* ExternalPageTable::Find(int number) const {
+  if (number < 1 || number > Count()) return nullptr;
+  return &pages_[static_cast<size_t>(number) - 1];
+}
+
+int LoadContentsFile(const std::string& book_folder, const std::string& contents_path,
+                     TreeView& view, TreeItem book_item, ExternalPageTable& pages) {
+  std::string text;
+  if (!ReadWholeFile(contents_path, text)) return 0;
+  const std::vector<ContentsItem> items = ParseContents(text);
+  // Parents come before their children, so each parent's handle is known.
+  std::vector<TreeItem> handles(items.size(), kNoTreeItem);
+  for (size_t i = 0; i < items.size(); ++i) {
+    const ContentsItem& entry = items[i];
+    const TreeItem parent = entry.parent < 0 ? book_item : handles[entry.parent];
+    DirectoryItem item;
+    item.label = entry.name;
+    if (entry.kind == ContentsKind::Book) {
+      item.image = kExternalBookImage;
+    } else {
+      std::string local = entry.local;
+      // Help books write Windows paths; a backslash inside a double-byte
+      // character is not a separator.
+      ReplaceAllAtCharStarts(local, "\\", "/");
+      item.id = pages.Add({book_folder, local});
+      item.image = kExternalPageImage;
+    }
+    handles[i] = view.AppendItem(parent, item);
+  }
+  return static_cast<int>(items.size());
+}
+
+}  // namespace mivrel

@@ -1,0 +1,191 @@
+// The directory tree's selection: what each kind of item shows, the path walk
+// by which pages make the tree follow them, and item kinds and labels.
+#include "shell/directory_tree.h"
+
+#include <vector>
+
+#include "base/clock.h"
+#include "base/text.h"
+#include "base/ui.h"
+#include "render/browser_pane.h"
+#include "render/pages.h"
+
+namespace mivrel {
+namespace {
+
+// Sets the selection-suppression flag for a scope and restores what it was.
+class SuppressionScope {
+ public:
+  explicit SuppressionScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+  ~SuppressionScope() { flag_ = saved_; }
+  SuppressionScope(const SuppressionScope&) = delete;
+  SuppressionScope& operator=(const SuppressionScope&) = delete;
+
+ private:
+  bool& flag_;
+  bool saved_;
+};
+
+// The ids of a NUL-separated path; empty pieces (a trailing NUL) are skipped.
+std::vector<int> PathIds(const std::string& path) {
+  std::vector<int> ids;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('\0', start);
+    if (end == std::string::npos) end = path.size();
+    if (end > start) ids.push_back(static_cast<int>(LeadingNumber(path.substr(start, end - start))));
+    start = end + 1;
+  }
+  return ids;
+}
+
+// "file://" + the absolute path.  The folder part is the file system's, so
+// the bytes that a URL would read as its own ("%", "#", "?") are escaped
+// there; the local path is the help book's and may carry an "#anchor".
+std::string FileUrl(const std::string& folder, const std::string& local) {
+  std::string url = "file://";
+  if (folder.empty() || folder[0] != '/') url += '/';
+  for (char c : folder) {
+    if (c == '%')
+      url += "%25";
+    else if (c == '#')
+      url += "%23";
+    else if (c == '?')
+      url += "%3F";
+    else
+      url += c;
+  }
+  return url + local;
+}
+
+bool IsCategoryKind(ItemKind kind) { return kind == ItemKind::Category || kind == ItemKind::RecycleBin; }
+
+}  // namespace
+
+ItemKind DirectoryTree::KindOf(TreeItem item) const {
+  if (item == kNoTreeItem) return ItemKind::None;
+  const int image = view_.Image(item);
+  if (image >= 0 && image < kFirstEntryImage) return ItemKind::Category;
+  if (image >= kFirstEntryImage && image < kExternalBookImage) return ItemKind::Entry;
+  if (image == kExternalBookImage) return ItemKind::ExternalBook;
+  if (image == kExternalPageImage) return view_.Id(item) > 0 ? ItemKind::ExternalPage : ItemKind::ExternalBook;
+  // A category drawn with the bin's icon is still an ordinary category.
+  if (image == kRecycleBinImage) return item == recycle_bin_item_ ? ItemKind::RecycleBin : ItemKind::Category;
+  return ItemKind::None;
+}
+
+std::string DirectoryTree::LabelWithoutCount(TreeItem item) const {
+  std::string label = view_.Label(item);
+  if (EntriesLoaded(item) && EndsWith(label, ")")) {
+    const size_t open = label.rfind('(');
+    if (open != std::string::npos) label.erase(open);
+  }
+  return label;
+}
+
+void DirectoryTree::DropPageCacheFor(TreeItem category_item) {
+  if (IsCategoryKind(KindOf(category_item))) renderer_.DropPageCacheFor(view_.Id(category_item));
+}
+
+TreeItem DirectoryTree::SelectItemByPath(const std::string& path, PageKind last_kind) {
+  const std::vector<int> ids = PathIds(path);
+  if (ids.empty()) return kNoTreeItem;
+  SuppressionScope suppress(suppressed_);
+  TreeItem level = view_.FirstChild(kNoTreeItem);
+  for (size_t i = 0; i < ids.size(); ++i) {
+    const bool last = i + 1 == ids.size();
+    const bool want_entry = last && last_kind == PageKind::Entry;
+    TreeItem found = kNoTreeItem;
+    for (TreeItem item = level; item != kNoTreeItem; item = view_.NextSibling(item)) {
+      const ItemKind kind = KindOf(item);
+      if (view_.Id(item) == ids[i] && (want_entry ? kind == ItemKind::Entry : IsCategoryKind(kind))) {
+        found = item;
+        break;
+      }
+    }
+    if (found == kNoTreeItem || last) return found;
+    if (!EntriesLoaded(found)) {
+      view_.SelectItem(found);
+      // The selection handler loads them, unless the tree is disabled.
+      LoadEntriesUnder(found);
+    }
+    level = view_.FirstChild(found);
+  }
+  return kNoTreeItem;
+}
+
+void DirectoryTree::SelectQuietly(TreeItem item) {
+  if (item == kNoTreeItem || view_.SelectedItem() == item) return;
+  SuppressionScope suppress(suppressed_);
+  view_.SelectItem(item);
+}
+
+void DirectoryTree::ClearSelectionQuietly() {
+  SuppressionScope suppress(suppressed_);
+  view_.ClearSelection();
+}
+
+void DirectoryTree::OnSelectionChanged(TreeItem item) {
+  if (item == kNoTreeItem || !view_.IsEnabled()) return;
+  switch (KindOf(item)) {
+    case ItemKind::ExternalPage:
+      if (!suppressed_) ShowExternalPage(item);
+      break;
+    case ItemKind::ExternalBook:
+      if (!suppressed_) ShowBookListing(item);
+      break;
+    case ItemKind::Entry:
+      if (!suppressed_)
+        renderer_.ShowEntryPage(view_.Id(item), std::string(), Record::Yes, SyncTree::No, std::string());
+      break;
+    case ItemKind::Category:
+    case ItemKind::RecycleBin:
+      OnCategorySelected(item);
+      break;
+    case ItemKind::None:
+      break;
+  }
+}
+
+void DirectoryTree::OnCategorySelected(TreeItem item) {
+  const int id = view_.Id(item);
+  if (EntriesLoaded(item)) {
+    if (!suppressed_) renderer_.ShowCategoryPage(id, Record::Yes, SyncTree::No);
+    return;
+  }
+  view_.Disable();
+  const EntryLoad load = LoadEntriesUnder(item);
+  view_.Enable();
+  if (suppressed_) return;
+  const uint32_t start = clock_.NowMs();
+  renderer_.ShowCategoryPage(id, Record::Yes, SyncTree::Yes);
+  const uint32_t page_ms = clock_.NowMs() - start;
+  ui_.SetStatusText("查询化费:" + WithBlank(load.query_ms) + "毫秒，加载化费:" + WithBlank(load.insert_ms) +
+                    "毫秒，显示化费:" + WithBlank(page_ms));
+}
+
+void DirectoryTree::ShowExternalPage(TreeItem item) {
+  const ExternalPage* page = external_pages_.Find(view_.Id(item));
+  if (page == nullptr) return;
+  ExternalPage folder_only = *page;
+  folder_only.local_path.clear();
+  pane_.Navigate(FileUrl(application_folder_ + folder_only.RelativePath(), page->local_path));
+}
+
+void DirectoryTree::ShowBookListing(TreeItem item) {
+  const std::string label = view_.Label(item);
+  TreeItem child = view_.FirstChild(item);
+  if (child == kNoTreeItem) {
+    pane_.WritePage(label, std::string());
+    return;
+  }
+  const PageTemplate& frame = renderer_.Template();
+  std::string page = frame.head + label +
+                     "</td></tr></table><br><table Width=\"80%\" cellpadding=\"3\" >\r\n";
+  for (; child != kNoTreeItem; child = view_.NextSibling(child))
+    page += "  <tr>\r\n    <td >" + view_.Label(child) + "</td>\r\n  </tr>\r\n";
+  page += "\r\n</table>" + frame.tail;
+  pane_.WritePage(page, std::string());
+}
+
+}  // namespace mivrel

@@ -1,0 +1,168 @@
+// Changing the library through the directory tree: rename in place and
+// drag-and-drop moves.
+#include <vector>
+
+#include "base/text.h"
+#include "base/ui.h"
+#include "render/pages.h"
+#include "shell/directory_tree.h"
+#include "store/database.h"
+#include "store/result_grid.h"
+
+namespace mivrel {
+namespace {
+
+constexpr const char* kExternalRefusal = "这个是外部文件，不可以操作，当然你可以直接打开文件操作。";
+constexpr const char* kRecycleBinRefusal = "回收站，不可以操作。";
+
+bool IsEditableKind(ItemKind kind) { return kind == ItemKind::Category || kind == ItemKind::Entry; }
+
+}  // namespace
+
+bool DirectoryTree::BeginLabelEdit(TreeItem item) const { return IsEditableKind(KindOf(item)); }
+
+void DirectoryTree::RenameSelected() {
+  const TreeItem item = view_.SelectedItem();
+  const ItemKind kind = KindOf(item);
+  if (kind == ItemKind::None) return;
+  if (kind == ItemKind::RecycleBin) {
+    ui_.ShowMessage(kRecycleBinRefusal, MessageIcon::Exclamation);
+  } else if (kind == ItemKind::ExternalBook || kind == ItemKind::ExternalPage) {
+    ui_.ShowMessage(kExternalRefusal, MessageIcon::Exclamation);
+  } else {
+    view_.StartLabelEditing(item);
+  }
+}
+
+void DirectoryTree::EndLabelEdit(TreeItem item, const std::string& new_text) {
+  if (item == kNoTreeItem || new_text.empty()) return;
+  const std::string old_label = view_.Label(item);
+  if (new_text == old_label) return;
+  const ItemKind kind = KindOf(item);
+  if (!IsEditableKind(kind)) {
+    ui_.ShowMessage(kExternalRefusal, MessageIcon::Exclamation);
+    return;
+  }
+  // A loaded category's count suffix typed back (the editor starts from the
+  // label) is the count, not part of the name.
+  std::string name = new_text;
+  const bool counted = kind == ItemKind::Category && EntriesLoaded(item);
+  if (counted) {
+    const std::string suffix = old_label.substr(LabelWithoutCount(item).size());
+    if (name.size() > suffix.size() && EndsWith(name, suffix)) name.erase(name.size() - suffix.size());
+  }
+  if (name == LabelWithoutCount(item)) return;
+
+  const int id = view_.Id(item);
+  const std::string sql = kind == ItemKind::Entry
+                              ? "UPDATE fun SET [名字]='" + QuoteSql(name) + "' WHERE id=" + std::to_string(id)
+                              : "UPDATE class SET [类别名]='" + QuoteSql(name) + "' WHERE id=" + std::to_string(id);
+  if (db_.Run(sql) != kSqliteOk) {
+    ui_.ShowMessage("重命名失败，原因见下面信息：\r\n" + db_.LastError() + "\r\n" + name, MessageIcon::Stop);
+    return;
+  }
+  if (counted)
+    SetCountLabel(item, name);
+  else
+    view_.SetLabel(item, name);
+  // The page that lists the renamed item shows its new name: for a category
+  // its own page, for an entry the page of the category it is shown under.
+  DropPageCacheFor(kind == ItemKind::Entry ? view_.Parent(item) : item);
+}
+
+bool DirectoryTree::CanDrag(TreeItem item) const { return IsEditableKind(KindOf(item)); }
+
+bool DirectoryTree::CanDrop(TreeItem dragged, TreeItem target) const {
+  if (!CanDrag(dragged) || target == kNoTreeItem || target == dragged) return false;
+  const ItemKind kind = KindOf(target);
+  if (kind != ItemKind::Category && kind != ItemKind::RecycleBin && kind != ItemKind::Entry) return false;
+  return !IsInSubtree(target, dragged);
+}
+
+bool DirectoryTree::IsInSubtree(TreeItem item, TreeItem root) const {
+  for (TreeItem up = item; up != kNoTreeItem; up = view_.Parent(up))
+    if (up == root) return true;
+  return false;
+}
+
+std::string DirectoryTree::MoveStatement(TreeItem dragged, int new_parent_id) {
+  const std::string id = std::to_string(view_.Id(dragged));
+  const std::string parent = std::to_string(new_parent_id);
+  if (KindOf(dragged) == ItemKind::Category)
+    return "UPDATE class  SET [父类别]=" + parent + "  WHERE id=" + id;
+  // An entry shown under one of its secondary categories leaves that one; the
+  // others stay where they are.
+  const TreeItem old_parent = view_.Parent(dragged);
+  const long long old_id = old_parent == kNoTreeItem ? 0 : view_.Id(old_parent);
+  const char* column = "[类别]";
+  ResultGrid grid;
+  if (db_.Query("Select [类别],[类别2],[类别3] From [fun] where id=" + id, grid) > 0 &&
+      grid.Number(1, 0) != old_id) {
+    if (grid.Number(1, 1) == old_id)
+      column = "[类别2]";
+    else if (grid.Number(1, 2) == old_id)
+      column = "[类别3]";
+  }
+  return std::string("UPDATE fun  SET ") + column + "=" + parent + "  WHERE id=" + id;
+}
+
+void DirectoryTree::DeleteSubtree(TreeItem item) {
+  std::vector<TreeItem> pending{item};
+  while (!pending.empty()) {
+    const TreeItem current = pending.back();
+    pending.pop_back();
+    loaded_.erase(current);
+    for (TreeItem child = view_.FirstChild(current); child != kNoTreeItem; child = view_.NextSibling(child))
+      pending.push_back(child);
+  }
+  view_.DeleteItem(item);
+}
+
+MoveResult DirectoryTree::MoveItem(TreeItem dragged, TreeItem target) {
+  if (!CanDrop(dragged, target)) {
+    ui_.Beep();
+    return MoveResult::Refused;
+  }
+  view_.Disable();
+  TreeItem new_parent = target;
+  TreeItem after = kNoTreeItem;
+  if (KindOf(target) == ItemKind::Entry) {
+    new_parent = view_.Parent(target);
+    after = target;
+  }
+  if (new_parent != kNoTreeItem) LoadEntriesUnder(new_parent);
+  const int new_parent_id = new_parent == kNoTreeItem ? 0 : view_.Id(new_parent);
+
+  if (db_.Run(MoveStatement(dragged, new_parent_id)) != kSqliteOk) {
+    db_.ReportFailure(ui_);
+    view_.Enable();
+    return MoveResult::Failed;
+  }
+
+  const bool category = KindOf(dragged) == ItemKind::Category;
+  const DirectoryItem moved{LabelWithoutCount(dragged), view_.Id(dragged), view_.Image(dragged)};
+  const TreeItem old_parent = view_.Parent(dragged);
+  const TreeItem new_item = after != kNoTreeItem ? view_.InsertAfter(new_parent, after, moved)
+                                                 : view_.AppendItem(new_parent, moved);
+  if (new_parent != kNoTreeItem) {
+    Relabel(new_parent);
+    DropPageCacheFor(new_parent);
+  }
+  if (category) {
+    // Its trail changed; its subcategories come along, its entries load on
+    // its next selection.  The scope pickers follow at the next full load.
+    renderer_.DropPageCacheFor(moved.id);
+    AddCategories(ReadCategoryChildren(), moved.id, new_item, std::string(), ScopeRows::Leave,
+                  BinRows::Skip);
+  }
+  DeleteSubtree(dragged);
+  if (old_parent != kNoTreeItem) {
+    DropPageCacheFor(old_parent);
+    Relabel(old_parent);
+  }
+  view_.Enable();
+  view_.SelectItem(new_item);
+  return MoveResult::Moved;
+}
+
+}  // namespace mivrel
