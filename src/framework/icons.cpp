@@ -9,6 +9,9 @@ namespace mivrel {
 namespace {
 
 constexpr int kSize = 16;
+constexpr int kFirstEntryIcon = 16;
+constexpr int kExternalBookIcon = 32;
+constexpr int kExternalPageIcon = 33;
 
 // Sixteen distinct colours for the sixteen stored icon numbers.
 const wxColour& Palette(int n) {
@@ -200,12 +203,12 @@ void Connected(wxDC& dc) {
 
 wxBitmap SharedIcon(int index) {
   if (index < 0 || index >= kSharedImageCount) return wxBitmap();
-  if (index < kFirstEntryImage) return Painted([&](wxDC& dc) { Folder(dc, Palette(index)); });
-  if (index < kExternalBookImage) {
-    return Painted([&](wxDC& dc) { Sheet(dc, Palette(index - kFirstEntryImage)); });
+  if (index < kFirstEntryIcon) return Painted([&](wxDC& dc) { Folder(dc, Palette(index)); });
+  if (index < kExternalBookIcon) {
+    return Painted([&](wxDC& dc) { Sheet(dc, Palette(index - kFirstEntryIcon)); });
   }
-  if (index == kExternalBookImage) return Painted(Book);
-  if (index == kExternalPageImage) return Painted(WebPage);
+  if (index == kExternalBookIcon) return Painted(Book);
+  if (index == kExternalPageIcon) return Painted(WebPage);
   return Painted(Bin);
 }
 
@@ -221,8 +224,8 @@ wxBitmap NamedIcon(const std::string& code) {
   if (name.size() == 3 && (name[0] == 'G' || name[0] == 'E' || name[0] == 'P')) {
     const int number = static_cast<int>(LeadingNumber(name.substr(1)));
     if (name[0] == 'G' && number < 16) return SharedIcon(number);
-    if (name[0] == 'E' && number < 16) return SharedIcon(kFirstEntryImage + number);
-    if (name[0] == 'P' && number >= 1 && number <= 3) return SharedIcon(kExternalBookImage + number - 1);
+    if (name[0] == 'E' && number < 16) return SharedIcon(kFirstEntryIcon + number);
+    if (name[0] == 'P' && number >= 1 && number <= 3) return SharedIcon(kExternalBookIcon + number - 1);
   }
   if (name == "CONNECTED") return Painted(Connected);
   if (name == "T01") return Painted([](wxDC& dc) { Folder(dc, Palette(0)); Plus(dc); });

@@ -18,10 +18,6 @@ class wxImageList;
 namespace mivrel {
 
 constexpr int kSharedImageCount = 35;
-constexpr int kExternalBookImage = 32;
-constexpr int kExternalPageImage = 33;
-constexpr int kRecycleBinImage = 34;
-constexpr int kFirstEntryImage = 16;
 
 // A new image list with the 35 icons; the caller owns it.
 wxImageList* NewSharedImageList();

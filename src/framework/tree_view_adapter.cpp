@@ -1,6 +1,11 @@
 #include "framework/tree_view_adapter.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <wx/treectrl.h>
+
+#include "base/text.h"
 
 #include "framework/wx_text.h"
 
@@ -126,7 +131,10 @@ void WxTreeView::SelectItem(TreeItem item) {
 }
 
 void WxTreeView::ClearSelection() {
-  Quietly(quiet_, [this] { control_->UnselectAll(); });
+  Quietly(quiet_, [this] {
+    control_->UnselectAll();
+    control_->Unselect();  // a single-selection tree keeps its current item otherwise
+  });
 }
 
 void WxTreeView::Expand(TreeItem item) { control_->Expand(ItemId(item)); }
@@ -184,7 +192,35 @@ void WxTreeView::OnEndDrag(wxTreeEvent& event) {
   const TreeItem target_item =
       (inside && target.IsOk() && target != control_->GetRootItem()) ? Handle(target) : kNoTreeItem;
   if (!inside) return;
-  handlers_.dropped(dragged, target_item);
+  DropOnto(dragged, target_item);
+}
+
+void WxTreeView::DropOnto(TreeItem dragged, TreeItem target) {
+  if (handlers_.dropped) handlers_.dropped(dragged, target);
+}
+
+TreeItem WxTreeView::FindByLabel(const std::string& gb_label) const {
+  // Depth-first in tree order, without recursion.
+  std::vector<TreeItem> pending;
+  for (TreeItem item = FirstChild(kNoTreeItem); item != kNoTreeItem; item = NextSibling(item)) {
+    pending.push_back(item);
+  }
+  std::reverse(pending.begin(), pending.end());
+  while (!pending.empty()) {
+    const TreeItem item = pending.back();
+    pending.pop_back();
+    const std::string label = Label(item);
+    if (label == gb_label ||
+        (StartsWith(label, gb_label + "(") && EndsWith(label, ")"))) {
+      return item;
+    }
+    std::vector<TreeItem> children;
+    for (TreeItem child = FirstChild(item); child != kNoTreeItem; child = NextSibling(child)) {
+      children.push_back(child);
+    }
+    pending.insert(pending.end(), children.rbegin(), children.rend());
+  }
+  return kNoTreeItem;
 }
 
 }  // namespace mivrel
