@@ -2,8 +2,9 @@
 // `ForwardList`), link navigation, the search and index panes and the command
 // table.  It is the renderer's PageHooks (recording shown pages, making the
 // directory tree follow them, the tree's selected label, the 查找 tab's state
-// and the search text for highlighting, the diagnostic trace) and the
-// PageOpener through which navigation, the panes and the commands show pages.
+// and the search text for highlighting, the diagnostic trace), the
+// PageOpener through which navigation, the panes and the commands show pages,
+// and the commands' view of the tree selection.
 //
 // Construction has two steps because the renderer and the directory tree
 // borrow this object as their PageHooks: construct the shell, then the
@@ -44,7 +45,7 @@ struct ShellPorts {
   MainWindowActions& window;
 };
 
-class BrowsingShell final : public PageHooks, public PageOpener {
+class BrowsingShell final : public PageHooks, public PageOpener, public TreeSelection {
  public:
   // Borrows everything; all must outlive the shell.
   BrowsingShell(Database& db, Ui& ui, Clock& clock, BrowserPane& pane, const ShellPorts& ports);
@@ -53,8 +54,9 @@ class BrowsingShell final : public PageHooks, public PageOpener {
   BrowsingShell& operator=(const BrowsingShell&) = delete;
 
   // Second construction step.  REQUIRES: called once, before any page is shown
-  // through the shell.  Starts the index pane's first 1000 ms wait and makes
-  // every full tree load refill both scope pickers.
+  // through the shell and before the first tree load.  Starts the index pane's
+  // first 1000 ms wait and makes every full tree load refill both scope
+  // pickers.
   void Connect(PageRenderer& renderer, DirectoryTree& tree);
 
   // Where Trace lines go (the optional outside viewer); silent by default.
@@ -82,6 +84,10 @@ class BrowsingShell final : public PageHooks, public PageOpener {
   void ShowEntryPage(int id, const std::string& gb_name, Record record, SyncTree sync,
                      const std::string& gb_anchor) override;
   void ShowCategoryPage(int id, Record record, SyncTree sync) override;
+
+  // TreeSelection
+  bool SelectedImage(int& image) override;
+  void RenameSelected() override;
 
  private:
   Database& db_;

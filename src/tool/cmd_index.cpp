@@ -1,11 +1,11 @@
-// Placeholder until the command is built; reports that it is not available.
+// mivrel-tool index PREFIX [--scope ROW]: the name index's hits for a prefix.
 #include "tool/commands.h"
+#include "tool/hit_listing.h"
 
 namespace mivrel {
 
-int RunIndexCommand(const ToolContext&) {
-  PrintError("index: not available in this build");
-  return 2;
+int RunIndexCommand(const ToolContext& context) {
+  return RunHitListing(context, ResultPane::Index, "index");
 }
 
 }  // namespace mivrel

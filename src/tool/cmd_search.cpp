@@ -1,11 +1,11 @@
-// Placeholder until the command is built; reports that it is not available.
+// mivrel-tool search TEXT [--scope ROW]: the full-text search's hits.
 #include "tool/commands.h"
+#include "tool/hit_listing.h"
 
 namespace mivrel {
 
-int RunSearchCommand(const ToolContext&) {
-  PrintError("search: not available in this build");
-  return 2;
+int RunSearchCommand(const ToolContext& context) {
+  return RunHitListing(context, ResultPane::Search, "search");
 }
 
 }  // namespace mivrel
