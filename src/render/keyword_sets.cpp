@@ -1,6 +1,7 @@
 #include "render/keyword_sets.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "base/text.h"
 #include "store/database.h"
@@ -12,23 +13,42 @@ namespace {
 constexpr KeywordKind kLoadOrder[] = {KeywordKind::Api, KeywordKind::Type, KeywordKind::Constant,
                                       KeywordKind::Statement};
 
-unsigned char UpperByte(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return (b >= 'a' && b <= 'z') ? static_cast<unsigned char>(b - ('a' - 'A')) : b;
-}
+int SetIndex(KeywordKind kind) { return static_cast<int>(kind) - 1; }
 
-// Negative, zero or positive as the set's `name` sorts before, equal to or after
-// the upper-cased `word`: unsigned bytes first, then length (a prefix first).
-// Upper-casing on the fly keeps the look-up free of copies.
-int CompareNameWithWord(std::string_view name, std::string_view word) {
+// Negative, zero or positive as `name` sorts before, equal to or after `word`:
+// unsigned bytes first, then length (a prefix first).
+int CompareBytes(std::string_view name, std::string_view word) {
   const size_t common = std::min(name.size(), word.size());
-  for (size_t i = 0; i < common; ++i) {
-    const auto n = static_cast<unsigned char>(name[i]);
-    const unsigned char w = UpperByte(word[i]);
-    if (n != w) return n < w ? -1 : 1;
+  if (common != 0) {
+    const int order = std::memcmp(name.data(), word.data(), common);
+    if (order != 0) return order;
   }
   if (name.size() == word.size()) return 0;
   return name.size() < word.size() ? -1 : 1;
+}
+
+// Compares with the first and the last name, then halves the open interval
+// between a lower and an upper index until they are adjacent.
+bool FindUpperKeyword(const std::vector<std::string>& set, std::string_view upper_word) {
+  if (set.empty()) return false;
+  int order = CompareBytes(set.front(), upper_word);
+  if (order >= 0) return order == 0;
+  order = CompareBytes(set.back(), upper_word);
+  if (order <= 0) return order == 0;
+  // Invariant: set[low] < word < set[high].
+  size_t low = 0;
+  size_t high = set.size() - 1;
+  while (high - low > 1) {
+    const size_t middle = low + (high - low) / 2;
+    order = CompareBytes(set[middle], upper_word);
+    if (order == 0) return true;
+    if (order < 0) {
+      low = middle;
+    } else {
+      high = middle;
+    }
+  }
+  return false;
 }
 
 std::string KeywordQuery(KeywordKind kind) {
@@ -38,11 +58,12 @@ std::string KeywordQuery(KeywordKind kind) {
 }  // namespace
 
 const std::vector<std::string>& KeywordSets::Set(KeywordKind kind) const {
-  return sets_[static_cast<int>(kind) - 1];
+  return sets_[SetIndex(kind)];
 }
 
 std::vector<std::string>& KeywordSets::MutableSet(KeywordKind kind) {
-  return sets_[static_cast<int>(kind) - 1];
+  index_current_ = false;
+  return sets_[SetIndex(kind)];
 }
 
 void KeywordSets::Load(Database& db) {
@@ -62,28 +83,28 @@ void KeywordSets::SortAll() {
   // std::string orders by unsigned byte value, a prefix before its extensions,
   // which is the order FindKeyword bisects.
   for (std::vector<std::string>& set : sets_) std::sort(set.begin(), set.end());
+  index_.Build(sets_);
+  index_current_ = true;
+}
+
+KeywordKind KeywordSets::FindFirst(std::string_view word,
+                                   std::initializer_list<KeywordKind> order) const {
+  if (index_current_) {
+    const unsigned holding = index_.SetsHolding(sets_, KeywordProbe(word));
+    for (KeywordKind kind : order) {
+      if (holding & (1u << SetIndex(kind))) return kind;
+    }
+    return KeywordKind::None;
+  }
+  const std::string upper_word = UpperAscii(word);
+  for (KeywordKind kind : order) {
+    if (FindUpperKeyword(sets_[SetIndex(kind)], upper_word)) return kind;
+  }
+  return KeywordKind::None;
 }
 
 bool FindKeyword(const std::vector<std::string>& set, std::string_view word) {
-  if (set.empty()) return false;
-  int order = CompareNameWithWord(set.front(), word);
-  if (order >= 0) return order == 0;
-  order = CompareNameWithWord(set.back(), word);
-  if (order <= 0) return order == 0;
-  // Invariant: set[low] < word < set[high].
-  size_t low = 0;
-  size_t high = set.size() - 1;
-  while (high - low > 1) {
-    const size_t middle = low + (high - low) / 2;
-    order = CompareNameWithWord(set[middle], word);
-    if (order == 0) return true;
-    if (order < 0) {
-      low = middle;
-    } else {
-      high = middle;
-    }
-  }
-  return false;
+  return FindUpperKeyword(set, UpperAscii(word));
 }
 
 }  // namespace mivrel

@@ -1,11 +1,15 @@
 // The four keyword sets that drive code colouring: the upper-cased names of
 // all entries of keyword kinds 1..4, sorted by byte value.  Filled once at
-// start-up; not reloaded during the run.
+// start-up; not reloaded during the run.  User-interface thread only; const
+// members may be called from any thread while nobody changes the sets.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "render/keyword_index.h"
 
 namespace mivrel {
 
@@ -21,12 +25,21 @@ class KeywordSets {
   void Load(Database& db);
   // REQUIRES: kind is Api, Type, Constant or Statement.
   const std::vector<std::string>& Set(KeywordKind kind) const;
+  // Callers that fill a set by hand call SortAll afterwards.
   std::vector<std::string>& MutableSet(KeywordKind kind);
-  // Sorts every set by byte value (for callers that fill sets by hand).
+  // Sorts every set by byte value and rebuilds the look-up index.
   void SortAll();
 
+  // The first kind of `order` whose set holds the word, or KeywordKind::None:
+  // FindKeyword in each set in turn, answered through the sets' look-up index.
+  // While a set taken through MutableSet has not been sorted again, the sets
+  // are searched one by one instead.
+  KeywordKind FindFirst(std::string_view word, std::initializer_list<KeywordKind> order) const;
+
  private:
-  std::vector<std::string> sets_[4];
+  KeywordSetArray sets_;
+  KeywordIndex index_;
+  bool index_current_ = false;  // built by SortAll
 };
 
 // FindKeyword: true when the upper-cased word is in the (sorted, upper-cased) set.

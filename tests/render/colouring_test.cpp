@@ -105,6 +105,13 @@ TEST_F(ColourCodeTest, SymbolAfterANumberOrStringTakesThatSpan) {
   EXPECT_EQ(Colour(kMark + "a" + kMark + "+"), Open("s5") + kMark + "a" + kMark + "+" + kClose);
 }
 
+TEST_F(ColourCodeTest, SymbolSpanTagsInTheTextJoinTheSpanBeforeThemToo) {
+  // Web-format HTML may hold the very tag the colouring writes for symbols.
+  EXPECT_EQ(Colour("3<span class=\"s2\">x</span>"), Open("s3") + "3x</span>");
+  EXPECT_EQ(Colour("</span>+"), "+</span>");
+  EXPECT_EQ(Colour("<span class=\"s2\">x"), "<span class=\"s2\">x");
+}
+
 TEST_F(ColourCodeTest, SymbolsOffLeavesOperatorsButColoursTheRest) {
   Add(KeywordKind::Statement, {"IF"});
   EXPECT_EQ(Colour("If (x) = " + kMark + "s" + kMark + " ' c", SymbolColouring::Off),

@@ -158,6 +158,90 @@ TEST(FindKeywordTest, AgreesWithASortedSearchOnRandomSetsOfEverySize) {
   }
 }
 
+// The colouring asks FindFirst; its index must answer exactly what FindKeyword
+// answers set by set.
+class FindFirstTest : public ::testing::Test {
+ protected:
+  static constexpr KeywordKind kOrder[] = {KeywordKind::Statement, KeywordKind::Api,
+                                           KeywordKind::Type, KeywordKind::Constant};
+
+  KeywordKind Expected(std::string_view word) const {
+    for (KeywordKind kind : kOrder) {
+      if (FindKeyword(sets_.Set(kind), word)) return kind;
+    }
+    return KeywordKind::None;
+  }
+  KeywordKind Found(std::string_view word) const {
+    return sets_.FindFirst(word, {KeywordKind::Statement, KeywordKind::Api, KeywordKind::Type,
+                                  KeywordKind::Constant});
+  }
+
+  KeywordSets sets_;
+};
+
+TEST_F(FindFirstTest, AgreesWithFindKeywordOnRandomNamesShortAndLong) {
+  std::mt19937 random(11);
+  // Few letters and shared stems, so that names agree in long prefixes, with
+  // lengths around the sixteen bytes the index keeps as numbers.
+  const std::string alphabet = "ABab_\x81\x40";
+  const std::string stems[] = {"", "GetWindowText", "GETWINDOWTEXTLEN"};
+  auto random_word = [&] {
+    std::string word = stems[random() % 3];
+    word.resize(word.size() + 1 + random() % 8, ' ');
+    for (size_t i = word.size() - 1; i > 0 && word[i] == ' '; --i) word[i] = alphabet[random() % alphabet.size()];
+    if (word[0] == ' ') word[0] = alphabet[random() % alphabet.size()];
+    return word;
+  };
+  // Small sets crowd the hash table, so that probes meet names that are not
+  // theirs; large ones spread them.
+  for (int per_set : {2, 6, 40, 300}) {
+    for (KeywordKind kind : kOrder) {
+      sets_.MutableSet(kind).clear();
+      for (int i = 0; i < per_set; ++i) sets_.MutableSet(kind).push_back(UpperAscii(random_word()));
+    }
+    sets_.SortAll();
+    for (int probe = 0; probe < 5000; ++probe) {
+      const std::string word = random_word();
+      ASSERT_EQ(Found(word), Expected(word)) << word << " with " << per_set << " names a set";
+    }
+    for (KeywordKind kind : kOrder) {
+      for (const std::string& name : sets_.Set(kind))
+        ASSERT_EQ(Found(LowerAscii(name)), Expected(name));
+    }
+  }
+}
+
+TEST_F(FindFirstTest, TheFirstSetOfTheOrderWinsAndLengthsMustMatch) {
+  sets_.MutableSet(KeywordKind::Constant) = {"GETWINDOWTEXTLENGTHA", "MAX_PATH"};
+  sets_.MutableSet(KeywordKind::Api) = {"GETWINDOWTEXTLENGTHA", "GETWINDOWTEXTLENGTHW"};
+  sets_.SortAll();
+  EXPECT_EQ(Found("GetWindowTextLengthA"), KeywordKind::Api);
+  EXPECT_EQ(Found("GetWindowTextLengthW"), KeywordKind::Api);
+  EXPECT_EQ(Found("GetWindowTextLength"), KeywordKind::None);
+  EXPECT_EQ(Found("GetWindowTextLengthAA"), KeywordKind::None);
+  EXPECT_EQ(Found("max_path"), KeywordKind::Constant);
+  EXPECT_EQ(Found("MAX_PAT"), KeywordKind::None);
+  EXPECT_EQ(sets_.FindFirst("max_path", {KeywordKind::Api}), KeywordKind::None);
+}
+
+TEST_F(FindFirstTest, SetsChangedByHandAreSearchedBeforeTheyAreSortedAgain) {
+  sets_.MutableSet(KeywordKind::Api) = {"SLEEP"};
+  sets_.SortAll();
+  sets_.MutableSet(KeywordKind::Api) = {"BEEP", "SLEEP"};  // sorted, index not rebuilt
+  EXPECT_EQ(Found("beep"), KeywordKind::Api);
+  sets_.MutableSet(KeywordKind::Api).clear();
+  EXPECT_EQ(Found("sleep"), KeywordKind::None);
+}
+
+TEST_F(FindFirstTest, EmptySetsFindNothingAndAnEmptyNameIsOnlyTheEmptyWord) {
+  EXPECT_EQ(Found("X"), KeywordKind::None);
+  sets_.MutableSet(KeywordKind::Type) = {""};
+  sets_.SortAll();
+  EXPECT_EQ(Found(""), Expected(""));
+  EXPECT_EQ(Found(""), KeywordKind::Type);
+  EXPECT_EQ(Found("X"), KeywordKind::None);
+}
+
 TEST(KeywordSetsSortTest, SortAllOrdersHandFilledSets) {
   KeywordSets sets;
   sets.MutableSet(KeywordKind::Constant) = {"\x81", "B", "AB", "A"};

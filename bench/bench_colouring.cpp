@@ -1,0 +1,197 @@
+// Code colouring over a large entry and loading of the keyword sets.
+//
+// BM_ColourCode: ColourCode on 10 MB of BASIC- and C-like code prepared as the
+// entry page prepares plain text (escaped, string quotes as marks, lines ending
+// in "<br>" CR LF), with 20,000 names in the keyword sets.
+// BM_LoadKeywordSets: Load from a library of 50,000 keyword entries.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "render/colouring.h"
+#include "render/keyword_sets.h"
+#include "render/page_template.h"
+#include "settings/settings.h"
+#include "store/database.h"
+#include "store/library_files.h"
+#include "store/schema.h"
+
+namespace mivrel {
+namespace {
+
+constexpr size_t kCodeBytes = 10u << 20;
+constexpr int kNamesPerKind = 5000;  // 20,000 names in the four sets
+constexpr int kLoadEntries = 50000;
+
+constexpr KeywordKind kKinds[] = {KeywordKind::Api, KeywordKind::Type, KeywordKind::Constant,
+                                  KeywordKind::Statement};
+
+// Identifier-like names built from syllables, e.g. "GetWndTextEx".
+class NameMaker {
+ public:
+  explicit NameMaker(unsigned seed) : random_(seed) {}
+
+  std::string Name() {
+    static const char* const kParts[] = {"Get", "Set", "Wnd", "Text", "Ex",   "Create", "File",
+                                         "Reg", "Key", "Open", "Close", "Msg", "Box",   "Long",
+                                         "Int", "Ptr", "Max", "Path", "Dc",  "Brush", "Pen"};
+    std::string name;
+    const int parts = 2 + static_cast<int>(random_() % 3);
+    for (int i = 0; i < parts; ++i) name += kParts[random_() % (sizeof kParts / sizeof *kParts)];
+    return name + std::to_string(random_() % 100);
+  }
+  unsigned Below(unsigned n) { return random_() % n; }
+
+ private:
+  std::mt19937 random_;
+};
+
+struct ColouringInput {
+  KeywordSets keywords;
+  std::vector<std::string> names[4];  // the names as written in code, per kind
+  std::string text;
+};
+
+void FillKeywordSets(ColouringInput& input, NameMaker& maker) {
+  static const char* const kStatements[] = {"Declare", "Function", "Lib", "ByVal", "As",
+                                            "Dim",     "If",       "Then", "For", "Return"};
+  for (const char* statement : kStatements) input.names[3].push_back(statement);
+  for (int k = 0; k < 4; ++k) {
+    while (input.names[k].size() < kNamesPerKind) input.names[k].push_back(maker.Name());
+    for (const std::string& name : input.names[k])
+      input.keywords.MutableSet(kKinds[k]).push_back(UpperAscii(name));
+  }
+  input.keywords.SortAll();
+}
+
+std::string CodeLine(ColouringInput& input, NameMaker& maker) {
+  auto pick = [&](int kind) -> const std::string& {
+    const std::vector<std::string>& names = input.names[kind];
+    return names[maker.Below(static_cast<unsigned>(names.size()))];
+  };
+  const std::string plain = "value" + std::to_string(maker.Below(1000));
+  switch (maker.Below(6)) {
+    case 0:
+      return "Declare Function " + pick(0) + " Lib \"user32\" (ByVal " + plain + " As " + pick(1) +
+             ") As " + pick(1);
+    case 1:
+      return "    Dim " + plain + " As " + pick(1) + " ' keeps the " + pick(2) + " value";
+    case 2:
+      return "    " + plain + " = " + pick(0) + "(" + plain + ", " + pick(2) + ") + 3.14 * 2";
+    case 3:
+      return "int " + plain + " = " + pick(0) + "(hwnd, \"" + pick(0) + "\", 0x10); // " + pick(1);
+    case 4:
+      return "    for (i = 0; i < " + pick(2) + "; i++) { buf[i] = (" + plain + " ^ 255) / 7; }";
+    default:
+      return "If " + plain + " > 10 Then Return " + pick(2) + " - 1";
+  }
+}
+
+// The text as the entry page hands plain text to the colouring.
+std::string PreparedLikeAnEntryPage(std::string plain) {
+  ReplaceAll(plain, "&", "&amp;");
+  ReplaceAll(plain, "<", "&lt;");
+  ReplaceAll(plain, ">", "&gt;");
+  ReplaceAll(plain, "\"", std::string(1, kStringMark));
+  ReplaceAll(plain, "  ", "&nbsp;&nbsp;");
+  ReplaceAll(plain, "\r\n", "<br>\r\n");
+  return plain;
+}
+
+const ColouringInput& Input() {
+  static const ColouringInput input = [] {
+    ColouringInput made;
+    NameMaker maker(1);
+    FillKeywordSets(made, maker);
+    std::string plain;
+    while (plain.size() < kCodeBytes) plain += CodeLine(made, maker) + "\r\n";
+    made.text = PreparedLikeAnEntryPage(std::move(plain));
+    return made;
+  }();
+  return input;
+}
+
+void BM_ColourCode(benchmark::State& state) {
+  const ColouringInput& input = Input();
+  const PageTemplate page_template = BuildPageTemplate(DefaultSettings());
+  std::string text;
+  for (auto _ : state) {
+    state.PauseTiming();
+    text = input.text;
+    state.ResumeTiming();
+    ColourCode(text, input.keywords, page_template, SymbolColouring::On);
+    benchmark::DoNotOptimize(text.data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(input.text.size()));
+  state.counters["output_MB"] = static_cast<double>(text.size()) / (1 << 20);
+}
+BENCHMARK(BM_ColourCode)->Unit(benchmark::kMillisecond);
+
+// A library of its own in the temporary folder, removed when the benchmark ends.
+class KeywordLibrary {
+ public:
+  KeywordLibrary()
+      : folder_(TempRoot() + "mivrel-bench-keywords-" + std::to_string(getpid()) + "/") {
+    RemoveTree(folder_);
+    if (!MakeDirectories(folder_) ||
+        db_.Open(folder_ + kDatabaseFileName, OpenMode::ReadWriteCreate) != kSqliteOk ||
+        CreateLibrarySchema(db_) != kSqliteOk) {
+      std::fprintf(stderr, "mivrel-bench: cannot create the keyword library\n");
+      std::abort();
+    }
+    AddEntries();
+  }
+  ~KeywordLibrary() {
+    db_.Close();
+    RemoveTree(folder_);
+  }
+  Database& Db() { return db_; }
+
+ private:
+  void AddEntries() {
+    NameMaker maker(2);
+    TransactionBracket transaction(db_);
+    Statement insert(db_,
+                     "INSERT INTO [fun] ([类别],[类别2],[类别3],[名字],[简介],[注解],[图标],[优先],"
+                     "[关键词],[网页名]) VALUES(0,-1,-1,?,'','',0,100,?,'')");
+    for (int i = 0; i < kLoadEntries; ++i) {
+      // One name in sixteen is Chinese, as in a real library of statements.
+      const std::string name = i % 16 == 0 ? "取文本" + std::to_string(i) : maker.Name();
+      insert.BindText(1, GbToUtf8(name));
+      insert.BindInt(2, 1 + i % 4);
+      if (insert.Step() != kSqliteDone) {
+        std::fprintf(stderr, "mivrel-bench: cannot add keyword entries\n");
+        std::abort();
+      }
+      insert.Reset();
+    }
+  }
+
+  std::string folder_;
+  Database db_;
+};
+
+void BM_LoadKeywordSets(benchmark::State& state) {
+  KeywordLibrary library;
+  size_t names = 0;
+  for (auto _ : state) {
+    KeywordSets sets;
+    sets.Load(library.Db());
+    names = 0;
+    for (KeywordKind kind : kKinds) names += sets.Set(kind).size();
+    benchmark::DoNotOptimize(names);
+  }
+  state.counters["names"] = static_cast<double>(names);
+}
+BENCHMARK(BM_LoadKeywordSets)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace mivrel
