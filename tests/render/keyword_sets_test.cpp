@@ -242,12 +242,5 @@ TEST_F(FindFirstTest, EmptySetsFindNothingAndAnEmptyNameIsOnlyTheEmptyWord) {
   EXPECT_EQ(Found("X"), KeywordKind::None);
 }
 
-TEST(KeywordSetsSortTest, SortAllOrdersHandFilledSets) {
-  KeywordSets sets;
-  sets.MutableSet(KeywordKind::Constant) = {"\x81", "B", "AB", "A"};
-  sets.SortAll();
-  EXPECT_EQ(sets.Set(KeywordKind::Constant), (Names{"A", "AB", "B", "\x81"}));
-}
-
 }  // namespace
 }  // namespace mivrel
