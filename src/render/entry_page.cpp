@@ -71,9 +71,12 @@ void PageRenderer::ShowEntryPage(int id, const std::string& name, Record record,
 
     const std::vector<WrittenImage> images = WriteEntryImages(db_, entry_id, temp_folder_);
 
+    const bool web_format = !row.ColumnBytes(kFunPageName).empty();
     const bool highlighted =
-        hooks_.SearchTabShowing() && MarkSearchHits(text, hooks_.CurrentSearchText());
-    if (!row.ColumnBytes(kFunPageName).empty()) {
+        hooks_.SearchTabShowing() &&
+        MarkSearchHits(text, hooks_.CurrentSearchText(),
+                       web_format ? HitPlaces::OutsideTags : HitPlaces::Anywhere);
+    if (web_format) {
       PrepareWebFormat(text, FolderFileAddress(temp_folder_), images);
       hooks_.Trace("网页格式显示：" + entry_name);
     } else {

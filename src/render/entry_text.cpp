@@ -60,10 +60,30 @@ void DropMarkerBytes(std::string& text) {
              text.end());
 }
 
-bool MarkSearchHits(std::string& text, const std::string& search) {
+bool MarkSearchHits(std::string& text, const std::string& search, HitPlaces places) {
   if (search.empty()) return false;
   const std::string marked = kHighlightMark + search + kHighlightMark;
-  ReplaceAllAtCharStarts(text, search, marked);
+  if (places == HitPlaces::Anywhere) {
+    ReplaceAllAtCharStarts(text, search, marked);
+    return true;
+  }
+  const bool search_has_angle = search.find_first_of("<>") != std::string::npos;
+  std::string out;
+  out.reserve(text.size());
+  bool in_tag = false;
+  for (size_t pos = 0; pos < text.size();) {
+    if (!in_tag && !search_has_angle && text.compare(pos, search.size(), search) == 0) {
+      out += marked;
+      pos += search.size();
+      continue;
+    }
+    const size_t length = GbCharLength(text, pos);
+    if (text[pos] == '<') in_tag = true;
+    if (text[pos] == '>') in_tag = false;
+    out.append(text, pos, length);
+    pos += length;
+  }
+  text.swap(out);
   return true;
 }
 

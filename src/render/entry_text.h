@@ -18,7 +18,11 @@ void DropMarkerBytes(std::string& text);
 
 // Encloses every occurrence of `search` that begins at a character boundary in
 // kHighlightMark bytes.  Returns false (and changes nothing) for an empty search.
-bool MarkSearchHits(std::string& text, const std::string& search);
+enum class HitPlaces { Anywhere, OutsideTags };
+// With OutsideTags (web-format text) a hit that starts inside an HTML tag or
+// would reach across "<" or ">" is left alone, so the marks never break markup.
+bool MarkSearchHits(std::string& text, const std::string& search,
+                    HitPlaces places = HitPlaces::Anywhere);
 
 // The file:/// address of a folder (GB18030, ending with a separator), for
 // image sources: ":" becomes "|", "\\" becomes "/" and a leading "/" is not

@@ -40,6 +40,15 @@ TEST(ReplaceAllAtCharStartsTest, ReplacesAdjacentHitsWithoutRescanning) {
   EXPECT_EQ(none, "xyz");
 }
 
+TEST(MarkSearchHitsTest, WebTextKeepsItsTagsWhole) {
+  std::string web = "<img src=\"img.png\">an img<b>img</b>";
+  ASSERT_TRUE(MarkSearchHits(web, "img", HitPlaces::OutsideTags));
+  EXPECT_EQ(web, "<img src=\"img.png\">an \x11img\x11<b>\x11img\x11</b>");
+  std::string plain = "a<b";
+  ASSERT_TRUE(MarkSearchHits(plain, "<"));
+  EXPECT_EQ(plain, "a\x11<\x11" "b");
+}
+
 TEST(PrepareWebFormatTest, OnlyRelativeSourcesMoveIntoTheFolder) {
   std::string html =
       "<img src=\"a.png\"><img src=\"https://h/b.png\"><img src=\"data:image/png;base64,AA\">"
