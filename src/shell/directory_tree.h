@@ -162,6 +162,8 @@ class DirectoryTree {
   // leaves categories whose entries are not loaded alone.
   void Relabel(TreeItem category_item);
   void SetCountLabel(TreeItem category_item, const std::string& name);
+  // Forgets the cached page that lists the children of `parent` (0: the home page).
+  void DropListingPage(TreeItem parent);
   // Removes the item and forgets the loaded marks of its subtree.
   void DeleteSubtree(TreeItem item);
   bool IsInSubtree(TreeItem item, TreeItem root) const;

@@ -66,8 +66,19 @@ void DirectoryTree::EndLabelEdit(TreeItem item, const std::string& new_text) {
   else
     view_.SetLabel(item, name);
   // The page that lists the renamed item shows its new name: for a category
-  // its own page, for an entry the page of the category it is shown under.
-  DropPageCacheFor(kind == ItemKind::Entry ? view_.Parent(item) : item);
+  // its own page, for an entry the page it is shown under.
+  if (kind == ItemKind::Entry)
+    DropListingPage(view_.Parent(item));
+  else
+    DropPageCacheFor(item);
+}
+
+void DirectoryTree::DropListingPage(TreeItem parent) {
+  // Items at the root are listed by the home page (category 0).
+  if (parent == kNoTreeItem)
+    renderer_.DropPageCacheFor(0);
+  else
+    DropPageCacheFor(parent);
 }
 
 bool DirectoryTree::CanDrag(TreeItem item) const { return IsEditableKind(KindOf(item)); }
@@ -144,10 +155,8 @@ MoveResult DirectoryTree::MoveItem(TreeItem dragged, TreeItem target) {
   const TreeItem old_parent = view_.Parent(dragged);
   const TreeItem new_item = after != kNoTreeItem ? view_.InsertAfter(new_parent, after, moved)
                                                  : view_.AppendItem(new_parent, moved);
-  if (new_parent != kNoTreeItem) {
-    Relabel(new_parent);
-    DropPageCacheFor(new_parent);
-  }
+  Relabel(new_parent);
+  DropListingPage(new_parent);
   if (category) {
     // Its trail changed; its subcategories come along, its entries load on
     // its next selection.  The scope pickers follow at the next full load.
@@ -156,10 +165,8 @@ MoveResult DirectoryTree::MoveItem(TreeItem dragged, TreeItem target) {
                   BinRows::Skip);
   }
   DeleteSubtree(dragged);
-  if (old_parent != kNoTreeItem) {
-    DropPageCacheFor(old_parent);
-    Relabel(old_parent);
-  }
+  DropListingPage(old_parent);
+  Relabel(old_parent);
   view_.Enable();
   view_.SelectItem(new_item);
   return MoveResult::Moved;

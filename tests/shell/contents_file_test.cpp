@@ -51,11 +51,6 @@ TEST(ContentsFileTest, OnlyTheExactListAndParameterFormsAreRecognised) {
   EXPECT_EQ(Shape(ParseContents(text)), (Lines{"P -1 kept a.htm", "P -1 kept ", "B -1 kept", "P 2  inner.htm"}));
 }
 
-TEST(ContentsFileTest, WithoutAListTheBookStaysEmpty) {
-  EXPECT_TRUE(ParseContents("").empty());
-  EXPECT_TRUE(ParseContents(Name("x") + Local("x.htm")).empty());
-}
-
 TEST(ContentsFileTest, AStrayCloseEndsTheTopListAndUnfinishedTagsEndTheReading) {
   EXPECT_EQ(Shape(ParseContents("<UL>" + Local("a.htm") + "</UL>" + Local("after.htm"))), Lines{"P -1  a.htm"});
   EXPECT_EQ(Shape(ParseContents("<UL>" + Local("a.htm") + "<UL>" + Local("b.htm") + "<param name=\"Local")),

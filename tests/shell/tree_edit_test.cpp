@@ -191,10 +191,13 @@ TEST_F(TreeEditTest, AnEntryDroppedOnATopLevelEntryBecomesTopLevel) {
   lib.AddEntry("top", 0);
   const int moving = lib.AddEntry("moving", a);
   Load();
+  renderer.ShowCategoryPage(0, Record::No, SyncTree::No);  // the home page, now cached
   view.SelectItem(Item("A"));
   ASSERT_EQ(tree.MoveItem(Item("moving"), Item("top")), MoveResult::Moved);
   EXPECT_EQ(Number("Select [类别] From [fun] where id=" + std::to_string(moving)), 0);
   EXPECT_EQ(Labels(), (Lines{"top", "moving", "A(0)"}));
+  renderer.ShowCategoryPage(0, Record::No, SyncTree::No);
+  EXPECT_NE(pane.LastPage().find(">moving</a>"), std::string::npos);
 }
 
 TEST_F(TreeEditTest, AnEntryDroppedOnTheBinIsFiledIntoTheBin) {
