@@ -128,7 +128,8 @@ class DirectoryTree {
   bool CanDrop(TreeItem dragged, TreeItem target) const;
   // Moves the dragged item into a category or the bin, or right after an
   // entry under that entry's category (root: top level).  Refusals beep.
-  // The moved item is selected afterwards (its page is shown).
+  // The moved item is selected afterwards (its page is shown).  A moved
+  // category keeps its scope rows until the next full load.
   MoveResult MoveItem(TreeItem dragged, TreeItem target);
 
   int RecycleBinId() const { return recycle_bin_id_; }
