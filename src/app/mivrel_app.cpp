@@ -66,7 +66,7 @@ bool MivrelApp::OnInit() {
 
   PointWebExtensionsFolder();
   UseCompactControls();
-  window_ = new MainWindow(MainWindowContext{*db_, *settings_, *ini_, *ui_, SystemClock(),
+  window_ = new MainWindow(MainWindowContext{*db_, *settings_, *ini_, *ui_, SystemClock(), folder,
                                              start_->start_tick, start_->options.keyword});
   window_->Show();
   SetTopWindow(window_);

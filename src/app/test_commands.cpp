@@ -5,6 +5,7 @@
 
 #include "base/text.h"
 #include "framework/test_report.h"
+#include "framework/tree_view_adapter.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
 #include "shell/main_window.h"
@@ -32,6 +33,19 @@ void RunTestCommand(MainWindow& window, const std::string& command) {
     TestReport("script", ran ? WxToGb(output) : std::string("<error>"));
   } else if (verb == "index") {
     window.Side().index_input->SetValue(wxString::FromUTF8(argument));
+  } else if (verb == "select") {
+    WxTreeView& tree = window.TreeAdapter();
+    const TreeItem item = tree.FindByLabel(Utf8ToGb(argument));
+    TestReport("selected", item != kNoTreeItem ? tree.Label(item) : std::string("<none>"));
+    if (item != kNoTreeItem) tree.SelectItem(item);
+  } else if (verb == "drag") {
+    WxTreeView& tree = window.TreeAdapter();
+    const size_t bar = argument.find('|');
+    const TreeItem from = tree.FindByLabel(Utf8ToGb(argument.substr(0, bar)));
+    const TreeItem to =
+        bar == std::string::npos ? kNoTreeItem : tree.FindByLabel(Utf8ToGb(argument.substr(bar + 1)));
+    TestReport("dragging", from != kNoTreeItem ? tree.Label(from) : std::string("<none>"));
+    if (from != kNoTreeItem) tree.DropOnto(from, to);
   } else {
     TestReport("unknown-command", Utf8ToGb(command));
   }

@@ -6,6 +6,10 @@
 //   command <id>    a command of the table by number, as a toolbar click
 //   script <js>     runs JavaScript in the browser pane; reports "script" + result
 //   index <text>    types the text into the name index box
+//   select <label>  selects the directory tree item with that label (a
+//                   loaded category's "(count)" may be left out)
+//   drag <from>|<to> drops the item labelled <from> onto the one labelled <to>
+//                   through the tree adapter, as a mouse drag ends
 // Results and events go to the test report.  User-interface thread only.
 #pragma once
 

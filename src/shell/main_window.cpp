@@ -1,17 +1,23 @@
 #include "shell/main_window.h"
 
 #include <wx/accel.h>
+#include <wx/button.h>
+#include <wx/choice.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
 #include <wx/stattext.h>
 #include <wx/taskbar.h>
+#include <wx/textctrl.h>
 #include <wx/toolbar.h>
+#include <wx/treectrl.h>
 
 #include "base/clock.h"
 #include "base/files.h"
 #include "base/text.h"
 #include "framework/icons.h"
+#include "framework/pane_adapters.h"
+#include "framework/tree_view_adapter.h"
 #include "framework/test_report.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
@@ -21,6 +27,8 @@
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "shell/about_window.h"
+#include "shell/browsing_shell.h"
+#include "shell/directory_tree.h"
 #include "shell/side_pane_window.h"
 #include "shell/status_bar_window.h"
 #include "store/database.h"
@@ -68,6 +76,12 @@ const MenuSpec kTrayMenu[] = {
     {8602, L"关于资料库", "t09"}, {0, nullptr, nullptr},       {8603, L"退出资料库", "g07"},
 };
 
+// The directory tree's context menu.
+const MenuSpec kTreeMenu[] = {
+    {8900, L"新建分类", "t01"}, {8901, L"新建资料", "t03"}, {0, nullptr, nullptr},
+    {8902, L"编辑", "t05"},     {8904, L"重命名", ""},      {8903, L"删除", "t04"},
+};
+
 wxMenu* NewMenu(const MenuSpec* items, size_t count) {
   auto* menu = new wxMenu;
   for (size_t i = 0; i < count; ++i) {
@@ -79,6 +93,7 @@ wxMenu* NewMenu(const MenuSpec* items, size_t count) {
     const wxBitmap icon = NamedIcon(items[i].icon);
     if (icon.IsOk()) item->SetBitmap(icon);
     menu->Append(item);
+    item->Enable(CommandAvailable(static_cast<CommandId>(items[i].id)));
   }
   return menu;
 }
@@ -101,13 +116,48 @@ class TrayIcon final : public wxTaskBarIcon {
 
 }  // namespace
 
-// The core objects of the running program and the adapters they drive.
+// The core objects of the running program and the adapters they drive.  The
+// adapters come first: the shell borrows them.  Toolkit events reach the
+// shell through the lambdas bound in BindPaneEvents.
 struct MainWindowCore {
-  MainWindowCore(const MainWindowContext& context, WebViewPane& pane)
-      : renderer(context.db, context.settings, pane, context.ui, hooks, context.clock) {}
+  MainWindowCore(const MainWindowContext& context, MainWindow& window, WebViewPane& pane,
+                 SidePane& side)
+      : search_input(side.search_input),
+        index_input(side.index_input),
+        search_list(side.search_list, [this] { shell.panes().OnHitSelected(ResultPane::Search); }),
+        index_list(side.index_list, [this] { shell.panes().OnHitSelected(ResultPane::Index); }),
+        search_scope(side.search_scope),
+        index_scope(side.index_scope),
+        index_timer([this] { shell.panes().IndexTimerTick(); }),
+        tabs(side.tabs),
+        shell(context.db, context.ui, context.clock, pane,
+              ShellPorts{tabs, PaneControls{search_input, search_list, search_scope},
+                         PaneControls{index_input, index_list, index_scope}, index_timer, window}),
+        renderer(context.db, context.settings, pane, context.ui, shell, context.clock),
+        tree_view(side.tree),
+        tree(context.db, tree_view, renderer, pane, context.ui, context.clock,
+             context.library_folder) {
+    tree_view.SetHandlers(TreeViewHandlers{
+        [this](TreeItem item) { tree.OnSelectionChanged(item); },
+        [this](TreeItem item) { return tree.BeginLabelEdit(item); },
+        [this](TreeItem item, const std::string& text) { tree.EndLabelEdit(item, text); },
+        [this](TreeItem item) { return tree.CanDrag(item); },
+        [this](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
+    shell.Connect(renderer, tree);
+  }
 
-  PageHooks hooks;
+  WxTextBox search_input;
+  WxTextBox index_input;
+  WxResultList search_list;
+  WxResultList index_list;
+  WxScopePicker search_scope;
+  WxScopePicker index_scope;
+  WxTypingTimer index_timer;
+  WxSideTabs tabs;
+  BrowsingShell shell;
   PageRenderer renderer;
+  WxTreeView tree_view;
+  DirectoryTree tree;
 };
 
 MainWindow::MainWindow(const MainWindowContext& context)
@@ -139,6 +189,9 @@ MainWindow::MainWindow(const MainWindowContext& context)
   pane_ = new WebViewPane(splitter_);
   splitter_->SplitVertically(side_, pane_, context_.settings.splitter_width);
   splitter_->Hide();
+  splitter_->Bind(wxEVT_SPLITTER_SASH_POS_CHANGING, [this](wxSplitterEvent& event) {
+    event.SetSashPosition(SplitterLimit(event.GetSashPosition()));
+  });
 
   context_.ui.SetMainWindow(this);
   BuildCore();
@@ -202,8 +255,49 @@ void MainWindow::BuildTray() {
 }
 
 void MainWindow::BuildCore() {
-  core_ = std::make_unique<MainWindowCore>(context_, *pane_);
+  core_ = std::make_unique<MainWindowCore>(context_, *this, *pane_, *side_);
   core_->renderer.BuildPageTemplate();
+  BrowsingShell& shell = core_->shell;
+  pane_->SetLinkHandler([&shell](const std::string& address) {
+    shell.navigator().ResolveNavigation(address);
+  });
+  WxTreeView& tree_view = core_->tree_view;
+  pane_->SetFocusGuard([&tree_view] { return !tree_view.EditingLabel(); });
+  BindTreeEvents();
+
+  side_->index_input->Bind(wxEVT_TEXT, [&shell](wxCommandEvent&) { shell.panes().OnIndexTextChanged(); });
+  side_->search_input->Bind(wxEVT_TEXT_ENTER, [&shell](wxCommandEvent&) { shell.panes().RunSearch(); });
+  side_->search_button->Bind(wxEVT_BUTTON, [&shell](wxCommandEvent&) { shell.panes().RunSearch(); });
+  side_->search_scope->Bind(wxEVT_CHOICE, [&shell](wxCommandEvent&) {
+    shell.panes().OnScopeChanged(ResultPane::Search);
+  });
+  side_->index_scope->Bind(wxEVT_CHOICE, [&shell](wxCommandEvent&) {
+    shell.panes().OnScopeChanged(ResultPane::Index);
+  });
+}
+
+void MainWindow::BindTreeEvents() {
+  wxTreeCtrl* tree = side_->tree;
+  WxTreeView& view = core_->tree_view;
+  tree->Bind(wxEVT_LEFT_DOWN, [tree, &view](wxMouseEvent& event) {
+    int flags = 0;
+    const wxTreeItemId hit = tree->HitTest(event.GetPosition(), flags);
+    if (!hit.IsOk() || (flags & wxTREE_HITTEST_NOWHERE)) view.ClearSelection();
+    event.Skip();
+  });
+  // The context menu acts on the selected item, not on the item under the
+  // pointer.
+  tree->Bind(wxEVT_RIGHT_DOWN, [this, tree](wxMouseEvent& event) {
+    std::unique_ptr<wxMenu> menu(NewMenu(kTreeMenu, sizeof kTreeMenu / sizeof kTreeMenu[0]));
+    tree->PopupMenu(menu.get(), event.GetPosition());
+  });
+  tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  tree->Bind(wxEVT_MOTION, [tree, &view](wxMouseEvent& event) {
+    if (view.SelectedItem() != kNoTreeItem && !view.EditingLabel() && wxWindow::FindFocus() != tree) {
+      tree->SetFocus();
+    }
+    event.Skip();
+  });
 }
 
 void MainWindow::ShowTrayMenu() {
@@ -223,10 +317,11 @@ void MainWindow::RunDeferredStartup() {
   const uint32_t keyword_ms = clock.NowMs() - mark;
 
   mark = clock.NowMs();
+  core_->tree.LoadDirectoryTree();
   const uint32_t tree_ms = clock.NowMs() - mark;
 
   mark = clock.NowMs();
-  core_->renderer.ShowCategoryPage(0, Record::Yes, SyncTree::Yes);
+  core_->shell.navigator().GoHome();
   const uint32_t home_ms = clock.NowMs() - mark;
 
   const uint32_t total = open_ms + keyword_ms + tree_ms + home_ms;
@@ -234,6 +329,7 @@ void MainWindow::RunDeferredStartup() {
                             WithBlank(keyword_ms) + "毫秒，加载目录:" + WithBlank(tree_ms) +
                             "毫秒，显示主页:" + WithBlank(home_ms) + "毫秒，开软件总化费:" +
                             WithBlank(total) + "毫秒");
+  core_->shell.HandOverKeyword(context_.keyword);
 
   loading_label_->Hide();
   splitter_->Show();
@@ -267,20 +363,21 @@ void MainWindow::OnSize(wxSizeEvent& event) {
 void MainWindow::HandOver(const std::string& gb_text) {
   TestReport("handover", gb_text);
   ShowMainWindow();
+  // Before the deferred start-up the index is not ready; the text would be
+  // looked up before the tree exists.  It then waits like a command-line word.
+  if (!startup_done_) {
+    if (!gb_text.empty()) context_.keyword = gb_text;
+    return;
+  }
+  core_->shell.HandOverKeyword(gb_text);
 }
 
 void MainWindow::RunCommand(int id) {
-  if (id == static_cast<int>(CommandId::TrayExit)) {
-    SetExitFlag();
-    PostCloseRequest();
-  } else if (id == static_cast<int>(CommandId::TrayShow)) {
-    ShowMainWindow();
-  } else if (id == static_cast<int>(CommandId::TrayHide)) {
-    HideMainWindow();
-  } else if (id == static_cast<int>(CommandId::About) || id == static_cast<int>(CommandId::TrayAbout)) {
-    if (!AboutWindowOpen()) OpenAboutWindow();
-  }
+  const CommandOutcome outcome = core_->shell.commands().ExecuteCommand(id);
+  TestReport("command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
 }
+
+WxTreeView& MainWindow::TreeAdapter() { return core_->tree_view; }
 
 bool MainWindow::AlwaysOnTopButtonDown() {
   wxToolBar* bar = GetToolBar();
@@ -335,6 +432,8 @@ void MainWindow::ShutDown() {
   const wxSize outer = GetSize();
   WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), splitter_->GetSashPosition());
   const std::string temp_folder = core_->renderer.PageTempFolder();
+  pane_->SetLinkHandler(nullptr);
+  pane_->SetFocusGuard(nullptr);
   core_.reset();
   context_.db.Close();
   RemovePageTempFolder(temp_folder);

@@ -41,11 +41,13 @@ struct MainWindowContext {
   const IniFile& ini;
   WxUi& ui;
   Clock& clock;
+  std::string library_folder;  // GB18030, ends with a separator; holds "htm"
   uint32_t start_tick;  // taken first thing at start
   std::string keyword;  // GB18030 command-line keyword, may be empty
 };
 
 class WebViewPane;
+class WxTreeView;
 class SidePane;
 class MainStatusBar;
 class AboutWindow;
@@ -66,6 +68,7 @@ class MainWindow final : public wxFrame, public MainWindowActions {
 
   WebViewPane& Pane() { return *pane_; }
   SidePane& Side() { return *side_; }
+  WxTreeView& TreeAdapter();
 
   // MainWindowActions
   bool AlwaysOnTopButtonDown() override;
@@ -81,6 +84,7 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void BuildToolbar();
   void BuildTray();
   void BuildCore();
+  void BindTreeEvents();
   void RunDeferredStartup();
   void OnClose(wxCloseEvent& event);
   void OnSize(wxSizeEvent& event);
