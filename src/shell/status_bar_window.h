@@ -2,7 +2,7 @@
 // 40 pixels wide (scaled for the screen), the last taking the rest but never
 // less than 100 pixels.  A 200 ms timer writes the local time "HH:mm:ss"
 // into part 0 and "CAPS", "NUM", "INS", "SCRL" into parts 1-4 while those
-// keys are toggled on.  Part 5 holds messages (the Ui port writes it).
+// keys are toggled on.  The last part holds messages (the Ui port writes it).
 // User-interface thread only.
 #pragma once
 

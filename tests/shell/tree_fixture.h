@@ -22,13 +22,13 @@ namespace mivrel::testing {
 
 inline EntrySpec Entry(const std::string& name, int category = 0, int priority = 100,
                        int category2 = -1, int category3 = -1, int icon = 0) {
-  EntrySpec spec;
-  spec.name = name;
-  spec.category = category;
-  spec.priority = priority;
-  spec.category2 = category2;
-  spec.category3 = category3;
-  spec.icon = icon;
+  EntrySpec entry;
+  entry.name = name;
+  entry.category = category;
+  entry.priority = priority;
+  entry.category2 = category2;
+  entry.category3 = category3;
+  entry.icon = icon;
   return spec;
 }
 
