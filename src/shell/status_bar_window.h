@@ -1,7 +1,7 @@
 // The main window's status bar: six parts, the first five 60, 40, 40, 40 and
 // 40 pixels wide (scaled for the screen), the last taking the rest but never
 // less than 100 pixels.  A 200 ms timer writes the local time "HH:mm:ss"
-// into part 0 and "CAPS", "NUM", "INS", "SCRL" into parts 1-4 while those
+// into the first part and "CAPS", "NUM", "INS", "SCRL" into the next four parts while those
 // keys are toggled on.  The last part holds messages (the Ui port writes it).
 // User-interface thread only.
 #pragma once

@@ -29,7 +29,7 @@ inline EntrySpec Entry(const std::string& name, int category = 0, int priority =
   entry.category2 = category2;
   entry.category3 = category3;
   entry.icon = icon;
-  return spec;
+  return entry;
 }
 
 class TreeFixture : public ::testing::Test {
