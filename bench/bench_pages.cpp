@@ -11,7 +11,7 @@
 #include "base/text.h"
 #include "base/ui.h"
 #include "bench_library.h"
-#include "render/browser_pane.h"
+#include "render/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/page_temp_folder.h"
 #include "render/pages.h"
@@ -32,19 +32,6 @@ class QuietUi final : public Ui {
   void SetBusyCursor(bool) override {}
   void SetStatusText(const std::string&) override {}
   void Beep() override {}
-};
-
-// Keeps the last page, as the browser pane would show it.
-class KeptPagePane final : public BrowserPane {
- public:
-  void WritePage(const std::string& gb_html, const std::string&) override { page = gb_html; }
-  std::string CurrentAddress() override { return std::string(); }
-  void Navigate(const std::string&) override {}
-  void GoBackInBrowser() override {}
-  void GoForwardInBrowser() override {}
-  void FocusPane() override {}
-  void FindInPage() override {}
-  std::string page;
 };
 
 // About 1 MB (UTF-8) of the code and notes entries hold: declarations,

@@ -11,7 +11,7 @@
 #include "base/text.h"
 #include "base/ui.h"
 #include "bench_library.h"
-#include "render/browser_pane.h"
+#include "render/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/pages.h"
 #include "settings/settings.h"
@@ -34,24 +34,13 @@ class TreeBenchUi final : public Ui {
   void Beep() override {}
 };
 
-class TreeBenchPane final : public BrowserPane {
- public:
-  void WritePage(const std::string&, const std::string&) override {}
-  std::string CurrentAddress() override { return std::string(); }
-  void Navigate(const std::string&) override {}
-  void GoBackInBrowser() override {}
-  void GoForwardInBrowser() override {}
-  void FocusPane() override {}
-  void FindInPage() override {}
-};
-
 void BM_LoadDirectoryTree(benchmark::State& state) {
   const std::string& folder = BenchLibraryFolder();
   TreeBenchUi ui;
   Database db;
   if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) std::abort();
   const Settings settings = DefaultSettings();
-  TreeBenchPane pane;
+  KeptPagePane pane;
   PageHooks hooks;
   PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
   MemoryTreeView view;

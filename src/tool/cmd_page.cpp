@@ -11,7 +11,7 @@
 
 #include "base/clock.h"
 #include "base/files.h"
-#include "render/browser_pane.h"
+#include "render/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/page_temp_folder.h"
 #include "render/pages.h"
@@ -37,19 +37,6 @@ struct PageRequest {
   bool highlight = false;
   std::string highlight_text;
   std::string temp_folder;  // empty: a fresh page temp folder for this run
-};
-
-// Keeps the one page the command prints.
-class CapturingPane final : public BrowserPane {
- public:
-  void WritePage(const std::string& gb_html, const std::string&) override { page = gb_html; }
-  std::string CurrentAddress() override { return "about:blank"; }
-  void Navigate(const std::string&) override {}
-  void GoBackInBrowser() override {}
-  void GoForwardInBrowser() override {}
-  void FocusPane() override {}
-  void FindInPage() override {}
-  std::string page;
 };
 
 // The page as shown while the 查找 tab shows the given last search text.
@@ -156,7 +143,7 @@ int RunPageCommand(const ToolContext& context) {
       LoadSettings(IniFile(context.library_folder + kSettingsFileName), ScreenSize());
 
   TempFolderForRun temp(request.temp_folder);
-  CapturingPane pane;
+  KeptPagePane pane;
   ToolHooks hooks(request.highlight, request.highlight_text);
   PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
   renderer.BuildPageTemplate();

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/clock.h"
-#include "render/browser_pane.h"
+#include "render/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/pages.h"
 #include "settings/settings.h"
@@ -15,22 +15,6 @@
 #include "tool/commands.h"
 
 namespace mivrel {
-namespace {
-
-// Loading the tree shows no page; the renderer only needs a pane to exist.
-class NoPane final : public BrowserPane {
- public:
-  void WritePage(const std::string&, const std::string&) override {}
-  std::string CurrentAddress() override { return "about:blank"; }
-  void Navigate(const std::string&) override {}
-  void GoBackInBrowser() override {}
-  void GoForwardInBrowser() override {}
-  void FocusPane() override {}
-  void FindInPage() override {}
-};
-
-}  // namespace
-
 int RunTreeCommand(const ToolContext& context) {
   if (!context.args.empty()) {
     PrintError("tree: takes no arguments");
@@ -41,7 +25,7 @@ int RunTreeCommand(const ToolContext& context) {
   if (!OpenToolLibrary(context, db, ui)) return 1;
 
   const Settings settings = DefaultSettings();
-  NoPane pane;
+  KeptPagePane pane;
   PageHooks hooks;
   PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
   MemoryTreeView view;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "render/browser_pane.h"
+#include "render/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/pages.h"
 #include "settings/settings.h"
@@ -30,17 +30,6 @@ class NoPages final : public PageOpener {
  public:
   void ShowEntryPage(int, const std::string&, Record, SyncTree, const std::string&) override {}
   void ShowCategoryPage(int, Record, SyncTree) override {}
-};
-
-class NullPane final : public BrowserPane {
- public:
-  void WritePage(const std::string&, const std::string&) override {}
-  std::string CurrentAddress() override { return "about:blank"; }
-  void Navigate(const std::string&) override {}
-  void GoBackInBrowser() override {}
-  void GoForwardInBrowser() override {}
-  void FocusPane() override {}
-  void FindInPage() override {}
 };
 
 bool UsageError(const char* command, const std::string& problem) {
@@ -85,7 +74,7 @@ bool ParseHitRequest(const std::vector<std::string>& args, const char* command,
 // Fills `scopes` as the program's tree load does.
 void LoadScopeRows(const ToolContext& context, Database& db, Ui& ui, ScopeList& scopes) {
   const Settings settings = DefaultSettings();
-  NullPane pane;
+  KeptPagePane pane;
   PageHooks hooks;
   PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
   MemoryTreeView view;

@@ -11,7 +11,7 @@
 #include "base/clock.h"
 #include "base/files.h"
 #include "base/text.h"
-#include "render/browser_pane.h"
+#include "render/kept_page_pane.h"
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
@@ -33,18 +33,6 @@ std::string Quoted(const std::string& gb_text) {
   return quoted + "'";
 }
 
-class KeptPane final : public BrowserPane {
- public:
-  void WritePage(const std::string& gb_html, const std::string&) override { page = gb_html; }
-  std::string CurrentAddress() override { return std::string(); }
-  void Navigate(const std::string&) override {}
-  void GoBackInBrowser() override {}
-  void GoForwardInBrowser() override {}
-  void FocusPane() override {}
-  void FindInPage() override {}
-  std::string page;
-};
-
 class PageCommandTest : public ::testing::Test {
  protected:
   ToolRun Run(const std::vector<std::string>& args, const std::string& env = "") {
@@ -64,7 +52,7 @@ class PageCommandTest : public ::testing::Test {
   // The page the program itself builds for the entry, with the library's settings.
   std::string InProcessEntryPage(int id, const std::string& temp_folder) {
     const Settings settings = LoadSettings(IniFile(library.Folder() + "配置.INI"), ScreenSize());
-    KeptPane pane;
+    KeptPagePane pane;
     RecordingUi ui;
     PageHooks hooks;
     FakeClock clock;
