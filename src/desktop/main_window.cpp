@@ -27,8 +27,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "desktop/about_window.h"
-#include "shell/browsing_shell.h"
-#include "shell/directory_tree.h"
+#include "shell/session.h"
 #include "desktop/side_pane_window.h"
 #include "desktop/status_bar_window.h"
 #include "store/database.h"
@@ -116,34 +115,32 @@ class TrayIcon final : public wxTaskBarIcon {
 
 }  // namespace
 
-// The core objects of the running program and the adapters they drive.  The
-// adapters come first: the shell borrows them.  Toolkit events reach the
-// shell through the lambdas bound in BindPaneEvents.
+// The session of the running program and the adapters it drives.  The
+// adapters come first: the session borrows them.  Toolkit events reach the
+// session through the lambdas bound here and in BuildCore.
 struct MainWindowCore {
   MainWindowCore(const MainWindowContext& context, MainWindow& window, WebViewPane& pane,
                  SidePane& side)
       : search_input(side.search_input),
         index_input(side.index_input),
-        search_list(side.search_list, [this] { shell.panes().OnHitSelected(ResultPane::Search); }),
-        index_list(side.index_list, [this] { shell.panes().OnHitSelected(ResultPane::Index); }),
+        search_list(side.search_list, [this] { session.panes().OnHitSelected(ResultPane::Search); }),
+        index_list(side.index_list, [this] { session.panes().OnHitSelected(ResultPane::Index); }),
         search_scope(side.search_scope),
         index_scope(side.index_scope),
-        index_timer([this] { shell.panes().IndexTimerTick(); }),
+        index_timer([this] { session.panes().IndexTimerTick(); }),
         tabs(side.tabs),
-        shell(context.db, context.ui, context.clock, pane,
-              ShellPorts{tabs, PaneControls{search_input, search_list, search_scope},
-                         PaneControls{index_input, index_list, index_scope}, index_timer, window}),
-        renderer(context.db, context.settings, pane, context.ui, shell, context.clock),
         tree_view(side.tree),
-        tree(context.db, tree_view, renderer, pane, context.ui, context.clock,
-             context.library_folder) {
+        session(context.db, context.settings, context.library_folder,
+                SessionPorts{context.ui, context.clock, pane, tree_view, tabs,
+                             PaneControls{search_input, search_list, search_scope},
+                             PaneControls{index_input, index_list, index_scope}, index_timer, window}) {
+    DirectoryTree& tree = session.tree();
     tree_view.SetHandlers(TreeViewHandlers{
-        [this](TreeItem item) { tree.OnSelectionChanged(item); },
-        [this](TreeItem item) { return tree.BeginLabelEdit(item); },
-        [this](TreeItem item, const std::string& text) { tree.EndLabelEdit(item, text); },
-        [this](TreeItem item) { return tree.CanDrag(item); },
-        [this](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
-    shell.Connect(renderer, tree);
+        [&tree](TreeItem item) { tree.OnSelectionChanged(item); },
+        [&tree](TreeItem item) { return tree.BeginLabelEdit(item); },
+        [&tree](TreeItem item, const std::string& text) { tree.EndLabelEdit(item, text); },
+        [&tree](TreeItem item) { return tree.CanDrag(item); },
+        [&tree](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
   }
 
   WxTextBox search_input;
@@ -154,10 +151,8 @@ struct MainWindowCore {
   WxScopePicker index_scope;
   WxTypingTimer index_timer;
   WxSideTabs tabs;
-  BrowsingShell shell;
-  PageRenderer renderer;
   WxTreeView tree_view;
-  DirectoryTree tree;
+  Session session;
 };
 
 MainWindow::MainWindow(const MainWindowContext& context)
@@ -256,23 +251,22 @@ void MainWindow::BuildTray() {
 
 void MainWindow::BuildCore() {
   core_ = std::make_unique<MainWindowCore>(context_, *this, *pane_, *side_);
-  core_->renderer.BuildPageTemplate();
-  BrowsingShell& shell = core_->shell;
-  pane_->SetLinkHandler([&shell](const std::string& address) {
-    shell.navigator().ResolveNavigation(address);
+  Session& session = core_->session;
+  pane_->SetLinkHandler([&session](const std::string& address) {
+    session.navigator().ResolveNavigation(address);
   });
   WxTreeView& tree_view = core_->tree_view;
   pane_->SetFocusGuard([&tree_view] { return !tree_view.EditingLabel(); });
   BindTreeEvents();
 
-  side_->index_input->Bind(wxEVT_TEXT, [&shell](wxCommandEvent&) { shell.panes().OnIndexTextChanged(); });
-  side_->search_input->Bind(wxEVT_TEXT_ENTER, [&shell](wxCommandEvent&) { shell.panes().RunSearch(); });
-  side_->search_button->Bind(wxEVT_BUTTON, [&shell](wxCommandEvent&) { shell.panes().RunSearch(); });
-  side_->search_scope->Bind(wxEVT_CHOICE, [&shell](wxCommandEvent&) {
-    shell.panes().OnScopeChanged(ResultPane::Search);
+  side_->index_input->Bind(wxEVT_TEXT, [&session](wxCommandEvent&) { session.panes().OnIndexTextChanged(); });
+  side_->search_input->Bind(wxEVT_TEXT_ENTER, [&session](wxCommandEvent&) { session.panes().RunSearch(); });
+  side_->search_button->Bind(wxEVT_BUTTON, [&session](wxCommandEvent&) { session.panes().RunSearch(); });
+  side_->search_scope->Bind(wxEVT_CHOICE, [&session](wxCommandEvent&) {
+    session.panes().OnScopeChanged(ResultPane::Search);
   });
-  side_->index_scope->Bind(wxEVT_CHOICE, [&shell](wxCommandEvent&) {
-    shell.panes().OnScopeChanged(ResultPane::Index);
+  side_->index_scope->Bind(wxEVT_CHOICE, [&session](wxCommandEvent&) {
+    session.panes().OnScopeChanged(ResultPane::Index);
   });
 }
 
@@ -311,17 +305,17 @@ void MainWindow::RunDeferredStartup() {
 
   uint32_t mark = clock.NowMs();
   const std::string temp_folder = CreatePageTempFolder();
-  core_->renderer.SetPageTempFolder(temp_folder);
+  core_->session.pages().SetPageTempFolder(temp_folder);
   if (!temp_folder.empty()) pane_->SetBaseFolder(temp_folder);
-  core_->renderer.LoadKeywordSets();
+  core_->session.pages().LoadKeywordSets();
   const uint32_t keyword_ms = clock.NowMs() - mark;
 
   mark = clock.NowMs();
-  core_->tree.LoadDirectoryTree();
+  core_->session.tree().LoadDirectoryTree();
   const uint32_t tree_ms = clock.NowMs() - mark;
 
   mark = clock.NowMs();
-  core_->shell.navigator().GoHome();
+  core_->session.navigator().GoHome();
   const uint32_t home_ms = clock.NowMs() - mark;
 
   const uint32_t total = open_ms + keyword_ms + tree_ms + home_ms;
@@ -329,7 +323,7 @@ void MainWindow::RunDeferredStartup() {
                             WithBlank(keyword_ms) + "毫秒，加载目录:" + WithBlank(tree_ms) +
                             "毫秒，显示主页:" + WithBlank(home_ms) + "毫秒，开软件总化费:" +
                             WithBlank(total) + "毫秒");
-  core_->shell.HandOverKeyword(context_.keyword);
+  core_->session.HandOverKeyword(context_.keyword);
 
   loading_label_->Hide();
   splitter_->Show();
@@ -369,11 +363,11 @@ void MainWindow::HandOver(const std::string& gb_text) {
     if (!gb_text.empty()) context_.keyword = gb_text;
     return;
   }
-  core_->shell.HandOverKeyword(gb_text);
+  core_->session.HandOverKeyword(gb_text);
 }
 
 void MainWindow::RunCommand(int id) {
-  const CommandOutcome outcome = core_->shell.commands().ExecuteCommand(id);
+  const CommandOutcome outcome = core_->session.commands().ExecuteCommand(id);
   TestReport("command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
 }
 
@@ -431,7 +425,7 @@ void MainWindow::ShutDown() {
   }
   const wxSize outer = GetSize();
   WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), splitter_->GetSashPosition());
-  const std::string temp_folder = core_->renderer.PageTempFolder();
+  const std::string temp_folder = core_->session.pages().PageTempFolder();
   pane_->SetLinkHandler(nullptr);
   pane_->SetFocusGuard(nullptr);
   core_.reset();

@@ -1,8 +1,7 @@
 // The main window: toolbar, status bar, the loading label, and the splitter
-// with the side pane and the browser pane.  It creates and owns the core
-// objects of the running program (page renderer, browsing shell, directory
-// tree) and forwards every command, link and hand-over to them; it holds no
-// rules of its own.
+// with the side pane and the browser pane.  It creates and owns the session
+// of the running program over its controls and forwards every command, link
+// and hand-over to it; it holds no rules of its own.
 //
 // Life: created with the loading label showing and the panes hidden; timer
 // 1002 (10 ms, once) runs the deferred start-up; a close request only hides

@@ -10,6 +10,8 @@
 // asks CommandAvailable to show them disabled.  User-interface thread only.
 #pragma once
 
+#include "ports/window_actions.h"
+
 namespace mivrel {
 
 class BrowserPane;
@@ -54,28 +56,7 @@ enum class CommandOutcome {
   Unknown,       // not a command of the table
 };
 
-// What the main window does itself.
-class MainWindowActions {
- public:
-  virtual ~MainWindowActions() = default;
-  // State of the 前 toggle button after the click: true when down (pressed
-  // and enabled).
-  virtual bool AlwaysOnTopButtonDown() = 0;
-  // Puts the main window into the topmost band or takes it out of it, without
-  // moving or sizing it.
-  virtual void SetAlwaysOnTop(bool topmost) = 0;
-  virtual bool AboutWindowOpen() = 0;
-  virtual void OpenAboutWindow() = 0;
-  // Restores (if minimised), shows, activates and raises the main window.
-  virtual void ShowMainWindow() = 0;
-  virtual void HideMainWindow() = 0;
-  // Sets the exit flag, so that the next close request ends the program.
-  virtual void SetExitFlag() = 0;
-  // Posts a close request to the main window (handled after this returns).
-  virtual void PostCloseRequest() = 0;
-};
-
-// What the commands need of the directory tree (the BrowsingShell answers from
+// What the commands need of the directory tree (the Session answers from
 // its DirectoryTree).
 class TreeSelection {
  public:

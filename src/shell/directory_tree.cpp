@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "ports/ui.h"
 #include "ports/browser_pane.h"
+#include "ports/page_opener.h"
 #include "render/pages.h"
 
 namespace mivrel {
@@ -84,7 +85,7 @@ std::string DirectoryTree::LabelWithoutCount(TreeItem item) const {
 }
 
 void DirectoryTree::DropPageCacheFor(TreeItem category_item) {
-  if (IsCategoryKind(KindOf(category_item))) renderer_.DropPageCacheFor(view_.Id(category_item));
+  if (IsCategoryKind(KindOf(category_item))) pages_.DropPageCacheFor(view_.Id(category_item));
 }
 
 TreeItem DirectoryTree::SelectItemByPath(const std::string& path, PageKind last_kind) {
@@ -136,7 +137,7 @@ void DirectoryTree::OnSelectionChanged(TreeItem item) {
       break;
     case ItemKind::Entry:
       if (!suppressed_)
-        renderer_.ShowEntryPage(view_.Id(item), std::string(), Record::Yes, SyncTree::No, std::string());
+        opener_.ShowEntryPage(view_.Id(item), std::string(), Record::Yes, SyncTree::No, std::string());
       break;
     case ItemKind::Category:
     case ItemKind::RecycleBin:
@@ -150,7 +151,7 @@ void DirectoryTree::OnSelectionChanged(TreeItem item) {
 void DirectoryTree::OnCategorySelected(TreeItem item) {
   const int id = view_.Id(item);
   if (EntriesLoaded(item)) {
-    if (!suppressed_) renderer_.ShowCategoryPage(id, Record::Yes, SyncTree::No);
+    if (!suppressed_) opener_.ShowCategoryPage(id, Record::Yes, SyncTree::No);
     return;
   }
   view_.Disable();
@@ -158,7 +159,7 @@ void DirectoryTree::OnCategorySelected(TreeItem item) {
   view_.Enable();
   if (suppressed_) return;
   const uint32_t start = clock_.NowMs();
-  renderer_.ShowCategoryPage(id, Record::Yes, SyncTree::Yes);
+  opener_.ShowCategoryPage(id, Record::Yes, SyncTree::Yes);
   const uint32_t page_ms = clock_.NowMs() - start;
   ui_.SetStatusText("查询化费:" + WithBlank(load.query_ms) + "毫秒，加载化费:" + WithBlank(load.insert_ms) +
                     "毫秒，显示化费:" + WithBlank(page_ms));
@@ -179,7 +180,7 @@ void DirectoryTree::ShowBookListing(TreeItem item) {
     pane_.WritePage(label, std::string());
     return;
   }
-  const PageTemplate& frame = renderer_.Template();
+  const PageTemplate& frame = pages_.Template();
   std::string page = frame.head + label +
                      "</td></tr></table><br><table Width=\"80%\" cellpadding=\"3\" >\r\n";
   for (; child != kNoTreeItem; child = view_.NextSibling(child))

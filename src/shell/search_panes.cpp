@@ -3,7 +3,7 @@
 #include "base/clock.h"
 #include "base/text.h"
 #include "ports/ui.h"
-#include "render/page_hooks.h"
+#include "ports/trace.h"
 #include "ports/page_opener.h"
 #include "store/records.h"
 
@@ -29,13 +29,13 @@ class BusyCursor {
 }  // namespace
 
 SearchPanes::SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener,
-                         PageHooks& hooks, PaneControls search, PaneControls index,
+                         const TraceSink& trace, PaneControls search, PaneControls index,
                          TypingTimer& index_timer)
     : db_(db),
       ui_(ui),
       clock_(clock),
       opener_(opener),
-      hooks_(hooks),
+      trace_(trace),
       search_(search),
       index_(index),
       index_timer_(index_timer) {
@@ -76,7 +76,7 @@ void SearchPanes::RunIndexLookup() {
     index_.list.DeleteAll();
     BusyCursor cursor(ui_);
     index_.list.SetEnabled(false);
-    hooks_.Trace(QuoteSql(text));
+    trace_.Line(QuoteSql(text));
     timings = QueryAndFill(ResultPane::Index, IndexQuery(text));
   }
   index_.list.SetEnabled(true);
