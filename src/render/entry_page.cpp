@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/file_urls.h"
 #include "base/text.h"
 #include "render/colouring.h"
 #include "render/entry_text.h"

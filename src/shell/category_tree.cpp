@@ -8,14 +8,6 @@
 namespace mivrel {
 namespace {
 
-// Icon numbers outside the image list's category range would make an item
-// look like another kind (a category drawn as an entry or an external page),
-// so they are drawn with the first category icon.
-int CategoryImage(long long icon) {
-  if ((icon >= 0 && icon < kFirstEntryImage) || icon == kRecycleBinImage) return static_cast<int>(icon);
-  return 0;
-}
-
 std::string Bracketed(int id) { return "[" + std::to_string(id) + "]"; }
 
 }  // namespace

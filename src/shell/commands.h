@@ -10,6 +10,7 @@
 // asks CommandAvailable to show them disabled.  User-interface thread only.
 #pragma once
 
+#include "ports/item_images.h"
 #include "ports/window_actions.h"
 
 namespace mivrel {
@@ -61,8 +62,8 @@ enum class CommandOutcome {
 class TreeSelection {
  public:
   virtual ~TreeSelection() = default;
-  // The image index of the selected item; false when no item is selected.
-  virtual bool SelectedImage(int& image) = 0;
+  // The kind of the selected item; None when no item is selected.
+  virtual ItemKind SelectedKind() = 0;
   // 重命名 of the context menu: starts editing the selected item's label after
   // the tree's own refusals.
   virtual void RenameSelected() = 0;

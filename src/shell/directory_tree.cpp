@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/clock.h"
+#include "base/file_urls.h"
 #include "base/text.h"
 #include "ports/ui.h"
 #include "ports/browser_pane.h"
@@ -40,39 +41,17 @@ std::vector<int> PathIds(const std::string& path) {
   return ids;
 }
 
-// "file://" + the absolute path.  The folder part is the file system's, so
-// the bytes that a URL would read as its own ("%", "#", "?") are escaped
-// there; the local path is the help book's and may carry an "#anchor".
-std::string FileUrl(const std::string& folder, const std::string& local) {
-  std::string url = "file://";
-  if (folder.empty() || folder[0] != '/') url += '/';
-  for (char c : folder) {
-    if (c == '%')
-      url += "%25";
-    else if (c == '#')
-      url += "%23";
-    else if (c == '?')
-      url += "%3F";
-    else
-      url += c;
-  }
-  return url + local;
-}
-
 bool IsCategoryKind(ItemKind kind) { return kind == ItemKind::Category || kind == ItemKind::RecycleBin; }
 
 }  // namespace
 
 ItemKind DirectoryTree::KindOf(TreeItem item) const {
   if (item == kNoTreeItem) return ItemKind::None;
-  const int image = view_.Image(item);
-  if (image >= 0 && image < kFirstEntryImage) return ItemKind::Category;
-  if (image >= kFirstEntryImage && image < kExternalBookImage) return ItemKind::Entry;
-  if (image == kExternalBookImage) return ItemKind::ExternalBook;
-  if (image == kExternalPageImage) return view_.Id(item) > 0 ? ItemKind::ExternalPage : ItemKind::ExternalBook;
+  const ItemKind drawn = ItemKindOfImage(view_.Image(item));
+  if (drawn == ItemKind::ExternalPage && view_.Id(item) <= 0) return ItemKind::ExternalBook;
   // A category drawn with the bin's icon is still an ordinary category.
-  if (image == kRecycleBinImage) return item == recycle_bin_item_ ? ItemKind::RecycleBin : ItemKind::Category;
-  return ItemKind::None;
+  if (drawn == ItemKind::RecycleBin && item != recycle_bin_item_) return ItemKind::Category;
+  return drawn;
 }
 
 std::string DirectoryTree::LabelWithoutCount(TreeItem item) const {

@@ -40,8 +40,6 @@ class PageBuilder;
 class PageOpener;
 class Ui;
 
-enum class ItemKind { None, Category, Entry, ExternalBook, ExternalPage, RecycleBin };
-
 // What LoadEntriesUnder did.
 struct EntryLoad {
   int rows = 0;            // entries added (0 also when already loaded)

@@ -12,12 +12,6 @@
 namespace mivrel {
 namespace {
 
-// An entry icon outside the 16 entry icons would draw the entry as another
-// kind, so it is drawn with the first entry icon.
-int EntryImage(long long icon) {
-  return kFirstEntryImage + ((icon >= 0 && icon < 16) ? static_cast<int>(icon) : 0);
-}
-
 bool IsContentsFileName(const std::string& name) {
   return name.size() > 4 && EndsWith(LowerAscii(name), ".hhc");
 }

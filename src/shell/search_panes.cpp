@@ -3,6 +3,7 @@
 #include "base/clock.h"
 #include "base/text.h"
 #include "ports/ui.h"
+#include "ports/item_images.h"
 #include "ports/trace.h"
 #include "ports/page_opener.h"
 #include "store/records.h"
@@ -10,9 +11,6 @@
 namespace mivrel {
 
 namespace {
-
-// The entry images of the shared image list follow the 16 category images.
-constexpr int kEntryImageBase = 16;
 
 // Restores the normal cursor however the operation ends.
 class BusyCursor {
@@ -127,7 +125,7 @@ void SearchPanes::FillResultList(ResultPane pane) {
   for (const ResultRow& row : rows) {
     if (listed >= kResultListLimit) break;
     if (!InScope(row, scope_row)) continue;
-    controls.list.Append(row.name, row.id, kEntryImageBase + row.icon);
+    controls.list.Append(row.name, row.id, EntryImage(row.icon));
     ++listed;
   }
   controls.list.Thaw();

@@ -22,12 +22,7 @@ Session::Session(Database& db, const Settings& settings, const std::string& libr
 
 void Session::HandOverKeyword(const std::string& gb_text) { panes_.HandOverKeyword(gb_text, ports_.tabs); }
 
-bool Session::SelectedImage(int& image) {
-  const TreeItem item = tree_.View().SelectedItem();
-  if (item == kNoTreeItem) return false;
-  image = tree_.View().Image(item);
-  return true;
-}
+ItemKind Session::SelectedKind() { return tree_.KindOf(tree_.View().SelectedItem()); }
 
 void Session::RenameSelected() { tree_.RenameSelected(); }
 

@@ -78,7 +78,7 @@ class Session final : public TreeSelection {
   void HandOverKeyword(const std::string& gb_text);
 
   // TreeSelection
-  bool SelectedImage(int& image) override;
+  ItemKind SelectedKind() override;
   void RenameSelected() override;
 
  private:

@@ -162,6 +162,15 @@ TEST_F(SessionTest, CommandsRefuseTheSelectedRecycleBin) {
   EXPECT_EQ(ui.messages[0].text, "这个【回收站】，不可以新增文件。");
 }
 
+TEST_F(SessionTest, ACategoryDrawnWithTheBinIconIsNotRefusedAsTheBin) {
+  lib.AddCategory("图标34", 0, 34);
+  shell.tree().LoadDirectoryTree();
+  view.SelectItem(RootItemLabelled("图标34"));
+  ui.messages.clear();
+  EXPECT_EQ(shell.commands().ExecuteCommand(CommandId::NewEntry), CommandOutcome::NotAvailable);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(SessionTest, RenameFromTheMenuRefusesTheBinThroughTheTree) {
   view.SelectItem(RootItemLabelled("回收站"));
   ui.messages.clear();
