@@ -27,6 +27,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "desktop/about_window.h"
+#include "desktop/command_menus.h"
 #include "shell/session.h"
 #include "desktop/side_pane_window.h"
 #include "desktop/status_bar_window.h"
@@ -38,64 +39,10 @@ namespace {
 
 constexpr int kStartupTimerId = 1002;
 constexpr int kStartupDelayMs = 10;
-constexpr int kToolbarId = 5100;
 constexpr int kSplitterMargin = 50;
 const wxSize kSmallestSize(500, 300);
 constexpr int kLayoutMinWidth = 300;
 constexpr int kLayoutMinHeight = 200;
-
-// The toolbar in its order; id 0 is a separator.
-struct ToolSpec {
-  int id;
-  const wchar_t* caption;
-  const char* icon;
-  const wchar_t* tooltip;
-};
-const ToolSpec kTools[] = {
-    {5101, L"前", "T02", L"将窗口到最前面"}, {0, nullptr, nullptr, nullptr},
-    {5103, L"导入", "T12", nullptr},         {5104, L"导出", "T13", nullptr},
-    {0, nullptr, nullptr, nullptr},          {5106, L"分类", "T01", nullptr},
-    {5107, L"资料", "T03", nullptr},         {0, nullptr, nullptr, nullptr},
-    {5109, L"删", "T04", L"删除"},           {0, nullptr, nullptr, nullptr},
-    {5111, L"编辑", "T05", nullptr},         {0, nullptr, nullptr, nullptr},
-    {5113, L"主页", "E00", nullptr},         {5114, L"返回", "T07", nullptr},
-    {5115, L"前进", "T06", nullptr},         {5116, L"查找", "T10", nullptr},
-    {0, nullptr, nullptr, nullptr},          {5118, L"选项", "T08", nullptr},
-    {0, nullptr, nullptr, nullptr},          {5120, L"关于", "T09", nullptr},
-};
-
-struct MenuSpec {
-  int id;
-  const wchar_t* text;
-  const char* icon;
-};
-// The tray menu; id 0 is a separator.
-const MenuSpec kTrayMenu[] = {
-    {8600, L"显示资料库", "e10"}, {8601, L"隐藏资料库", "g01"}, {0, nullptr, nullptr},
-    {8602, L"关于资料库", "t09"}, {0, nullptr, nullptr},       {8603, L"退出资料库", "g07"},
-};
-
-// The directory tree's context menu.
-const MenuSpec kTreeMenu[] = {
-    {8900, L"新建分类", "t01"}, {8901, L"新建资料", "t03"}, {0, nullptr, nullptr},
-    {8902, L"编辑", "t05"},     {8904, L"重命名", ""},      {8903, L"删除", "t04"},
-};
-
-wxMenu* NewMenu(const MenuSpec* items, size_t count) {
-  auto* menu = new wxMenu;
-  for (size_t i = 0; i < count; ++i) {
-    if (items[i].id == 0) {
-      menu->AppendSeparator();
-      continue;
-    }
-    auto* item = new wxMenuItem(menu, items[i].id, items[i].text);
-    const wxBitmap icon = NamedIcon(items[i].icon);
-    if (icon.IsOk()) item->SetBitmap(icon);
-    menu->Append(item);
-    item->Enable(CommandAvailable(static_cast<CommandId>(items[i].id)));
-  }
-  return menu;
-}
 
 class TrayIcon final : public wxTaskBarIcon {
  public:
@@ -106,7 +53,7 @@ class TrayIcon final : public wxTaskBarIcon {
 
  protected:
   wxMenu* CreatePopupMenu() override {
-    return NewMenu(kTrayMenu, sizeof kTrayMenu / sizeof kTrayMenu[0]);
+    return NewTrayMenu();
   }
 
  private:
@@ -168,7 +115,7 @@ MainWindow::MainWindow(const MainWindowContext& context)
   // Every control of the system uses 宋体 9; children created below inherit it.
   SetFont(wxFont(9, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, L"宋体"));
   images_ = NewSharedImageList();
-  BuildToolbar();
+  BuildCommandToolbar(*this);
   status_ = new MainStatusBar(this);
   SetStatusBar(status_);
 
@@ -222,25 +169,6 @@ MainWindow::~MainWindow() {
   delete images_;
 }
 
-void MainWindow::BuildToolbar() {
-  wxToolBar* bar = CreateToolBar(wxTB_HORIZONTAL | wxTB_TEXT | wxTB_FLAT, kToolbarId);
-  bar->SetToolBitmapSize(FromDIP(wxSize(16, 16)));
-  for (const ToolSpec& tool : kTools) {
-    if (tool.id == 0) {
-      bar->AddSeparator();
-      continue;
-    }
-    const wxItemKind kind = tool.id == static_cast<int>(CommandId::AlwaysOnTop) ? wxITEM_CHECK
-                                                                                 : wxITEM_NORMAL;
-    bar->AddTool(tool.id, tool.caption, NamedIcon(tool.icon), tool.tooltip ? tool.tooltip : L"",
-                 kind);
-  }
-  bar->Realize();
-  for (const ToolSpec& tool : kTools) {
-    if (tool.id != 0) bar->EnableTool(tool.id, CommandAvailable(static_cast<CommandId>(tool.id)));
-  }
-}
-
 void MainWindow::BuildTray() {
   if (!wxTaskBarIcon::IsAvailable()) return;
   tray_ = new TrayIcon(this);
@@ -282,7 +210,7 @@ void MainWindow::BindTreeEvents() {
   // The context menu acts on the selected item, not on the item under the
   // pointer.
   tree->Bind(wxEVT_RIGHT_DOWN, [this, tree](wxMouseEvent& event) {
-    std::unique_ptr<wxMenu> menu(NewMenu(kTreeMenu, sizeof kTreeMenu / sizeof kTreeMenu[0]));
+    std::unique_ptr<wxMenu> menu(NewTreeMenu());
     tree->PopupMenu(menu.get(), event.GetPosition());
   });
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
@@ -295,7 +223,7 @@ void MainWindow::BindTreeEvents() {
 }
 
 void MainWindow::ShowTrayMenu() {
-  std::unique_ptr<wxMenu> menu(NewMenu(kTrayMenu, sizeof kTrayMenu / sizeof kTrayMenu[0]));
+  std::unique_ptr<wxMenu> menu(NewTrayMenu());
   PopupMenu(menu.get());
 }
 

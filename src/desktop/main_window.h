@@ -80,7 +80,6 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void PostCloseRequest() override;
 
  private:
-  void BuildToolbar();
   void BuildTray();
   void BuildCore();
   void BindTreeEvents();

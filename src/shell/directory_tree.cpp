@@ -6,6 +6,7 @@
 
 #include "base/clock.h"
 #include "base/file_urls.h"
+#include "base/scoped_flag.h"
 #include "base/text.h"
 #include "ports/ui.h"
 #include "ports/browser_pane.h"
@@ -14,19 +15,6 @@
 
 namespace mivrel {
 namespace {
-
-// Sets the selection-suppression flag for a scope and restores what it was.
-class SuppressionScope {
- public:
-  explicit SuppressionScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-  ~SuppressionScope() { flag_ = saved_; }
-  SuppressionScope(const SuppressionScope&) = delete;
-  SuppressionScope& operator=(const SuppressionScope&) = delete;
-
- private:
-  bool& flag_;
-  bool saved_;
-};
 
 // The ids of a NUL-separated path; empty pieces (a trailing NUL) are skipped.
 std::vector<int> PathIds(const std::string& path) {
@@ -70,7 +58,7 @@ void DirectoryTree::DropPageCacheFor(TreeItem category_item) {
 TreeItem DirectoryTree::SelectItemByPath(const std::string& path, PageKind last_kind) {
   const std::vector<int> ids = PathIds(path);
   if (ids.empty()) return kNoTreeItem;
-  SuppressionScope suppress(suppressed_);
+  ScopedFlag suppress(suppressed_);
   TreeItem level = view_.FirstChild(kNoTreeItem);
   for (size_t i = 0; i < ids.size(); ++i) {
     const bool last = i + 1 == ids.size();
@@ -96,12 +84,12 @@ TreeItem DirectoryTree::SelectItemByPath(const std::string& path, PageKind last_
 
 void DirectoryTree::SelectQuietly(TreeItem item) {
   if (item == kNoTreeItem || view_.SelectedItem() == item) return;
-  SuppressionScope suppress(suppressed_);
+  ScopedFlag suppress(suppressed_);
   view_.SelectItem(item);
 }
 
 void DirectoryTree::ClearSelectionQuietly() {
-  SuppressionScope suppress(suppressed_);
+  ScopedFlag suppress(suppressed_);
   view_.ClearSelection();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/search_panes.h"
 
 #include "base/clock.h"
+#include "base/scoped_flag.h"
 #include "base/text.h"
 #include "ports/ui.h"
 #include "ports/item_images.h"
@@ -61,9 +62,8 @@ void SearchPanes::RunSearch() {
 void SearchPanes::IndexTimerTick() {
   if (lookup_busy_) return;  // the timer keeps ticking; the next tick tries again
   index_timer_.Stop();
-  lookup_busy_ = true;
+  const ScopedFlag busy(lookup_busy_);
   RunIndexLookup();
-  lookup_busy_ = false;
 }
 
 void SearchPanes::RunIndexLookup() {
