@@ -14,7 +14,7 @@
 #include "settings/settings.h"
 #include "shell/session.h"
 #include "store/database.h"
-#include "store/library_files.h"
+#include "shell/open_library.h"
 
 namespace mivrel {
 namespace {
@@ -57,7 +57,7 @@ int AddEntry(Database& db, int category, const std::string& name, const std::str
 struct PageBench {
   PageBench() {
     folder = CopyBenchLibrary("pages");
-    if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) std::abort();
+    if (OpenLibrary(db, folder, ui) != OpenResult::Opened) std::abort();
     settings = DefaultSettings();
     {
       TransactionBracket bracket(db);

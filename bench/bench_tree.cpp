@@ -12,7 +12,7 @@
 #include "settings/settings.h"
 #include "shell/session.h"
 #include "store/database.h"
-#include "store/library_files.h"
+#include "shell/open_library.h"
 
 namespace mivrel {
 namespace {
@@ -21,7 +21,7 @@ void BM_LoadDirectoryTree(benchmark::State& state) {
   const std::string& folder = BenchLibraryFolder();
   BenchUi ui;
   Database db;
-  if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) std::abort();
+  if (OpenLibrary(db, folder, ui) != OpenResult::Opened) std::abort();
   const Settings settings = DefaultSettings();
   MemoryScreen screen;
   Session session(db, settings, folder, MemoryPorts(screen, ui, SystemClock()));
