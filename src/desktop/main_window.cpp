@@ -113,7 +113,7 @@ MainWindow::MainWindow(const MainWindowContext& context)
   SetIcon(window_icon);
   // Every control of the system uses 宋体 9; children created below inherit it.
   SetFont(wxFont(9, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, L"宋体"));
-  images_ = NewSharedImageList();
+  images_.reset(NewSharedImageList());
   BuildCommandToolbar(*this);
   status_ = new MainStatusBar(this);
   SetStatusBar(status_);
@@ -126,7 +126,7 @@ MainWindow::MainWindow(const MainWindowContext& context)
   splitter_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                    wxSP_LIVE_UPDATE | wxSP_3DSASH);
   splitter_->SetMinimumPaneSize(kSplitterMargin);
-  side_ = new SidePane(splitter_, images_);
+  side_ = new SidePane(splitter_, images_.get());
   pane_ = new WebViewPane(splitter_, context_.observer);
   splitter_->SplitVertically(side_, pane_, context_.settings.splitter_width);
   splitter_->Hide();
@@ -161,16 +161,18 @@ MainWindow::~MainWindow() {
   startup_timer_.Stop();
   core_.reset();
   context_.window_ui.SetMainWindow(nullptr);
-  if (tray_ != nullptr) {
-    tray_->RemoveIcon();
-    delete tray_;
-  }
-  delete images_;
+  RemoveTray();
+}
+
+void MainWindow::RemoveTray() {
+  if (tray_ == nullptr) return;
+  tray_->RemoveIcon();
+  tray_.reset();
 }
 
 void MainWindow::BuildTray() {
   if (!wxTaskBarIcon::IsAvailable()) return;
-  tray_ = new TrayIcon(this);
+  tray_ = std::make_unique<TrayIcon>(this);
   wxIcon icon;
   icon.CopyFromBitmap(NamedIcon("CONNECTED"));
   tray_->SetIcon(icon, L"OsterkMivrel");
@@ -322,11 +324,7 @@ void MainWindow::OnClose(wxCloseEvent& event) {
 }
 
 void MainWindow::ShutDown() {
-  if (tray_ != nullptr) {
-    tray_->RemoveIcon();
-    delete tray_;
-    tray_ = nullptr;
-  }
+  RemoveTray();
   const wxSize outer = GetSize();
   WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), splitter_->GetSashPosition());
   const std::string temp_folder = core_->session.pages().PageTempFolder();

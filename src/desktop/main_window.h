@@ -100,17 +100,18 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void OnSize(wxSizeEvent& event);
   void ShowTrayMenu();
   void ShutDown();
+  void RemoveTray();
   int SplitterLimit(int width) const;
 
   MainWindowContext context_;
-  wxImageList* images_ = nullptr;
+  std::unique_ptr<wxImageList> images_;  // shared by the side pane's controls
   wxStaticText* loading_label_ = nullptr;
   wxSplitterWindow* splitter_ = nullptr;
   SidePane* side_ = nullptr;
   WebViewPane* pane_ = nullptr;
   MainStatusBar* status_ = nullptr;
   AboutWindow* about_ = nullptr;
-  wxTaskBarIcon* tray_ = nullptr;
+  std::unique_ptr<wxTaskBarIcon> tray_;  // null where the desktop has no tray
   wxTimer startup_timer_;
   std::unique_ptr<MainWindowCore> core_;
   bool exit_flag_ = false;
