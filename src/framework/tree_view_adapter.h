@@ -1,4 +1,4 @@
-// The TreeView port (shell/tree_view.h) over a wxTreeCtrl with a hidden
+// The TreeView port (ports/tree_view.h) over a wxTreeCtrl with a hidden
 // root: handles are the control's item ids, 0 is the root level.  The
 // control's own events are handed to the owner through callbacks: selection
 // changes (not while the adapter itself deletes or clears items), the start
