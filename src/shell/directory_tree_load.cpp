@@ -1,5 +1,6 @@
 // Filling the directory tree: the full load, the category levels, the lazily
 // loaded entries of one category, and the external books of "htm".
+#include <algorithm>
 #include <unordered_set>
 
 #include "base/clock.h"
@@ -101,21 +102,23 @@ std::string DirectoryTree::AddCategories(const ChildMap& children, int parent_id
   // Pre-order walk with an explicit stack, so that any depth is safe.  Each
   // frame is one parent whose children are being added; `scope_row` is the
   // parent's picker row, whose ScopeIdList collects the children's ids.
+  // Frames hold their depth, not their dots: a chain thousands of levels deep
+  // must cost memory linear in its length.
   struct Frame {
     const std::vector<CategoryRow>* rows;
     size_t next;
     TreeItem item;
-    std::string prefix;
+    size_t depth;      // levels below the level's own parent
     size_t scope_row;  // 0 for the level's own parent (it has no row here)
   };
   std::string level_ids;
   std::unordered_set<int> placed{parent_id};
   std::vector<Frame> stack;
-  const auto push = [&](int id, TreeItem item, std::string frame_prefix, size_t scope_row) {
+  const auto push = [&](int id, TreeItem item, size_t depth, size_t scope_row) {
     const auto found = children.find(id);
-    if (found != children.end()) stack.push_back({&found->second, 0, item, std::move(frame_prefix), scope_row});
+    if (found != children.end()) stack.push_back({&found->second, 0, item, depth, scope_row});
   };
-  push(parent_id, parent_item, prefix, 0);
+  push(parent_id, parent_item, 0, 0);
 
   while (!stack.empty()) {
     Frame& frame = stack.back();
@@ -137,11 +140,11 @@ std::string DirectoryTree::AddCategories(const ChildMap& children, int parent_id
     size_t scope_row = 0;
     if (scope_rows == ScopeRows::Add) {
       if (frame.scope_row != 0) scopes_.id_lists[frame.scope_row] += id_text;
-      scope_row = scopes_.AddRow(frame.prefix + row.name);
+      const size_t dots = 2 * std::min(frame.depth, kMaxScopeIndentLevels);
+      scope_row = scopes_.AddRow(prefix + std::string(dots, '.') + row.name);
       scopes_.id_lists[scope_row] = id_text;
     }
-    std::string child_prefix = frame.prefix + "..";
-    push(row.id, item, std::move(child_prefix), scope_row);  // may move `frame`
+    push(row.id, item, frame.depth + 1, scope_row);  // may move `frame`
   }
   return level_ids;
 }

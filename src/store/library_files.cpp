@@ -9,9 +9,12 @@ namespace mivrel {
 namespace {
 
 constexpr const char* kReinstallHint = "请确保软件的完整性，重新下载一下试试。";
+constexpr const char* kInUseHint = "请关闭正在使用它的程序后再试。";
+constexpr int kStartBusyTimeoutMs = 300;
 
-void ReportStartFailure(Ui& ui, const std::string& first_line, const std::string& path) {
-  ui.ShowMessage(first_line + "\r\n" + path + kReinstallHint, MessageIcon::Stop, MessageButtons::Ok,
+void ReportStartFailure(Ui& ui, const std::string& first_line, const std::string& path,
+                        const char* hint) {
+  ui.ShowMessage(first_line + "\r\n" + path + hint, MessageIcon::Stop, MessageButtons::Ok,
                  MessageOwner::None);
 }
 
@@ -22,15 +25,28 @@ OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui
   if (!IsRegularFile(path)) {
     const std::string fallback = folder + kDatabaseFallbackName;
     if (!IsRegularFile(fallback) || !RenameFile(fallback, path)) {
-      ReportStartFailure(ui, "数据库文件丢失！！！！", path);
+      ReportStartFailure(ui, "数据库文件丢失！！！！", path, kReinstallHint);
       return OpenResult::Missing;
     }
   }
   // Opening never creates a file, and nothing is written before the file has
   // shown itself to be a library: a damaged or foreign file stays untouched.
-  if (db.Open(path, OpenMode::ReadWrite) != kSqliteOk || !HasLibraryTables(db)) {
+  if (db.Open(path, OpenMode::ReadWrite) != kSqliteOk) {
+    ReportStartFailure(ui, "无法打开数据库文件", path, kReinstallHint);
+    return OpenResult::CannotOpen;
+  }
+  // Another program holding the file is told at once, not after the long
+  // wait that statements later allow for a brief touch.
+  db.SetBusyTimeout(kStartBusyTimeoutMs);
+  const SchemaCheck check = CheckLibrarySchema(db);
+  db.SetBusyTimeout(kDefaultBusyTimeoutMs);
+  if (check != SchemaCheck::Matches) {
     db.Close();
-    ReportStartFailure(ui, "无法打开数据库文件", path);
+    if (check == SchemaCheck::Busy) {
+      ReportStartFailure(ui, "数据库文件正被其他程序使用", path, kInUseHint);
+      return OpenResult::InUse;
+    }
+    ReportStartFailure(ui, "无法打开数据库文件", path, kReinstallHint);
     return OpenResult::CannotOpen;
   }
   EnsureSpeedIndexes(db);

@@ -14,13 +14,15 @@ constexpr const char* kDatabaseFallbackName = "资料数据.bak";
 constexpr const char* kSettingsFileName = "配置.INI";
 constexpr const char* kExternalBooksFolder = "htm";
 
-enum class OpenResult { Opened, Missing, CannotOpen };
+enum class OpenResult { Opened, Missing, CannotOpen, InUse };
 
 // Opens `folder` + "资料数据.sdb" (folder ends with a separator).  When the file
 // is missing and "资料数据.bak" lies beside it, the backup takes the database's
 // name first.  A missing file, or one that is not a readable library (not
-// SQLite, empty, locked, without the three tables), is reported through `ui`
-// with the message box that has no owner, and nothing is written anywhere.
+// SQLite, empty, without the three tables and their columns), is reported
+// through `ui` with the message box that has no owner, and nothing is written
+// anywhere; a file locked by another program is reported as in use (InUse)
+// after a short wait.
 // On success the speed indexes are ensured.
 OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui);
 
