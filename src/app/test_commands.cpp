@@ -1,6 +1,7 @@
 #include "app/test_commands.h"
 
 #include <wx/textctrl.h>
+#include <wx/treectrl.h>
 #include <wx/webview.h>
 
 #include "base/text.h"
@@ -46,6 +47,32 @@ void RunTestCommand(MainWindow& window, const std::string& command) {
         bar == std::string::npos ? kNoTreeItem : tree.FindByLabel(Utf8ToGb(argument.substr(bar + 1)));
     TestReport("dragging", from != kNoTreeItem ? tree.Label(from) : std::string("<none>"));
     if (from != kNoTreeItem) tree.DropOnto(from, to);
+  } else if (verb == "layout") {
+    TestReport("layout", "sash " + std::to_string(window.SashWidth()) + " pane " +
+                             std::to_string(window.Side().GetSize().GetWidth()));
+  } else if (verb == "index-caret") {
+    // Selection start, end and the insertion point of the index's input box.
+    long from = 0, to = 0;
+    window.Side().index_input->GetSelection(&from, &to);
+    TestReport("index-caret", std::to_string(from) + "," + std::to_string(to) + "," +
+                                  std::to_string(window.Side().index_input->GetInsertionPoint()));
+  } else if (verb == "tree-key") {
+    // A key pressed in the directory tree, by wx key code.
+    wxTreeCtrl* tree = window.Side().tree;
+    wxKeyEvent key(wxEVT_KEY_DOWN);
+    key.m_keyCode = static_cast<int>(LeadingNumber(argument));
+    wxTreeEvent event(wxEVT_TREE_KEY_DOWN, tree);
+    event.SetKeyEvent(key);
+    tree->GetEventHandler()->ProcessEvent(event);
+  } else if (verb == "edit-label") {
+    // The text of the tree's label editor; with an argument, typed in and accepted.
+    wxTreeCtrl* tree = window.Side().tree;
+    wxTextCtrl* editor = tree->GetEditControl();
+    TestReport("edit-label", editor != nullptr ? WxToGb(editor->GetValue()) : std::string("<none>"));
+    if (editor != nullptr && !argument.empty()) {
+      editor->SetValue(wxString::FromUTF8(argument));
+      tree->EndEditLabel(tree->GetSelection(), false);
+    }
   } else {
     TestReport("unknown-command", Utf8ToGb(command));
   }

@@ -6,6 +6,8 @@
 #include <wx/utils.h>
 #include <wx/webview.h>
 
+#include <webkit2/webkit2.h>
+
 #include "base/files.h"
 #include "base/text.h"
 #include "framework/link_address.h"
@@ -55,6 +57,14 @@ WebViewPane::WebViewPane(wxWindow* parent)
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(view_, 1, wxEXPAND);
   SetSizer(sizer);
+
+  // Pages carry text from shared libraries and help books (names, briefs,
+  // web-format entries, book labels), so script written into a page must not
+  // run: it could navigate, reach the copy handler or read local files.  The
+  // program's own scripts (the user script below, RunScript) still run.
+  WebKitSettings* engine_settings =
+      webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view_->GetNativeBackend()));
+  webkit_settings_set_enable_javascript_markup(engine_settings, FALSE);
 
   view_->EnableHistory(true);
   if (view_->AddScriptMessageHandler(L"mivrelSelection")) {

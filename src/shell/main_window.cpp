@@ -140,6 +140,7 @@ struct MainWindowCore {
     tree_view.SetHandlers(TreeViewHandlers{
         [this](TreeItem item) { tree.OnSelectionChanged(item); },
         [this](TreeItem item) { return tree.BeginLabelEdit(item); },
+        [this](TreeItem item) { return tree.LabelEditText(item); },
         [this](TreeItem item, const std::string& text) { tree.EndLabelEdit(item, text); },
         [this](TreeItem item) { return tree.CanDrag(item); },
         [this](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
@@ -292,6 +293,14 @@ void MainWindow::BindTreeEvents() {
     tree->PopupMenu(menu.get(), event.GetPosition());
   });
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  // F2 renames like the menu's 重命名, with the same refusals.
+  tree->Bind(wxEVT_TREE_KEY_DOWN, [this](wxTreeEvent& event) {
+    if (event.GetKeyCode() == WXK_F2) {
+      RunCommand(static_cast<int>(CommandId::TreeRename));
+    } else {
+      event.Skip();
+    }
+  });
   tree->Bind(wxEVT_MOTION, [tree, &view](wxMouseEvent& event) {
     if (view.SelectedItem() != kNoTreeItem && !view.EditingLabel() && wxWindow::FindFocus() != tree) {
       tree->SetFocus();
@@ -333,12 +342,17 @@ void MainWindow::RunDeferredStartup() {
 
   loading_label_->Hide();
   splitter_->Show();
+  // The window may not have its real size yet (the window manager has not
+  // placed it): a sash set now would be squeezed to the margin and saved so.
+  // OnSize sets it at the first real size.
+  pending_sash_ = context_.settings.splitter_width;
   wxSizeEvent resize(GetSize());
   OnSize(resize);
-  splitter_->SetSashPosition(SplitterLimit(context_.settings.splitter_width));
   startup_done_ = true;
   TestReport("started", temp_folder);
 }
+
+int MainWindow::SashWidth() const { return pending_sash_ >= 0 ? pending_sash_ : splitter_->GetSashPosition(); }
 
 int MainWindow::SplitterLimit(int width) const {
   const int widest = GetSize().GetWidth() - kSplitterMargin;
@@ -356,6 +370,10 @@ void MainWindow::OnSize(wxSizeEvent& event) {
   // The frame's client area already excludes the toolbar and the status bar.
   if (client.GetWidth() >= kLayoutMinWidth && client.GetHeight() >= kLayoutMinHeight) {
     splitter_->SetSize(0, 0, client.GetWidth(), client.GetHeight());
+    if (pending_sash_ >= 0 && splitter_->IsShown()) {
+      splitter_->SetSashPosition(SplitterLimit(pending_sash_));
+      pending_sash_ = -1;
+    }
   }
   event.Skip(false);
 }
@@ -430,7 +448,7 @@ void MainWindow::ShutDown() {
     tray_ = nullptr;
   }
   const wxSize outer = GetSize();
-  WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), splitter_->GetSashPosition());
+  WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), SashWidth());
   const std::string temp_folder = core_->renderer.PageTempFolder();
   pane_->SetLinkHandler(nullptr);
   pane_->SetFocusGuard(nullptr);
