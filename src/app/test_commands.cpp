@@ -5,6 +5,7 @@
 #include <wx/webview.h>
 
 #include "base/text.h"
+#include "framework/find_dialog.h"
 #include "framework/test_report.h"
 #include "framework/tree_view_adapter.h"
 #include "framework/web_view_pane.h"
@@ -73,6 +74,12 @@ void RunTestCommand(MainWindow& window, const std::string& command) {
       editor->SetValue(wxString::FromUTF8(argument));
       tree->EndEditLabel(tree->GetSelection(), false);
     }
+  } else if (verb == "find") {
+    // Opens the find dialog, reports its labels and searches for the argument.
+    window.Pane().FindInPage();
+    FindDialog* dialog = window.Pane().OpenFindDialog();
+    TestReport("find-dialog", dialog != nullptr ? WxToGb(dialog->Labels()) : std::string("<none>"));
+    if (dialog != nullptr) dialog->FindText(wxString::FromUTF8(argument));
   } else {
     TestReport("unknown-command", Utf8ToGb(command));
   }

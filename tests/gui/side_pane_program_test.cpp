@@ -133,5 +133,13 @@ TEST_F(TreeAndIndexProgramTest, F2RenamesFromTheNameAloneAndThePageShowsTheNewNa
   EXPECT_EQ(Ask(*program_, u8"select BASIC 类型X(8)", "selected"), u8"BASIC 类型X(8)");
 }
 
+TEST_F(TreeAndIndexProgramTest, FindInPageSpeaksChineseAndSaysWhenNothingIsFound) {
+  const size_t before = program_->LineCount();
+  ASSERT_TRUE(program_->Command(u8"find 没有这个词"));
+  const std::string labels = program_->WaitFor("find-dialog", "", 5000, before);
+  EXPECT_EQ(labels, u8"查找|查找内容：|全字匹配|区分大小写|方向|查找下一个|关闭");
+  EXPECT_EQ(program_->WaitFor("message-exclamation", "", 5000, before), u8"找不到“没有这个词”。");
+}
+
 }  // namespace
 }  // namespace mivrel::testing
