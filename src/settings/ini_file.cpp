@@ -11,10 +11,15 @@ namespace {
 
 constexpr size_t kMaxValueBytes = 511;
 
+// Blanks, tabs and stray carriage returns: a CR before CR LF, or one ending a
+// file without a final line break, must not become part of a value, or a
+// value would read differently once a line is added after it.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
 std::string_view Trim(std::string_view text) {
   size_t b = 0, e = text.size();
-  while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
-  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+  while (b < e && IsBlank(text[b])) ++b;
+  while (e > b && IsBlank(text[e - 1])) --e;
   return text.substr(b, e - b);
 }
 
