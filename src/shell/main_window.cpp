@@ -293,6 +293,8 @@ void MainWindow::BindTreeEvents() {
     tree->PopupMenu(menu.get(), event.GetPosition());
   });
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  // No tooltip box over the rows: it covers the rows below the pointer.
+  tree->Bind(wxEVT_TREE_ITEM_GETTOOLTIP, [](wxTreeEvent& event) { event.Veto(); });
   // F2 renames like the menu's 重命名, with the same refusals.
   tree->Bind(wxEVT_TREE_KEY_DOWN, [this](wxTreeEvent& event) {
     if (event.GetKeyCode() == WXK_F2) {
