@@ -13,8 +13,9 @@
 #include "framework/wx_ui.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "shell/main_window.h"
+#include "desktop/main_window.h"
 #include "store/database.h"
+#include "shell/open_library.h"
 #include "store/library_files.h"
 
 namespace mivrel {
@@ -56,7 +57,7 @@ bool MivrelApp::OnInit() {
   ui_ = std::make_unique<WxUi>();
   db_ = std::make_unique<Database>();
   const std::string folder = start_->options.library_folder;
-  if (OpenReferenceDatabase(*db_, folder, *ui_) != OpenResult::Opened) {
+  if (OpenLibrary(*db_, folder, *ui_) != OpenResult::Opened) {
     TestReport("open-failed", folder);
     exit_code_ = 1;
     return true;  // OnRun ends at once; nothing is written

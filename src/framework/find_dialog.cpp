@@ -7,7 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "framework/wx_text.h"
 #include "framework/wx_ui.h"
 

@@ -12,7 +12,7 @@
 
 #include <wx/string.h>
 
-#include "shell/tree_view.h"
+#include "ports/tree_view.h"
 
 class wxTreeCtrl;
 class wxTreeEvent;

@@ -8,6 +8,7 @@
 
 #include <webkit2/webkit2.h>
 
+#include "base/file_urls.h"
 #include "base/files.h"
 #include "base/text.h"
 #include "framework/find_dialog.h"

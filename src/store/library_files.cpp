@@ -1,7 +1,6 @@
 #include "store/library_files.h"
 
 #include "base/files.h"
-#include "base/ui.h"
 #include "store/database.h"
 #include "store/schema.h"
 
@@ -12,27 +11,25 @@ constexpr const char* kReinstallHint = "请确保软件的完整性，重新下�
 constexpr const char* kInUseHint = "请关闭正在使用它的程序后再试。";
 constexpr int kStartBusyTimeoutMs = 300;
 
-void ReportStartFailure(Ui& ui, const std::string& first_line, const std::string& path,
-                        const char* hint) {
-  ui.ShowMessage(first_line + "\r\n" + path + hint, MessageIcon::Stop, MessageButtons::Ok,
-                 MessageOwner::None);
+std::string StartFailure(const std::string& first_line, const std::string& path, const char* hint) {
+  return first_line + "\r\n" + path + hint;
 }
 
 }  // namespace
 
-OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui) {
+OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, std::string& failure_text) {
   const std::string path = folder + kDatabaseFileName;
   if (!IsRegularFile(path)) {
     const std::string fallback = folder + kDatabaseFallbackName;
     if (!IsRegularFile(fallback) || !RenameFile(fallback, path)) {
-      ReportStartFailure(ui, "数据库文件丢失！！！！", path, kReinstallHint);
+      failure_text = StartFailure("数据库文件丢失！！！！", path, kReinstallHint);
       return OpenResult::Missing;
     }
   }
   // Opening never creates a file, and nothing is written before the file has
   // shown itself to be a library: a damaged or foreign file stays untouched.
   if (db.Open(path, OpenMode::ReadWrite) != kSqliteOk) {
-    ReportStartFailure(ui, "无法打开数据库文件", path, kReinstallHint);
+    failure_text = StartFailure("无法打开数据库文件", path, kReinstallHint);
     return OpenResult::CannotOpen;
   }
   // Another program holding the file is told at once, not after the long
@@ -43,10 +40,10 @@ OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui
   if (check != SchemaCheck::Matches) {
     db.Close();
     if (check == SchemaCheck::Busy) {
-      ReportStartFailure(ui, "数据库文件正被其他程序使用", path, kInUseHint);
+      failure_text = StartFailure("数据库文件正被其他程序使用", path, kInUseHint);
       return OpenResult::InUse;
     }
-    ReportStartFailure(ui, "无法打开数据库文件", path, kReinstallHint);
+    failure_text = StartFailure("无法打开数据库文件", path, kReinstallHint);
     return OpenResult::CannotOpen;
   }
   EnsureSpeedIndexes(db);

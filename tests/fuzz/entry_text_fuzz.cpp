@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_urls.h"
 #include "base/text.h"
 #include "fuzz_check.h"
 #include "render/colouring.h"

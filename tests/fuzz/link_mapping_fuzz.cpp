@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/file_urls.h"
 #include "framework/link_address.h"
 #include "fuzz_check.h"
 
