@@ -5,7 +5,6 @@
 
 #include "base/text.h"
 #include "store/database.h"
-#include "store/result_grid.h"
 
 namespace mivrel {
 namespace {
@@ -51,9 +50,10 @@ bool FindUpperKeyword(const std::vector<std::string>& set, std::string_view uppe
   return false;
 }
 
-std::string KeywordQuery(KeywordKind kind) {
-  return "Select [名字] From [fun] where [关键词]=" + std::to_string(static_cast<int>(kind)) + " ";
-}
+// All four kinds in one read; the store's index on ([关键词],[名字]) makes it a
+// look-up.  IN keeps the equality of "[关键词]=1": 1.0 is kind 1, 1.5 no kind.
+constexpr const char* kKeywordQuery =
+    "Select [关键词],[名字] From [fun] where [关键词] in (1,2,3,4)";
 
 }  // namespace
 
@@ -67,14 +67,20 @@ std::vector<std::string>& KeywordSets::MutableSet(KeywordKind kind) {
 }
 
 void KeywordSets::Load(Database& db) {
-  ResultGrid grid;
+  KeywordSetArray loaded;
+  Statement st(db, kKeywordQuery);
+  if (!st.Ok()) return;
+  int rc;
+  while ((rc = st.Step()) == kSqliteRow) {
+    const long long kind = st.ColumnInt(0);
+    if (kind < 1 || kind > 4) continue;
+    loaded[static_cast<size_t>(kind - 1)].push_back(UpperAscii(st.ColumnGb(1)));
+  }
+  if (rc != kSqliteDone) return;  // a failed read leaves the sets as they were
+  // A kind without rows leaves its set as it was.
   for (KeywordKind kind : kLoadOrder) {
-    const int rows = db.Query(KeywordQuery(kind), grid);
-    if (rows <= 0) continue;
-    std::vector<std::string>& set = MutableSet(kind);
-    set.clear();
-    set.reserve(static_cast<size_t>(rows));
-    for (int row = 1; row <= rows; ++row) set.push_back(UpperAscii(grid.At(row, 0)));
+    std::vector<std::string>& names = loaded[static_cast<size_t>(SetIndex(kind))];
+    if (!names.empty()) MutableSet(kind).swap(names);
   }
   SortAll();
 }

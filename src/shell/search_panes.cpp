@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "base/ui.h"
 #include "render/page_hooks.h"
+#include "shell/name_prefix_ranges.h"
 #include "shell/page_opener.h"
 #include "store/database.h"
 
@@ -19,26 +20,31 @@ constexpr int kEntryImageBase = 16;
 
 std::string Bracketed(const std::string& value) { return "[" + value + "]"; }
 
-// Runs the query and reads its rows straight into `rows`: the numbers of id and
-// icon, the name converted to GB18030, the category cells' texts as stored.  A failing
-// query, also one that fails part way, gives no rows.  Returns the row count.
-int ReadResultSet(Database& db, const std::string& sql, ResultSet& rows) {
-  rows.clear();
-  Statement st(db, sql);
-  if (!st.Ok()) return 0;
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) {
-    ResultRow row;
-    row.id = static_cast<int>(st.ColumnInt(kId));
-    row.name = st.ColumnGb(kName);
-    row.icon = static_cast<int>(st.ColumnInt(kIcon));
-    row.category = Bracketed(st.ColumnBytes(kCategory));
-    row.category2 = Bracketed(st.ColumnBytes(kCategory2));
-    row.category3 = Bracketed(st.ColumnBytes(kCategory3));
-    rows.push_back(std::move(row));
-  }
-  if (rc != kSqliteDone) rows.clear();
-  return static_cast<int>(rows.size());
+ResultRow ReadRow(const Statement& st) {
+  ResultRow row;
+  row.id = static_cast<int>(st.ColumnInt(kId));
+  row.name = st.ColumnGb(kName);
+  row.icon = static_cast<int>(st.ColumnInt(kIcon));
+  row.category = Bracketed(st.ColumnBytes(kCategory));
+  row.category2 = Bracketed(st.ColumnBytes(kCategory2));
+  row.category3 = Bracketed(st.ColumnBytes(kCategory3));
+  return row;
+}
+
+// The prefix lookup through one range of the byte-ordered name index, in the
+// order of IndexQuery; and the range's size, counted in the index alone.
+constexpr const char* kRangeRowsSql =
+    "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字]>=?1 and [名字]<?2"
+    " ORDER BY [名字],[图标],[类别],[类别2],[类别3],[id]";
+constexpr const char* kOpenRangeRowsSql =
+    "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字]>=?1"
+    " ORDER BY [名字],[图标],[类别],[类别2],[类别3],[id]";
+constexpr const char* kRangeCountSql = "Select count(*) From [fun] where [名字]>=?1 and [名字]<?2";
+constexpr const char* kOpenRangeCountSql = "Select count(*) From [fun] where [名字]>=?1";
+
+void BindRange(Statement& st, const NameRange& range) {
+  st.BindText(1, range.low);
+  if (!range.high.empty()) st.BindText(2, range.high);
 }
 
 // Restores the normal cursor however the operation ends.
@@ -57,15 +63,18 @@ class BusyCursor {
 
 std::string SearchQuery(const std::string& gb_text) {
   const std::string t = QuoteSql(gb_text);
-  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where ([名字] LIKE '%" + t +
+  // One pass over the table, names equal in row order: walking a name index
+  // instead would visit the rows out of place and order equal names otherwise.
+  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] NOT INDEXED where ([名字] LIKE '%" + t +
          "%' or [简介] LIKE '%" + t + "%' or [注解] LIKE '%" + t + "%')" + " ORDER BY [名字]";
 }
 
 std::string IndexQuery(const std::string& gb_text) {
   // With the store's NOCASE index on [名字], SQLite's LIKE optimisation turns
   // this prefix match into an index range (checked by the tests).
+  // Names that are equal come in the order of the name index's other columns.
   return "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字] LIKE '" +
-         QuoteSql(gb_text) + "%'" + " ORDER BY [名字]";
+         QuoteSql(gb_text) + "%'" + " ORDER BY [名字],[图标],[类别],[类别2],[类别3],[id]";
 }
 
 SearchPanes::SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener,
@@ -94,7 +103,7 @@ void SearchPanes::RunSearch() {
   {
     BusyCursor cursor(ui_);
     current_search_text_ = text;
-    timings = QueryAndFill(ResultPane::Search, SearchQuery(text));
+    timings = QueryAndFill(ResultPane::Search, HitQuery{SearchQuery(text), {}});
   }
   ui_.SetStatusText("查询化费:" + WithBlank(timings.query_ms) + "毫秒，加载化费:" +
                     WithBlank(timings.load_ms) + "毫秒，结果数量:" + WithBlank(timings.rows));
@@ -117,7 +126,7 @@ void SearchPanes::RunIndexLookup() {
     BusyCursor cursor(ui_);
     index_.list.SetEnabled(false);
     hooks_.Trace(QuoteSql(text));
-    timings = QueryAndFill(ResultPane::Index, IndexQuery(text));
+    timings = QueryAndFill(ResultPane::Index, HitQuery{IndexQuery(text), NamePrefixRanges(text)});
   }
   index_.list.SetEnabled(true);
   ui_.SetStatusText("查询化费:" + WithBlank(timings.query_ms) + "毫秒，加载化费:" +
@@ -131,20 +140,74 @@ void SearchPanes::RunIndexLookup() {
   index_.input.Focus();
 }
 
-SearchPanes::Timings SearchPanes::QueryAndFill(ResultPane pane, const std::string& sql) {
+SearchPanes::Timings SearchPanes::QueryAndFill(ResultPane pane, HitQuery query) {
+  HitQuery& last = pane == ResultPane::Search ? search_query_ : index_query_;
   ResultSet& rows = pane == ResultPane::Search ? search_rows_ : index_rows_;
+  last = std::move(query);
   Timings timings;
   const uint32_t start = clock_.NowMs();
-  timings.rows = ReadResultSet(db_, sql, rows);
+  if (!ReadHits(last, Controls(pane).scope.SelectedRow(), rows, &timings.rows)) {
+    last = HitQuery{};
+    timings.rows = 0;
+  }
   timings.query_ms = clock_.NowMs() - start;
   if (timings.rows == 0) {
-    FillResultList(pane);  // clears the list
+    ListRows(pane);  // clears the list
     return timings;
   }
   const uint32_t load_start = clock_.NowMs();
-  FillResultList(pane);
+  ListRows(pane);
   timings.load_ms = clock_.NowMs() - load_start;
   return timings;
+}
+
+bool SearchPanes::ReadHits(const HitQuery& query, int scope_row, ResultSet& rows, int* total) {
+  rows.clear();
+  if (query.sql.empty()) return true;  // no query yet, or the last one failed
+  // Only the listed rows are kept, whatever the number of hits.
+  const auto keep = [&](const Statement& st) {
+    if (rows.size() >= static_cast<size_t>(kResultListLimit)) return;
+    ResultRow row = ReadRow(st);
+    if (InScope(row, scope_row)) rows.push_back(std::move(row));
+  };
+  const auto full = [&] { return rows.size() >= static_cast<size_t>(kResultListLimit); };
+  const auto failed = [&] {
+    rows.clear();
+    return false;
+  };
+  if (query.ranges.empty()) {
+    Statement st(db_, query.sql);
+    if (!st.Ok()) return failed();
+    int counted = 0;
+    int rc = kSqliteDone;
+    while ((total != nullptr || !full()) && (rc = st.Step()) == kSqliteRow) {
+      ++counted;
+      keep(st);
+    }
+    if (rc != kSqliteDone && rc != kSqliteRow) return failed();
+    if (total != nullptr) *total = counted;
+    return true;
+  }
+  for (const NameRange& range : query.ranges) {
+    if (full()) break;
+    Statement st(db_, range.high.empty() ? kOpenRangeRowsSql : kRangeRowsSql);
+    if (!st.Ok()) return failed();
+    BindRange(st, range);
+    int rc = kSqliteDone;
+    while (!full() && (rc = st.Step()) == kSqliteRow) keep(st);
+    if (rc != kSqliteDone && rc != kSqliteRow) return failed();
+  }
+  if (total == nullptr) return true;
+  long long counted = 0;
+  for (const NameRange& range : query.ranges) {
+    Statement st(db_, range.high.empty() ? kOpenRangeCountSql : kRangeCountSql);
+    if (!st.Ok()) return failed();
+    BindRange(st, range);
+    if (st.Step() != kSqliteRow) return failed();
+    counted += st.ColumnInt(0);
+  }
+  *total = static_cast<int>(counted);
+  return true;
 }
 
 bool SearchPanes::InScope(const ResultRow& row, int scope_row) const {
@@ -157,19 +220,19 @@ bool SearchPanes::InScope(const ResultRow& row, int scope_row) const {
 }
 
 void SearchPanes::FillResultList(ResultPane pane) {
+  ResultSet& rows = pane == ResultPane::Search ? search_rows_ : index_rows_;
+  const HitQuery& last = pane == ResultPane::Search ? search_query_ : index_query_;
+  if (!ReadHits(last, Controls(pane).scope.SelectedRow(), rows, nullptr)) rows.clear();
+  ListRows(pane);
+}
+
+void SearchPanes::ListRows(ResultPane pane) {
   PaneControls& controls = Controls(pane);
-  const ResultSet& rows = Rows(pane);
   controls.list.SetEnabled(false);
   controls.list.DeleteAll();
-  const int scope_row = controls.scope.SelectedRow();
   controls.list.Freeze();
-  int listed = 0;
-  for (const ResultRow& row : rows) {
-    if (listed >= kResultListLimit) break;
-    if (!InScope(row, scope_row)) continue;
+  for (const ResultRow& row : Rows(pane))
     controls.list.Append(row.name, row.id, kEntryImageBase + row.icon);
-    ++listed;
-  }
   controls.list.Thaw();
   controls.list.SetEnabled(true);
 }

@@ -4,8 +4,9 @@
 // lists the entries whose name, brief or content contains a text when asked,
 // and its text (`CurrentSearchText`) is highlighted in entry pages while the
 // 查找 tab shows.  Both keep the rows of their last query (`ResultSet`) so that
-// changing the scope picker re-filters without querying again, and both list
-// at most kResultListLimit hits.
+// changing the scope picker re-filters it, and both list at most
+// kResultListLimit hits.  Only the listed rows are kept, so memory does not
+// grow with the number of hits; a new scope reads the last query's hits again.
 //
 // One SearchPanes per running program, owned by the BrowsingShell; it borrows
 // the controls (ports) and the database, and keeps the scope rows of the last
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/name_prefix_ranges.h"
 #include "shell/pane_ports.h"
 
 namespace mivrel {
@@ -43,6 +45,8 @@ struct ResultRow {
   std::string category2;
   std::string category3;
 };
+// The rows a pane lists: the first kResultListLimit hits of its last query
+// that lie in the scope picker's categories, in the query's order.
 using ResultSet = std::vector<ResultRow>;
 
 // The controls of one pane.
@@ -74,7 +78,8 @@ class SearchPanes {
   // (the timer keeps ticking); otherwise stops the timer and runs the lookup.
   void IndexTimerTick();
 
-  // Rebuilds a pane's list from its ResultSet and its scope picker's row.
+  // Rebuilds a pane's list from the hits of its last query that lie in its
+  // scope picker's row (read again, without counting them).
   void FillResultList(ResultPane pane);
 
   // Toolkit events.
@@ -114,10 +119,24 @@ class SearchPanes {
     int rows = 0;
   };
 
+  // How a pane's hits are read: `sql` as a whole, or, for a prefix that
+  // splits into name ranges, those ranges one after another (same order).
+  // An empty `sql` reads nothing.
+  struct HitQuery {
+    std::string sql;
+    std::vector<NameRange> ranges;
+  };
+
   // RunIndexLookup: the index pane's query; only through IndexTimerTick.
   void RunIndexLookup();
-  // Runs `sql` into the pane's ResultSet and fills its list, timing both.
-  Timings QueryAndFill(ResultPane pane, const std::string& sql);
+  // Runs the query into the pane's ResultSet and fills its list, timing both.
+  Timings QueryAndFill(ResultPane pane, HitQuery query);
+  // Reads the hits of `query` in order into `rows`, keeping the first
+  // kResultListLimit that lie in `scope_row`; counts all hits into `total`
+  // when given.  False (and no rows) when a query fails, also part way.
+  [[nodiscard]] bool ReadHits(const HitQuery& query, int scope_row, ResultSet& rows, int* total);
+  // Puts the pane's ResultSet into its list.
+  void ListRows(ResultPane pane);
   bool InScope(const ResultRow& row, int scope_row) const;
   void OpenHit(int id);
 
@@ -130,6 +149,8 @@ class SearchPanes {
   PaneControls index_;
   TypingTimer& index_timer_;
   std::vector<std::string> scope_id_lists_;
+  HitQuery search_query_;
+  HitQuery index_query_;
   ResultSet search_rows_;
   ResultSet index_rows_;
   std::string current_search_text_;
