@@ -56,7 +56,7 @@ bool MivrelApp::OnInit() {
   ui_ = std::make_unique<WxUi>();
   db_ = std::make_unique<Database>();
   const std::string folder = start_->options.library_folder;
-  if (OpenReferenceDatabase(*db_, folder, *ui_) != OpenResult::Opened) {
+  if (OpenReferenceDatabase(*db_, folder, *ui_, SpeedIndexes::Later) != OpenResult::Opened) {
     TestReport("open-failed", folder);
     exit_code_ = 1;
     return true;  // OnRun ends at once; nothing is written

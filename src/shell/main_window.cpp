@@ -2,7 +2,6 @@
 
 #include <wx/accel.h>
 #include <wx/button.h>
-#include <wx/choice.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
@@ -17,6 +16,7 @@
 #include "base/text.h"
 #include "framework/icons.h"
 #include "framework/pane_adapters.h"
+#include "framework/scope_picker_control.h"
 #include "framework/tree_view_adapter.h"
 #include "framework/test_report.h"
 #include "framework/web_view_pane.h"
@@ -32,6 +32,7 @@
 #include "shell/side_pane_window.h"
 #include "shell/status_bar_window.h"
 #include "store/database.h"
+#include "store/schema.h"
 
 namespace mivrel {
 
@@ -39,6 +40,11 @@ namespace {
 
 constexpr int kStartupTimerId = 1002;
 constexpr int kStartupDelayMs = 10;
+// The deferred start-up waits until the window with its loading label is on
+// the screen (at most kMostMapWaits ticks), then kPaintWaitMs more so that the
+// label is drawn before the loading holds the thread.
+constexpr int kMostMapWaits = 200;
+constexpr int kPaintWaitMs = 30;
 constexpr int kToolbarId = 5100;
 constexpr int kSplitterMargin = 50;
 const wxSize kSmallestSize(500, 300);
@@ -198,7 +204,7 @@ MainWindow::MainWindow(const MainWindowContext& context)
 
   Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
   Bind(wxEVT_SIZE, &MainWindow::OnSize, this);
-  Bind(wxEVT_TIMER, [this](wxTimerEvent&) { RunDeferredStartup(); }, kStartupTimerId);
+  Bind(wxEVT_TIMER, [this](wxTimerEvent&) { OnStartupTimer(); }, kStartupTimerId);
   Bind(wxEVT_TOOL, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
@@ -305,11 +311,29 @@ void MainWindow::ShowTrayMenu() {
   PopupMenu(menu.get());
 }
 
+void MainWindow::OnStartupTimer() {
+  if (!label_drawn_) {
+    if (!IsShownOnScreen() && ++map_waits_ < kMostMapWaits) {
+      startup_timer_.StartOnce(kStartupDelayMs);
+      return;
+    }
+    label_drawn_ = true;
+    loading_label_->Refresh();
+    Update();
+    startup_timer_.StartOnce(kPaintWaitMs);
+    return;
+  }
+  RunDeferredStartup();
+}
+
 void MainWindow::RunDeferredStartup() {
   Clock& clock = context_.clock;
   const uint32_t open_ms = clock.NowMs() - context_.start_tick;
 
   uint32_t mark = clock.NowMs();
+  // Missing look-up indexes (a library new to the program) are built here,
+  // under the loading label, not before the window shows.
+  EnsureSpeedIndexes(context_.db);
   const std::string temp_folder = CreatePageTempFolder();
   core_->renderer.SetPageTempFolder(temp_folder);
   if (!temp_folder.empty()) pane_->SetBaseFolder(temp_folder);

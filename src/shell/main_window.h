@@ -85,6 +85,9 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void BuildTray();
   void BuildCore();
   void BindTreeEvents();
+  // Timer 1002: waits for the loading label to be on the screen, then runs
+  // the deferred start-up once.
+  void OnStartupTimer();
   void RunDeferredStartup();
   void OnClose(wxCloseEvent& event);
   void OnSize(wxSizeEvent& event);
@@ -105,6 +108,8 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   std::unique_ptr<MainWindowCore> core_;
   bool exit_flag_ = false;
   bool startup_done_ = false;
+  bool label_drawn_ = false;
+  int map_waits_ = 0;
 };
 
 }  // namespace mivrel

@@ -17,7 +17,8 @@ void ReportStartFailure(Ui& ui, const std::string& first_line, const std::string
 
 }  // namespace
 
-OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui) {
+OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui,
+                                 SpeedIndexes indexes) {
   const std::string path = folder + kDatabaseFileName;
   if (!IsRegularFile(path)) {
     const std::string fallback = folder + kDatabaseFallbackName;
@@ -33,7 +34,7 @@ OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui
     ReportStartFailure(ui, "无法打开数据库文件", path);
     return OpenResult::CannotOpen;
   }
-  EnsureSpeedIndexes(db);
+  if (indexes == SpeedIndexes::Now) EnsureSpeedIndexes(db);
   return OpenResult::Opened;
 }
 

@@ -16,12 +16,18 @@ constexpr const char* kExternalBooksFolder = "htm";
 
 enum class OpenResult { Opened, Missing, CannotOpen };
 
+// When the speed indexes are ensured: at once, or later by the caller (the
+// desktop program builds missing ones under its loading label, once its
+// window shows, rather than before it).
+enum class SpeedIndexes { Now, Later };
+
 // Opens `folder` + "资料数据.sdb" (folder ends with a separator).  When the file
 // is missing and "资料数据.bak" lies beside it, the backup takes the database's
 // name first.  A missing file, or one that is not a readable library (not
 // SQLite, empty, locked, without the three tables), is reported through `ui`
 // with the message box that has no owner, and nothing is written anywhere.
-// On success the speed indexes are ensured.
-OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui);
+// On success the speed indexes are ensured, unless `indexes` is Later.
+OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui,
+                                 SpeedIndexes indexes = SpeedIndexes::Now);
 
 }  // namespace mivrel
