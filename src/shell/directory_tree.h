@@ -146,6 +146,10 @@ class DirectoryTree {
   };
   using ChildMap = std::unordered_map<int, std::vector<CategoryRow>>;
   enum class ScopeRows { Add, Leave };
+
+  // The entry rows of `sql` (id, name, icon; in descending order) as tree
+  // items in the order they are shown; none when the query fails.
+  std::vector<DirectoryItem> ReadEntryItems(const std::string& sql);
   enum class BinRows { Remember, Skip };
 
   // Every category with an integer parent, grouped by parent in the sibling

@@ -1,5 +1,6 @@
 // Filling the directory tree: the full load, the category levels, the lazily
 // loaded entries of one category, and the external books of "htm".
+#include <algorithm>
 #include <unordered_set>
 
 #include "base/clock.h"
@@ -147,15 +148,25 @@ std::string DirectoryTree::AddCategories(const ChildMap& children, int parent_id
 }
 
 void DirectoryTree::AddTopLevelEntries() {
-  ResultGrid grid;
-  const int rows = db_.Query(
-      "Select id,[名字],[图标] From [fun] where [类别]=0 or [类别2]=0 or [类别3]=0 "
-      "ORDER BY [优先] DESC,[名字] DESC",
-      grid);
-  for (int r = 1; r <= rows; ++r) {
-    view_.InsertFirst(kNoTreeItem, DirectoryItem{grid.At(r, 1), static_cast<int>(grid.Number(r, 0)),
-                                                 EntryImage(grid.Number(r, 2))});
+  view_.InsertFirstChildren(
+      kNoTreeItem, ReadEntryItems("Select id,[名字],[图标] From [fun] where [类别]=0 or [类别2]=0 or "
+                                  "[类别3]=0 ORDER BY [优先] DESC,[名字] DESC"));
+}
+
+std::vector<DirectoryItem> DirectoryTree::ReadEntryItems(const std::string& sql) {
+  // Rows come in descending order and each would be inserted as the first
+  // child, so the items go in ascending order: the rows read backwards.
+  std::vector<DirectoryItem> items;
+  Statement st(db_, sql);
+  if (!st.Ok()) return items;
+  int rc;
+  while ((rc = st.Step()) == kSqliteRow) {
+    items.push_back(DirectoryItem{st.ColumnGb(1), static_cast<int>(st.ColumnInt(0)),
+                                  EntryImage(st.ColumnInt(2))});
   }
+  if (rc != kSqliteDone) items.clear();  // a failing query loads nothing
+  std::reverse(items.begin(), items.end());
+  return items;
 }
 
 void DirectoryTree::AddExternalBooks() {
@@ -181,15 +192,12 @@ EntryLoad DirectoryTree::LoadEntriesUnder(TreeItem category_item) {
   ui_.SetBusyCursor(true);
   const std::string id = WithBlank(view_.Id(category_item));
   const uint32_t start = clock_.NowMs();
-  ResultGrid grid;
-  load.rows = db_.Query("Select id,[名字],[图标] From [fun] where [类别]=" + id + " or [类别2]=" + id +
-                            " or [类别3]=" + id + " ORDER BY [优先] DESC,[名字] DESC",
-                        grid);
+  const std::vector<DirectoryItem> items =
+      ReadEntryItems("Select id,[名字],[图标] From [fun] where [类别]=" + id + " or [类别2]=" + id +
+                     " or [类别3]=" + id + " ORDER BY [优先] DESC,[名字] DESC");
+  load.rows = static_cast<int>(items.size());
   const uint32_t queried = clock_.NowMs();
-  for (int r = 1; r <= load.rows; ++r) {
-    view_.InsertFirst(category_item, DirectoryItem{grid.At(r, 1), static_cast<int>(grid.Number(r, 0)),
-                                                   EntryImage(grid.Number(r, 2))});
-  }
+  view_.InsertFirstChildren(category_item, items);
   const uint32_t inserted = clock_.NowMs();
   load.query_ms = queried - start;
   load.insert_ms = inserted - queried;

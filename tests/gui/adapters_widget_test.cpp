@@ -151,6 +151,24 @@ TEST_F(AdaptersTest, TextBoxSetTextRunsTheChangeHandling) {
   EXPECT_EQ(text.Text(), "std::vector 创建");
 }
 
+// A batch of first children lands in the order given, above the children
+// that were there, as InsertFirst of each from the last would place them.
+TEST_F(AdaptersTest, TreeInsertsABatchOfFirstChildrenInOrder) {
+  WxTreeView view(tree_);
+  const TreeItem parent = view.AppendItem(kNoTreeItem, Item("窗口", 5, 3));
+  const TreeItem sub = view.AppendItem(parent, Item("子类", 6, 3));
+  view.InsertFirstChildren(parent, {Item("A", 1, 16), Item("B", 2, 17), Item("C", 3, 18)});
+  view.InsertFirstChildren(kNoTreeItem, {Item("Top", 9, 16)});
+  std::vector<std::string> labels;
+  for (TreeItem item = view.FirstChild(parent); item != kNoTreeItem; item = view.NextSibling(item))
+    labels.push_back(view.Label(item));
+  EXPECT_EQ(labels, (std::vector<std::string>{"A", "B", "C", "子类"}));
+  EXPECT_EQ(view.Id(view.FirstChild(parent)), 1);
+  EXPECT_EQ(view.Image(view.NextSibling(view.FirstChild(parent))), 17);
+  EXPECT_EQ(view.Parent(sub), parent);
+  EXPECT_EQ(view.Label(view.FirstChild(kNoTreeItem)), "Top");
+}
+
 // The picker's popup offers exactly the rows it was given, in their order,
 // also for a library's worth of categories; a choice is reported with its row.
 TEST_F(AdaptersTest, ScopePickerOffersTheGivenRowsInOrderAndReportsChoices) {
