@@ -6,6 +6,7 @@
 #include "render/page_hooks.h"
 #include "shell/name_prefix_ranges.h"
 #include "shell/page_opener.h"
+#include "store/contains_function.h"
 #include "store/database.h"
 
 namespace mivrel {
@@ -69,6 +70,13 @@ std::string SearchQuery(const std::string& gb_text) {
          "%' or [简介] LIKE '%" + t + "%' or [注解] LIKE '%" + t + "%')" + " ORDER BY [名字]";
 }
 
+std::string ContainsSearchQuery(const std::string& gb_text) {
+  const std::string t = QuoteSql(gb_text);
+  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] NOT INDEXED where (" +
+         std::string(kContainsFunction) + "([名字],'" + t + "') or " + kContainsFunction + "([简介],'" +
+         t + "') or " + kContainsFunction + "([注解],'" + t + "'))" + " ORDER BY [名字]";
+}
+
 std::string IndexQuery(const std::string& gb_text) {
   // With the store's NOCASE index on [名字], SQLite's LIKE optimisation turns
   // this prefix match into an index range (checked by the tests).
@@ -103,7 +111,10 @@ void SearchPanes::RunSearch() {
   {
     BusyCursor cursor(ui_);
     current_search_text_ = text;
-    timings = QueryAndFill(ResultPane::Search, HitQuery{SearchQuery(text), {}});
+    // The same hits as the LIKE query, found quicker where no wildcard is typed.
+    const std::string sql =
+        ContainsAnswersLike(GbToUtf8(text)) ? ContainsSearchQuery(text) : SearchQuery(text);
+    timings = QueryAndFill(ResultPane::Search, HitQuery{sql, {}});
   }
   ui_.SetStatusText("查询化费:" + WithBlank(timings.query_ms) + "毫秒，加载化费:" +
                     WithBlank(timings.load_ms) + "毫秒，结果数量:" + WithBlank(timings.rows));

@@ -59,6 +59,9 @@ struct PaneControls {
 // The queries, exactly as the panes run them (`text` as typed; apostrophes are
 // doubled here, "%" and "_" stay wildcards).
 std::string SearchQuery(const std::string& gb_text);
+// The search's query for a text without wildcards: SearchQuery with each LIKE
+// '%t%' answered by the store's mivrel_contains (same rows, same order).
+std::string ContainsSearchQuery(const std::string& gb_text);
 std::string IndexQuery(const std::string& gb_text);
 
 class SearchPanes {

@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "base/ui.h"
+#include "store/contains_function.h"
 
 namespace mivrel {
 
@@ -27,6 +28,10 @@ int Database::Open(const std::string& gb_path, OpenMode mode) {
   }
   // A second program touching the file briefly must not fail a statement at once.
   sqlite3_busy_timeout(db_, 2000);
+  // The search's text match belongs to every connection (fails only when out
+  // of memory, and then the connection is of no use either).
+  rc = RegisterContainsFunction(*this);
+  if (rc != SQLITE_OK) Close();
   return rc;
 }
 
