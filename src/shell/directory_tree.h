@@ -144,7 +144,12 @@ class DirectoryTree {
     std::string name;
     int icon;
   };
-  using ChildMap = std::unordered_map<int, std::vector<CategoryRow>>;
+  // The category table read once: the rows grouped by parent, each group in
+  // sibling order, and per parent the range of its group in `rows`.
+  struct ChildMap {
+    std::vector<CategoryRow> rows;
+    std::unordered_map<int, std::pair<size_t, size_t>> groups;  // parent -> [begin, end)
+  };
   enum class ScopeRows { Add, Leave };
 
   // The entry rows of `sql` (id, name, icon; in descending order) as tree

@@ -88,11 +88,19 @@ DirectoryTree::ChildMap DirectoryTree::ReadCategoryChildren() {
                "Select [ID],[类别名],[父类别],[图标] From [class] "
                "where typeof([父类别])='integer' ORDER BY [父类别],[优先],[ID]");
   if (!st.Ok()) return children;
+  int group_parent = 0;
+  size_t group_begin = 0;
   while (st.Step() == kSqliteRow) {
-    children[static_cast<int>(st.ColumnInt(2))].push_back(
-        CategoryRow{static_cast<int>(st.ColumnInt(0)), st.ColumnGb(1),
-                    CategoryImage(st.ColumnInt(3))});
+    const int parent = static_cast<int>(st.ColumnInt(2));
+    if (children.rows.empty() || parent != group_parent) {
+      if (!children.rows.empty()) children.groups[group_parent] = {group_begin, children.rows.size()};
+      group_parent = parent;
+      group_begin = children.rows.size();
+    }
+    children.rows.push_back(
+        CategoryRow{static_cast<int>(st.ColumnInt(0)), st.ColumnGb(1), CategoryImage(st.ColumnInt(3))});
   }
+  if (!children.rows.empty()) children.groups[group_parent] = {group_begin, children.rows.size()};
   return children;
 }
 
@@ -103,28 +111,30 @@ std::string DirectoryTree::AddCategories(const ChildMap& children, int parent_id
   // frame is one parent whose children are being added; `scope_row` is the
   // parent's picker row, whose ScopeIdList collects the children's ids.
   struct Frame {
-    const std::vector<CategoryRow>* rows;
-    size_t next;
+    size_t next;  // the next row of the parent's group in children.rows
+    size_t end;
     TreeItem item;
     std::string prefix;
     size_t scope_row;  // 0 for the level's own parent (it has no row here)
   };
   std::string level_ids;
   std::unordered_set<int> placed{parent_id};
+  placed.reserve(children.rows.size() + 1);
   std::vector<Frame> stack;
   const auto push = [&](int id, TreeItem item, std::string frame_prefix, size_t scope_row) {
-    const auto found = children.find(id);
-    if (found != children.end()) stack.push_back({&found->second, 0, item, std::move(frame_prefix), scope_row});
+    const auto found = children.groups.find(id);
+    if (found != children.groups.end())
+      stack.push_back({found->second.first, found->second.second, item, std::move(frame_prefix), scope_row});
   };
   push(parent_id, parent_item, prefix, 0);
 
   while (!stack.empty()) {
     Frame& frame = stack.back();
-    if (frame.next == frame.rows->size()) {
+    if (frame.next == frame.end) {
       stack.pop_back();
       continue;
     }
-    const CategoryRow& row = (*frame.rows)[frame.next++];
+    const CategoryRow& row = children.rows[frame.next++];
     if (row.name == kRecycleBinName) {
       if (bin_rows == BinRows::Remember) recycle_bin_id_ = row.id;
       continue;
