@@ -1,16 +1,13 @@
-// ShowCategoryPage: a category's subcategories (with counts) and entries, the
+// The category page: a category's subcategories (with counts) and entries, the
 // home page for id 0, and CategoryPageCache, which keeps every built page for
 // the rest of the run.
 #include <algorithm>
 
-#include "base/clock.h"
 #include "base/text.h"
-#include "base/ui.h"
-#include "render/browser_pane.h"
 #include "render/html_escape.h"
 #include "render/pages.h"
 #include "settings/settings.h"
-#include "store/database.h"
+#include "store/records.h"
 
 namespace mivrel {
 namespace {
@@ -32,11 +29,10 @@ std::string WithoutFinalNul(const std::string& path) {
 
 }  // namespace
 
-void PageRenderer::ShowCategoryPage(int id, Record record, SyncTree sync) {
-  ui_.SetBusyCursor(true);
-  const uint32_t start = clock_.NowMs();
-  if (id == 0) hooks_.ClearTreeSelection();
-
+Page PageBuilder::BuildCategoryPage(int id) {
+  Page built;
+  built.kind = PageKind::Category;
+  built.id = id;
   const std::string& count_open = template_.span_open[kCountColour];
   const std::string& count_close = template_.span_close;
   std::string page;
@@ -45,28 +41,24 @@ void PageRenderer::ShowCategoryPage(int id, Record record, SyncTree sync) {
   if (cached != page_cache_.end()) {
     page = template_.head + cached->text;
     CategoryTrail(id);
-    if (sync == SyncTree::Yes)
-      hooks_.SelectTreeItemByPath(WithoutFinalNul(category_path_), PageKind::Category);
   } else {
-    ResultGrid grid;
-    const int subcategories = db_.Query(
-        "Select [类别名],[ID] From [class] where [父类别]=" + WithBlank(id) + " ORDER BY [优先]", grid);
+    const std::vector<CategoryLink> children = ReadChildCategories(db_, id);
+    const int subcategories = static_cast<int>(children.size());
     std::string subcategory_rows;
-    ResultGrid count;
-    for (int r = 1; r <= subcategories; ++r) {
+    for (const CategoryLink& child_link : children) {
       // The id is written as the number it holds, so a damaged cell can
       // neither break the link nor inject SQL into the counting queries.
-      const std::string child = std::to_string(grid.Number(r, 1));
+      const std::string child = std::to_string(child_link.id);
       subcategory_rows += "  <tr>\r\n    <td valign=\"top\"><a href=\".r." + child + "\">" +
-                          grid.At(r, 0) + "</a></td>\r\n";
+                          child_link.name + "</a></td>\r\n";
       if (settings_.no_counts) {
         subcategory_rows += "    <td >分类</td>\r\n    <td >包含资料数未统计</td>\r\n";
       } else {
-        if (db_.Query("Select COUNT(*) From [class] where [父类别]=" + child, count) > 0)
-          subcategory_rows += "    <td >共" + count_open + " " + count.At(1, 0) + count_close +
+        if (const auto count = CountChildCategories(db_, child_link.id))
+          subcategory_rows += "    <td >共" + count_open + " " + std::to_string(*count) + count_close +
                               " 个子分类</td>\r\n";
-        if (db_.Query("Select COUNT(*) From [fun] where [类别]=" + child, count) > 0)
-          subcategory_rows += "    <td >共" + count_open + " " + count.At(1, 0) + count_close +
+        if (const auto count = CountEntriesIn(db_, child_link.id))
+          subcategory_rows += "    <td >共" + count_open + " " + std::to_string(*count) + count_close +
                               " 篇资料</td>\r\n";
       }
       subcategory_rows += "  </tr>\r\n";
@@ -78,21 +70,17 @@ void PageRenderer::ShowCategoryPage(int id, Record record, SyncTree sync) {
                           "\r\n</table>";
     }
 
-    const std::string key = WithBlank(id);
-    const int entries = db_.Query("Select [名字],[简介],[ID] From [fun] where [类别]=" + key +
-                                      " or [类别2]=" + key + " or [类别3]=" + key +
-                                      "  ORDER BY [优先],[名字]",
-                                  grid);
+    const std::vector<EntryListing> listing = ReadEntryListing(db_, id);
+    const int entries = static_cast<int>(listing.size());
     const int listed = std::min(entries, kEntryListLimit);
     std::string entry_part;
     if (entries > 0) {
       std::string entry_rows;
-      for (int r = 1; r <= listed; ++r) {
-        const std::string& name = grid.At(r, 0);
-        const std::string& brief = grid.At(r, 1).empty() ? name : grid.At(r, 1);
-        entry_rows += "  <tr>\r\n    <td valign=\"top\"><a href=\".y." +
-                      std::to_string(grid.Number(r, 2)) + "\">" + EscapeHtmlText(name) +
-                      "</a></td>\r\n    <td >" + brief + "</td>\r\n  </tr>\r\n";
+      for (int r = 0; r < listed; ++r) {
+        const EntryListing& row = listing[static_cast<size_t>(r)];
+        const std::string& brief = row.brief.empty() ? row.name : row.brief;
+        entry_rows += "  <tr>\r\n    <td valign=\"top\"><a href=\".y." + std::to_string(row.id) + "\">" +
+                      EscapeHtmlText(row.name) + "</a></td>\r\n    <td >" + brief + "</td>\r\n  </tr>\r\n";
       }
       entry_part = "<table Width=\"100%\" cellpadding=\"3\" >\r\n" + entry_rows + "\r\n</table>";
     }
@@ -106,29 +94,20 @@ void PageRenderer::ShowCategoryPage(int id, Record record, SyncTree sync) {
 
     std::string text = CategoryTrail(id) + summary + "</td></tr></table>" + subcategory_part +
                        "<br>" + entry_part + template_.tail;
-    if (sync == SyncTree::Yes)
-      hooks_.SelectTreeItemByPath(WithoutFinalNul(category_path_), PageKind::Category);
     page = template_.head + text;
     page_cache_.push_back({id, std::move(text)});
   }
-  ui_.SetBusyCursor(false);
-
-  pane_.WritePage(page, std::string());
-  pane_.FocusPane();
-  ui_.SetStatusText("显示分类化费:" + WithBlank(clock_.NowMs() - start) + "毫秒");
-  if (record == Record::Yes) {
-    std::string title;
-    if (!hooks_.SelectedTreeLabel(title)) title = "全部内容";
-    hooks_.RecordPage(PageKind::Category, id, title);
-  }
+  built.bytes = std::move(page);
+  built.tree_path = WithoutFinalNul(category_path_);
+  return built;
 }
 
-void PageRenderer::DropPageCacheFor(int category_id) {
+void PageBuilder::DropPageCacheFor(int category_id) {
   page_cache_.erase(std::remove_if(page_cache_.begin(), page_cache_.end(),
                                    [category_id](const CachedPage& p) { return p.id == category_id; }),
                     page_cache_.end());
 }
 
-void PageRenderer::ClearPageCache() { page_cache_.clear(); }
+void PageBuilder::ClearPageCache() { page_cache_.clear(); }
 
 }  // namespace mivrel

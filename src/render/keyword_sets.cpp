@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "base/text.h"
-#include "store/database.h"
+#include "store/records.h"
 
 namespace mivrel {
 namespace {
@@ -50,11 +50,6 @@ bool FindUpperKeyword(const std::vector<std::string>& set, std::string_view uppe
   return false;
 }
 
-// All four kinds in one read; the store's index on ([关键词],[名字]) makes it a
-// look-up.  IN keeps the equality of "[关键词]=1": 1.0 is kind 1, 1.5 no kind.
-constexpr const char* kKeywordQuery =
-    "Select [关键词],[名字] From [fun] where [关键词] in (1,2,3,4)";
-
 }  // namespace
 
 const std::vector<std::string>& KeywordSets::Set(KeywordKind kind) const {
@@ -67,20 +62,14 @@ std::vector<std::string>& KeywordSets::MutableSet(KeywordKind kind) {
 }
 
 void KeywordSets::Load(Database& db) {
-  KeywordSetArray loaded;
-  Statement st(db, kKeywordQuery);
-  if (!st.Ok()) return;
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) {
-    const long long kind = st.ColumnInt(0);
-    if (kind < 1 || kind > 4) continue;
-    loaded[static_cast<size_t>(kind - 1)].push_back(UpperAscii(st.ColumnGb(1)));
-  }
-  if (rc != kSqliteDone) return;  // a failed read leaves the sets as they were
-  // A kind without rows leaves its set as it was.
+  // One read for the four kinds; a failed read leaves the sets as they were.
+  std::optional<std::array<std::vector<std::string>, 4>> read = ReadKeywordNamesByKind(db);
+  if (!read) return;
   for (KeywordKind kind : kLoadOrder) {
-    std::vector<std::string>& names = loaded[static_cast<size_t>(SetIndex(kind))];
-    if (!names.empty()) MutableSet(kind).swap(names);
+    std::vector<std::string>& names = (*read)[static_cast<size_t>(SetIndex(kind))];
+    if (names.empty()) continue;  // a kind without rows keeps its set
+    for (std::string& name : names) name = UpperAscii(name);
+    MutableSet(kind).swap(names);
   }
   SortAll();
 }

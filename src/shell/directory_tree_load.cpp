@@ -1,33 +1,16 @@
 // Filling the directory tree: the full load, the category levels, the lazily
 // loaded entries of one category, and the external books of "htm".
-#include <algorithm>
-#include <unordered_set>
-
 #include "base/clock.h"
 #include "base/files.h"
 #include "base/text.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "render/pages.h"
 #include "shell/directory_tree.h"
-#include "store/database.h"
+#include "store/records.h"
 #include "store/library_files.h"
 
 namespace mivrel {
 namespace {
-
-// Icon numbers outside the image list's ranges would make an item look like
-// another kind (a category drawn as an entry, an entry as an external page),
-// so they are drawn with the first icon of their kind.
-int CategoryImage(long long icon) {
-  if ((icon >= 0 && icon < kFirstEntryImage) || icon == kRecycleBinImage) return static_cast<int>(icon);
-  return 0;
-}
-
-int EntryImage(long long icon) {
-  return kFirstEntryImage + ((icon >= 0 && icon < 16) ? static_cast<int>(icon) : 0);
-}
-
-std::string Bracketed(int id) { return "[" + std::to_string(id) + "]"; }
 
 bool IsContentsFileName(const std::string& name) {
   return name.size() > 4 && EndsWith(LowerAscii(name), ".hhc");
@@ -35,11 +18,12 @@ bool IsContentsFileName(const std::string& name) {
 
 }  // namespace
 
-DirectoryTree::DirectoryTree(Database& db, TreeView& view, PageRenderer& renderer, BrowserPane& pane,
-                             Ui& ui, Clock& clock, std::string application_folder)
+DirectoryTree::DirectoryTree(Database& db, TreeView& view, PageBuilder& pages, PageOpener& opener,
+                             BrowserPane& pane, Ui& ui, Clock& clock, std::string application_folder)
     : db_(db),
       view_(view),
-      renderer_(renderer),
+      pages_(pages),
+      opener_(opener),
       pane_(pane),
       ui_(ui),
       clock_(clock),
@@ -49,7 +33,7 @@ DirectoryTree::DirectoryTree(Database& db, TreeView& view, PageRenderer& rendere
 
 void DirectoryTree::LoadDirectoryTree() {
   scopes_.Reset();
-  renderer_.ClearPageCache();
+  pages_.ClearPageCache();
   recycle_bin_id_ = 0;
   recycle_bin_item_ = kNoTreeItem;
   external_pages_.Reset();
@@ -58,15 +42,15 @@ void DirectoryTree::LoadDirectoryTree() {
   view_.Freeze();
   view_.Disable();
   view_.DeleteAllItems();
-  const ChildMap children = ReadCategoryChildren();
-  AddCategories(children, 0, kNoTreeItem, std::string(), ScopeRows::Add, BinRows::Remember);
+  const CategoryTreeModel model = CategoryTreeModel::Read(db_);
+  PlaceCategories(model, 0, kNoTreeItem, std::string(), ScopeRows::Add, BinRows::Remember);
   AddTopLevelEntries();
   AddExternalBooks();
   if (recycle_bin_id_ > 0) {
     recycle_bin_item_ =
         view_.AppendItem(kNoTreeItem, DirectoryItem{kRecycleBinName, recycle_bin_id_, kRecycleBinImage});
-    AddCategories(children, recycle_bin_id_, recycle_bin_item_, std::string(), ScopeRows::Add,
-                  BinRows::Skip);
+    PlaceCategories(model, recycle_bin_id_, recycle_bin_item_, std::string(), ScopeRows::Add,
+                    BinRows::Skip);
   }
   view_.Thaw();
   view_.Enable();
@@ -75,108 +59,36 @@ void DirectoryTree::LoadDirectoryTree() {
 
 std::string DirectoryTree::LoadCategoryLevel(int parent_id, TreeItem parent_item,
                                              const std::string& prefix) {
-  return AddCategories(ReadCategoryChildren(), parent_id, parent_item, prefix, ScopeRows::Add,
-                       BinRows::Remember);
+  return PlaceCategories(CategoryTreeModel::Read(db_), parent_id, parent_item, prefix, ScopeRows::Add,
+                         BinRows::Remember);
 }
 
-DirectoryTree::ChildMap DirectoryTree::ReadCategoryChildren() {
-  // One read of the whole table instead of one query per category.  Within a
-  // parent the order is that of "... where [父类别]=x  ORDER BY [优先]": by
-  // 优先, ties in row order.  Only integer parents can equal an id.
-  ChildMap children;
-  Statement st(db_,
-               "Select [ID],[类别名],[父类别],[图标] From [class] "
-               "where typeof([父类别])='integer' ORDER BY [父类别],[优先],[ID]");
-  if (!st.Ok()) return children;
-  int group_parent = 0;
-  size_t group_begin = 0;
-  while (st.Step() == kSqliteRow) {
-    const int parent = static_cast<int>(st.ColumnInt(2));
-    if (children.rows.empty() || parent != group_parent) {
-      if (!children.rows.empty()) children.groups[group_parent] = {group_begin, children.rows.size()};
-      group_parent = parent;
-      group_begin = children.rows.size();
-    }
-    children.rows.push_back(
-        CategoryRow{static_cast<int>(st.ColumnInt(0)), st.ColumnGb(1), CategoryImage(st.ColumnInt(3))});
-  }
-  if (!children.rows.empty()) children.groups[group_parent] = {group_begin, children.rows.size()};
-  return children;
-}
-
-std::string DirectoryTree::AddCategories(const ChildMap& children, int parent_id,
-                                         TreeItem parent_item, const std::string& prefix,
-                                         ScopeRows scope_rows, BinRows bin_rows) {
-  // Pre-order walk with an explicit stack, so that any depth is safe.  Each
-  // frame is one parent whose children are being added; `scope_row` is the
-  // parent's picker row, whose ScopeIdList collects the children's ids.
-  struct Frame {
-    size_t next;  // the next row of the parent's group in children.rows
-    size_t end;
-    TreeItem item;
-    std::string prefix;
-    size_t scope_row;  // 0 for the level's own parent (it has no row here)
-  };
+std::string DirectoryTree::PlaceCategories(const CategoryTreeModel& model, int parent_id,
+                                           TreeItem parent_item, const std::string& prefix,
+                                           ScopeRows scope_rows, BinRows bin_rows) {
+  const CategoryTreeModel::Walk walk = model.WalkBelow(parent_id);
+  if (bin_rows == BinRows::Remember && walk.recycle_bin) recycle_bin_id_ = *walk.recycle_bin;
+  std::vector<TreeItem> items;
+  items.reserve(walk.placed.size());
   std::string level_ids;
-  std::unordered_set<int> placed{parent_id};
-  placed.reserve(children.rows.size() + 1);
-  std::vector<Frame> stack;
-  const auto push = [&](int id, TreeItem item, std::string frame_prefix, size_t scope_row) {
-    const auto found = children.groups.find(id);
-    if (found != children.groups.end())
-      stack.push_back({found->second.first, found->second.second, item, std::move(frame_prefix), scope_row});
-  };
-  push(parent_id, parent_item, prefix, 0);
-
-  while (!stack.empty()) {
-    Frame& frame = stack.back();
-    if (frame.next == frame.end) {
-      stack.pop_back();
-      continue;
-    }
-    const CategoryRow& row = children.rows[frame.next++];
-    if (row.name == kRecycleBinName) {
-      if (bin_rows == BinRows::Remember) recycle_bin_id_ = row.id;
-      continue;
-    }
-    // A category met twice lies on a cycle of parents: its subtree is shown already.
-    if (!placed.insert(row.id).second) continue;
-
-    const TreeItem item = view_.AppendItem(frame.item, DirectoryItem{row.name, row.id, row.icon});
-    const std::string id_text = Bracketed(row.id);
-    if (stack.size() == 1) level_ids += id_text;
-    size_t scope_row = 0;
-    if (scope_rows == ScopeRows::Add) {
-      if (frame.scope_row != 0) scopes_.id_lists[frame.scope_row] += id_text;
-      scope_row = scopes_.AddRow(frame.prefix + row.name);
-      scopes_.id_lists[scope_row] = id_text;
-    }
-    std::string child_prefix = frame.prefix + "..";
-    push(row.id, item, std::move(child_prefix), scope_row);  // may move `frame`
+  for (const CategoryTreeModel::Placed& category : walk.placed) {
+    const TreeItem parent = category.parent < 0 ? parent_item : items[static_cast<size_t>(category.parent)];
+    items.push_back(view_.AppendItem(parent, DirectoryItem{category.name, category.id, category.image}));
+    if (category.depth == 0) level_ids += "[" + std::to_string(category.id) + "]";
   }
+  if (scope_rows == ScopeRows::Add) AppendScopeRows(scopes_, walk.placed, prefix);
   return level_ids;
 }
 
-void DirectoryTree::AddTopLevelEntries() {
-  view_.InsertFirstChildren(
-      kNoTreeItem, ReadEntryItems("Select id,[名字],[图标] From [fun] where [类别]=0 or [类别2]=0 or "
-                                  "[类别3]=0 ORDER BY [优先] DESC,[名字] DESC"));
-}
+void DirectoryTree::AddTopLevelEntries() { InsertEntriesFirst(kNoTreeItem, ReadTreeEntries(db_, 0)); }
 
-std::vector<DirectoryItem> DirectoryTree::ReadEntryItems(const std::string& sql) {
-  // Rows come in descending order and each would be inserted as the first
-  // child, so the items go in ascending order: the rows read backwards.
+void DirectoryTree::InsertEntriesFirst(TreeItem parent, const std::vector<EntryListing>& entries) {
+  // The listing is in the reverse of tree order; the batch goes in tree order.
   std::vector<DirectoryItem> items;
-  Statement st(db_, sql);
-  if (!st.Ok()) return items;
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) {
-    items.push_back(DirectoryItem{st.ColumnGb(1), static_cast<int>(st.ColumnInt(0)),
-                                  EntryImage(st.ColumnInt(2))});
-  }
-  if (rc != kSqliteDone) items.clear();  // a failing query loads nothing
-  std::reverse(items.begin(), items.end());
-  return items;
+  items.reserve(entries.size());
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+    items.push_back(DirectoryItem{entry->name, static_cast<int>(entry->id), EntryImage(entry->icon)});
+  view_.InsertFirstChildren(parent, items);
 }
 
 void DirectoryTree::AddExternalBooks() {
@@ -200,14 +112,11 @@ EntryLoad DirectoryTree::LoadEntriesUnder(TreeItem category_item) {
   if ((kind != ItemKind::Category && kind != ItemKind::RecycleBin) || EntriesLoaded(category_item))
     return load;
   ui_.SetBusyCursor(true);
-  const std::string id = WithBlank(view_.Id(category_item));
   const uint32_t start = clock_.NowMs();
-  const std::vector<DirectoryItem> items =
-      ReadEntryItems("Select id,[名字],[图标] From [fun] where [类别]=" + id + " or [类别2]=" + id +
-                     " or [类别3]=" + id + " ORDER BY [优先] DESC,[名字] DESC");
-  load.rows = static_cast<int>(items.size());
+  const std::vector<EntryListing> entries = ReadTreeEntries(db_, view_.Id(category_item));
+  load.rows = static_cast<int>(entries.size());
   const uint32_t queried = clock_.NowMs();
-  view_.InsertFirstChildren(category_item, items);
+  InsertEntriesFirst(category_item, entries);
   const uint32_t inserted = clock_.NowMs();
   load.query_ms = queried - start;
   load.insert_ms = inserted - queried;

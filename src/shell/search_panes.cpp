@@ -1,52 +1,19 @@
 #include "shell/search_panes.h"
 
 #include "base/clock.h"
+#include "base/scoped_flag.h"
 #include "base/text.h"
-#include "base/ui.h"
-#include "render/page_hooks.h"
-#include "shell/name_prefix_ranges.h"
-#include "shell/page_opener.h"
+#include "ports/ui.h"
+#include "ports/item_images.h"
+#include "ports/trace.h"
+#include "ports/page_opener.h"
 #include "store/contains_function.h"
-#include "store/database.h"
+#include "store/name_ranges.h"
+#include "store/records.h"
 
 namespace mivrel {
 
 namespace {
-
-// Columns of both queries, in this order.
-enum Column { kId = 0, kName, kIcon, kCategory, kCategory2, kCategory3 };
-
-// The entry images of the shared image list follow the 16 category images.
-constexpr int kEntryImageBase = 16;
-
-std::string Bracketed(const std::string& value) { return "[" + value + "]"; }
-
-ResultRow ReadRow(const Statement& st) {
-  ResultRow row;
-  row.id = static_cast<int>(st.ColumnInt(kId));
-  row.name = st.ColumnGb(kName);
-  row.icon = static_cast<int>(st.ColumnInt(kIcon));
-  row.category = Bracketed(st.ColumnBytes(kCategory));
-  row.category2 = Bracketed(st.ColumnBytes(kCategory2));
-  row.category3 = Bracketed(st.ColumnBytes(kCategory3));
-  return row;
-}
-
-// The prefix lookup through one range of the byte-ordered name index, in the
-// order of IndexQuery; and the range's size, counted in the index alone.
-constexpr const char* kRangeRowsSql =
-    "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字]>=?1 and [名字]<?2"
-    " ORDER BY [名字],[图标],[类别],[类别2],[类别3],[id]";
-constexpr const char* kOpenRangeRowsSql =
-    "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字]>=?1"
-    " ORDER BY [名字],[图标],[类别],[类别2],[类别3],[id]";
-constexpr const char* kRangeCountSql = "Select count(*) From [fun] where [名字]>=?1 and [名字]<?2";
-constexpr const char* kOpenRangeCountSql = "Select count(*) From [fun] where [名字]>=?1";
-
-void BindRange(Statement& st, const NameRange& range) {
-  st.BindText(1, range.low);
-  if (!range.high.empty()) st.BindText(2, range.high);
-}
 
 // Restores the normal cursor however the operation ends.
 class BusyCursor {
@@ -62,37 +29,14 @@ class BusyCursor {
 
 }  // namespace
 
-std::string SearchQuery(const std::string& gb_text) {
-  const std::string t = QuoteSql(gb_text);
-  // One pass over the table, names equal in row order: walking a name index
-  // instead would visit the rows out of place and order equal names otherwise.
-  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] NOT INDEXED where ([名字] LIKE '%" + t +
-         "%' or [简介] LIKE '%" + t + "%' or [注解] LIKE '%" + t + "%')" + " ORDER BY [名字]";
-}
-
-std::string ContainsSearchQuery(const std::string& gb_text) {
-  const std::string t = QuoteSql(gb_text);
-  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] NOT INDEXED where (" +
-         std::string(kContainsFunction) + "([名字],'" + t + "') or " + kContainsFunction + "([简介],'" +
-         t + "') or " + kContainsFunction + "([注解],'" + t + "'))" + " ORDER BY [名字]";
-}
-
-std::string IndexQuery(const std::string& gb_text) {
-  // With the store's NOCASE index on [名字], SQLite's LIKE optimisation turns
-  // this prefix match into an index range (checked by the tests).
-  // Names that are equal come in the order of the name index's other columns.
-  return "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字] LIKE '" +
-         QuoteSql(gb_text) + "%'" + " ORDER BY [名字],[图标],[类别],[类别2],[类别3],[id]";
-}
-
 SearchPanes::SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener,
-                         PageHooks& hooks, PaneControls search, PaneControls index,
+                         const TraceSink& trace, PaneControls search, PaneControls index,
                          TypingTimer& index_timer)
     : db_(db),
       ui_(ui),
       clock_(clock),
       opener_(opener),
-      hooks_(hooks),
+      trace_(trace),
       search_(search),
       index_(index),
       index_timer_(index_timer) {
@@ -123,9 +67,8 @@ void SearchPanes::RunSearch() {
 void SearchPanes::IndexTimerTick() {
   if (lookup_busy_) return;  // the timer keeps ticking; the next tick tries again
   index_timer_.Stop();
-  lookup_busy_ = true;
+  const ScopedFlag busy(lookup_busy_);
   RunIndexLookup();
-  lookup_busy_ = false;
 }
 
 void SearchPanes::RunIndexLookup() {
@@ -136,7 +79,7 @@ void SearchPanes::RunIndexLookup() {
     index_.list.DeleteAll();
     BusyCursor cursor(ui_);
     index_.list.SetEnabled(false);
-    hooks_.Trace(QuoteSql(text));
+    trace_.Line(QuoteSql(text));
     timings = QueryAndFill(ResultPane::Index, HitQuery{IndexQuery(text), NamePrefixRanges(text)});
   }
   index_.list.SetEnabled(true);
@@ -176,46 +119,31 @@ bool SearchPanes::ReadHits(const HitQuery& query, int scope_row, ResultSet& rows
   rows.clear();
   if (query.sql.empty()) return true;  // no query yet, or the last one failed
   // Only the listed rows are kept, whatever the number of hits.
-  const auto keep = [&](const Statement& st) {
-    if (rows.size() >= static_cast<size_t>(kResultListLimit)) return;
-    ResultRow row = ReadRow(st);
-    if (InScope(row, scope_row)) rows.push_back(std::move(row));
+  const HitVisitor keep = [&](EntryHit&& hit) {
+    if (InScope(hit, scope_row)) rows.push_back(std::move(hit));
+    return rows.size() < static_cast<size_t>(kResultListLimit);
   };
-  const auto full = [&] { return rows.size() >= static_cast<size_t>(kResultListLimit); };
   const auto failed = [&] {
     rows.clear();
     return false;
   };
   if (query.ranges.empty()) {
-    Statement st(db_, query.sql);
-    if (!st.Ok()) return failed();
-    int counted = 0;
-    int rc = kSqliteDone;
-    while ((total != nullptr || !full()) && (rc = st.Step()) == kSqliteRow) {
-      ++counted;
-      keep(st);
-    }
-    if (rc != kSqliteDone && rc != kSqliteRow) return failed();
-    if (total != nullptr) *total = counted;
+    const std::optional<long long> stepped =
+        ReadEntryHits(db_, query.sql, keep, total != nullptr ? CountRest::Yes : CountRest::No);
+    if (!stepped) return failed();
+    if (total != nullptr) *total = static_cast<int>(*stepped);
     return true;
   }
   for (const NameRange& range : query.ranges) {
-    if (full()) break;
-    Statement st(db_, range.high.empty() ? kOpenRangeRowsSql : kRangeRowsSql);
-    if (!st.Ok()) return failed();
-    BindRange(st, range);
-    int rc = kSqliteDone;
-    while (!full() && (rc = st.Step()) == kSqliteRow) keep(st);
-    if (rc != kSqliteDone && rc != kSqliteRow) return failed();
+    if (rows.size() >= static_cast<size_t>(kResultListLimit)) break;
+    if (!ReadEntryHitsInNameRange(db_, range, keep)) return failed();
   }
   if (total == nullptr) return true;
   long long counted = 0;
   for (const NameRange& range : query.ranges) {
-    Statement st(db_, range.high.empty() ? kOpenRangeCountSql : kRangeCountSql);
-    if (!st.Ok()) return failed();
-    BindRange(st, range);
-    if (st.Step() != kSqliteRow) return failed();
-    counted += st.ColumnInt(0);
+    const std::optional<long long> in_range = CountEntriesInNameRange(db_, range);
+    if (!in_range) return failed();
+    counted += *in_range;
   }
   *total = static_cast<int>(counted);
   return true;
@@ -242,8 +170,7 @@ void SearchPanes::ListRows(ResultPane pane) {
   controls.list.SetEnabled(false);
   controls.list.DeleteAll();
   controls.list.Freeze();
-  for (const ResultRow& row : Rows(pane))
-    controls.list.Append(row.name, row.id, kEntryImageBase + row.icon);
+  for (const ResultRow& row : Rows(pane)) controls.list.Append(row.name, row.id, EntryImage(row.icon));
   controls.list.Thaw();
   controls.list.SetEnabled(true);
 }

@@ -3,12 +3,11 @@
 // typed text, 300 ms after typing stops, and opens the first hit; the search
 // lists the entries whose name, brief or content contains a text when asked,
 // and its text (`CurrentSearchText`) is highlighted in entry pages while the
-// 查找 tab shows.  Both keep the rows of their last query (`ResultSet`) so that
-// changing the scope picker re-filters it, and both list at most
-// kResultListLimit hits.  Only the listed rows are kept, so memory does not
-// grow with the number of hits; a new scope reads the last query's hits again.
+// 查找 tab shows.  Both list at most kResultListLimit hits and keep only the
+// listed rows (`ResultSet`), so memory does not grow with the number of hits;
+// a new scope reads the last query's hits again.
 //
-// One SearchPanes per running program, owned by the BrowsingShell; it borrows
+// One SearchPanes per running program, owned by the Session; it borrows
 // the controls (ports) and the database, and keeps the scope rows of the last
 // full tree load.
 // User-interface thread only.
@@ -18,14 +17,14 @@
 #include <string>
 #include <vector>
 
-#include "shell/name_prefix_ranges.h"
-#include "shell/pane_ports.h"
+#include "ports/panes.h"
+#include "store/records.h"
 
 namespace mivrel {
 
 class Clock;
 class Database;
-class PageHooks;
+class TraceSink;
 class PageOpener;
 class Ui;
 
@@ -35,16 +34,8 @@ constexpr uint32_t kIndexFirstDelayMs = 1000;
 
 enum class ResultPane { Search, Index };
 
-// One row of a pane's last query.  The three category values are kept in
-// brackets ("[5]", "[-1]") so that they can be found whole in a ScopeIdList text.
-struct ResultRow {
-  int id = 0;
-  std::string name;  // GB18030
-  int icon = 0;
-  std::string category;
-  std::string category2;
-  std::string category3;
-};
+// One row of a pane's last query.
+using ResultRow = EntryHit;
 // The rows a pane lists: the first kResultListLimit hits of its last query
 // that lie in the scope picker's categories, in the query's order.
 using ResultSet = std::vector<ResultRow>;
@@ -56,20 +47,12 @@ struct PaneControls {
   ScopePicker& scope;
 };
 
-// The queries, exactly as the panes run them (`text` as typed; apostrophes are
-// doubled here, "%" and "_" stay wildcards).
-std::string SearchQuery(const std::string& gb_text);
-// The search's query for a text without wildcards: SearchQuery with each LIKE
-// '%t%' answered by the store's mivrel_contains (same rows, same order).
-std::string ContainsSearchQuery(const std::string& gb_text);
-std::string IndexQuery(const std::string& gb_text);
-
 class SearchPanes {
  public:
   // Borrows everything; all must outlive the panes.  `opener` opens hits and
-  // `hooks` receives the index's diagnostic trace line.  Starts the index
+  // `trace` receives the index's diagnostic trace line.  Starts the index
   // timer with kIndexFirstDelayMs (the index pane has just been created).
-  SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener, PageHooks& hooks,
+  SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener, const TraceSink& trace,
               PaneControls search, PaneControls index, TypingTimer& index_timer);
 
   // The search: triggered by the "查" button and by Enter in the search box.
@@ -147,7 +130,7 @@ class SearchPanes {
   Ui& ui_;
   Clock& clock_;
   PageOpener& opener_;
-  PageHooks& hooks_;
+  const TraceSink& trace_;
   PaneControls search_;
   PaneControls index_;
   TypingTimer& index_timer_;
