@@ -134,18 +134,11 @@ bool SearchPanes::ReadHits(const HitQuery& query, int scope_row, ResultSet& rows
     if (total != nullptr) *total = static_cast<int>(*stepped);
     return true;
   }
-  for (const NameRange& range : query.ranges) {
-    if (rows.size() >= static_cast<size_t>(kResultListLimit)) break;
-    if (!ReadEntryHitsInNameRange(db_, range, keep)) return failed();
-  }
+  if (!ReadEntryHitsInNameRanges(db_, query.ranges, keep)) return failed();
   if (total == nullptr) return true;
-  long long counted = 0;
-  for (const NameRange& range : query.ranges) {
-    const std::optional<long long> in_range = CountEntriesInNameRange(db_, range);
-    if (!in_range) return failed();
-    counted += *in_range;
-  }
-  *total = static_cast<int>(counted);
+  const std::optional<long long> counted = CountEntriesInNameRanges(db_, query.ranges);
+  if (!counted) return failed();
+  *total = static_cast<int>(*counted);
   return true;
 }
 

@@ -318,18 +318,41 @@ std::optional<long long> ReadEntryHits(Database& db, const std::string& gb_sql,
   return StepHits(st, visit, count_rest);
 }
 
-std::optional<long long> ReadEntryHitsInNameRange(Database& db, const NameRange& range,
-                                                  const HitVisitor& visit) {
-  Statement st(db, range.high.empty() ? kOpenRangeRowsSql : kRangeRowsSql);
-  BindRange(st, range);
-  return StepHits(st, visit, CountRest::No);
+std::optional<long long> ReadEntryHitsInNameRanges(Database& db, const std::vector<NameRange>& ranges,
+                                                   const HitVisitor& visit) {
+  // One statement for the bounded ranges, reset for each: a look-up prepares
+  // at most two statements, however many spellings the prefix has.
+  Statement bounded(db, kRangeRowsSql);
+  long long stepped = 0;
+  bool visiting = true;
+  const HitVisitor counted_visit = [&](EntryHit&& hit) { return visiting = visit(std::move(hit)); };
+  for (const NameRange& range : ranges) {
+    if (!visiting) break;
+    std::optional<Statement> open;
+    Statement* st = &bounded;
+    if (range.high.empty()) st = &open.emplace(db, kOpenRangeRowsSql);
+    st->Reset();
+    BindRange(*st, range);
+    const std::optional<long long> in_range = StepHits(*st, counted_visit, CountRest::No);
+    if (!in_range) return std::nullopt;
+    stepped += *in_range;
+  }
+  return stepped;
 }
 
-std::optional<long long> CountEntriesInNameRange(Database& db, const NameRange& range) {
-  Statement st(db, range.high.empty() ? kOpenRangeCountSql : kRangeCountSql);
-  BindRange(st, range);
-  if (st.Step() != kSqliteRow) return std::nullopt;
-  return st.ColumnInt(0);
+std::optional<long long> CountEntriesInNameRanges(Database& db, const std::vector<NameRange>& ranges) {
+  Statement bounded(db, kRangeCountSql);
+  long long counted = 0;
+  for (const NameRange& range : ranges) {
+    std::optional<Statement> open;
+    Statement* st = &bounded;
+    if (range.high.empty()) st = &open.emplace(db, kOpenRangeCountSql);
+    st->Reset();
+    BindRange(*st, range);
+    if (st->Step() != kSqliteRow) return std::nullopt;
+    counted += st->ColumnInt(0);
+  }
+  return counted;
 }
 
 std::vector<ImageRecord> ReadImagesOf(Database& db, long long entry_id) {

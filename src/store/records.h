@@ -208,12 +208,14 @@ enum class CountRest { No, Yes };
 // nothing when the query fails, also part way.
 std::optional<long long> ReadEntryHits(Database& db, const std::string& gb_sql,
                                        const HitVisitor& visit, CountRest count_rest);
-// The name index's hits in one range of the byte-ordered name index, in
-// IndexQuery's order, while `visit` returns true.  Nothing on failure.
-std::optional<long long> ReadEntryHitsInNameRange(Database& db, const NameRange& range,
-                                                  const HitVisitor& visit);
-// The number of entries whose name lies in the range, counted in the index.
-std::optional<long long> CountEntriesInNameRange(Database& db, const NameRange& range);
+// The name index's hits in the ranges of the byte-ordered name index, one
+// range after another, each in IndexQuery's order, while `visit` returns
+// true.  Nothing on failure.
+std::optional<long long> ReadEntryHitsInNameRanges(Database& db, const std::vector<NameRange>& ranges,
+                                                   const HitVisitor& visit);
+// The number of entries whose name lies in one of the ranges, counted in the
+// index.  Nothing on failure.
+std::optional<long long> CountEntriesInNameRanges(Database& db, const std::vector<NameRange>& ranges);
 
 // --- img -----------------------------------------------------------------
 
