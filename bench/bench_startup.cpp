@@ -10,11 +10,10 @@
 
 #include "base/clock.h"
 #include "bench_library.h"
-#include "ports/memory_screen.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
+#include "shell/open_library.h"
 #include "store/database.h"
-#include "store/library_files.h"
 
 namespace mivrel {
 namespace {
@@ -27,7 +26,7 @@ void BM_Startup(benchmark::State& state) {
   for (auto _ : state) {
     BenchUi ui;
     Database db;
-    if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) std::abort();
+    if (OpenLibrary(db, folder, ui) != OpenResult::Opened) std::abort();
     MemoryScreen screen;
     Session session(db, settings, folder, MemoryPorts(screen, ui, SystemClock()));
     session.pages().LoadKeywordSets();
