@@ -3,9 +3,8 @@
 // BM_ColourCode: ColourCode on 10 MB of BASIC- and C-like code prepared as the
 // entry page prepares plain text (escaped, string quotes as marks, lines ending
 // in "<br>" CR LF), with 20,000 names in the keyword sets.
-// BM_LoadKeywordSets: Load from a library of 50,000 keyword entries.
+// BM_LoadKeywordSets: Load from the bench library (see bench_library.h).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "base/files.h"
 #include "base/text.h"
+#include "bench_library.h"
 #include "render/colouring.h"
 #include "render/keyword_sets.h"
 #include "render/page_template.h"
@@ -28,7 +27,6 @@ namespace {
 
 constexpr size_t kCodeBytes = 10u << 20;
 constexpr int kNamesPerKind = 5000;  // 20,000 names in the four sets
-constexpr int kLoadEntries = 50000;
 
 constexpr KeywordKind kKinds[] = {KeywordKind::Api, KeywordKind::Type, KeywordKind::Constant,
                                   KeywordKind::Statement};
@@ -135,56 +133,18 @@ void BM_ColourCode(benchmark::State& state) {
 }
 BENCHMARK(BM_ColourCode)->Unit(benchmark::kMillisecond);
 
-// A library of its own in the temporary folder, removed when the benchmark ends.
-class KeywordLibrary {
- public:
-  KeywordLibrary()
-      : folder_(TempRoot() + "mivrel-bench-keywords-" + std::to_string(getpid()) + "/") {
-    RemoveTree(folder_);
-    if (!MakeDirectories(folder_) ||
-        db_.Open(folder_ + kDatabaseFileName, OpenMode::ReadWriteCreate) != kSqliteOk ||
-        CreateLibrarySchema(db_) != kSqliteOk) {
-      std::fprintf(stderr, "mivrel-bench: cannot create the keyword library\n");
-      std::abort();
-    }
-    AddEntries();
-  }
-  ~KeywordLibrary() {
-    db_.Close();
-    RemoveTree(folder_);
-  }
-  Database& Db() { return db_; }
-
- private:
-  void AddEntries() {
-    NameMaker maker(2);
-    TransactionBracket transaction(db_);
-    Statement insert(db_,
-                     "INSERT INTO [fun] ([类别],[类别2],[类别3],[名字],[简介],[注解],[图标],[优先],"
-                     "[关键词],[网页名]) VALUES(0,-1,-1,?,'','',0,100,?,'')");
-    for (int i = 0; i < kLoadEntries; ++i) {
-      // One name in sixteen is Chinese, as in a real library of statements.
-      const std::string name = i % 16 == 0 ? "取文本" + std::to_string(i) : maker.Name();
-      insert.BindText(1, GbToUtf8(name));
-      insert.BindInt(2, 1 + i % 4);
-      if (insert.Step() != kSqliteDone) {
-        std::fprintf(stderr, "mivrel-bench: cannot add keyword entries\n");
-        std::abort();
-      }
-      insert.Reset();
-    }
-  }
-
-  std::string folder_;
-  Database db_;
-};
-
 void BM_LoadKeywordSets(benchmark::State& state) {
-  KeywordLibrary library;
+  Database db;
+  if (db.Open(BenchLibraryFolder() + kDatabaseFileName, OpenMode::ReadWrite) != kSqliteOk) {
+    std::fprintf(stderr, "mivrel-bench: cannot open the bench library\n");
+    std::abort();
+  }
+  // As at start-up: the program's look-up indexes are in place.
+  EnsureSpeedIndexes(db);
   size_t names = 0;
   for (auto _ : state) {
     KeywordSets sets;
-    sets.Load(library.Db());
+    sets.Load(db);
     names = 0;
     for (KeywordKind kind : kKinds) names += sets.Set(kind).size();
     benchmark::DoNotOptimize(names);

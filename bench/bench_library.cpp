@@ -62,15 +62,30 @@ class FolderLock {
   int fd_;
 };
 
-void BuildLibrary(const std::string& folder) {
+// The generated library's shape: the ordinary large library, or on request
+// the very large one that every interactive step must also handle.
+struct LibraryShape {
+  const char* folder_name;
+  const char* generator_arguments;
+};
+
+LibraryShape RequestedShape() {
+  const std::string size = EnvText("MIVREL_BENCH_SIZE");
+  if (size == "1m" || size == "1M")
+    return {"mivrel-bench-lib-1m/", " --categories 20000 --depth 6 --entries 1000000 --images 500"};
+  if (!size.empty() && size != "200k" && size != "200K")
+    Fail("MIVREL_BENCH_SIZE is 200k or 1m, not " + size);
+  return {"mivrel-bench-lib-200k/", " --categories 5000 --depth 6 --entries 200000 --images 500"};
+}
+
+void BuildLibrary(const std::string& folder, const LibraryShape& shape) {
   const std::string database = folder + kDatabaseFileName;
   // The generator writes into a side file that takes the real name only when
   // complete, so an interrupted build is never mistaken for a library.
   const std::string partial = database + ".part";
   const std::string command = "python3 " + ShellQuoted(NativePath(SharedToolsFolder() + "mklib.py")) +
                               " --out " + ShellQuoted(NativePath(partial)) +
-                              " --categories 5000 --depth 6 --entries 200000 --images 500"
-                              " --seed 1 --recycle-bin 1>&2";
+                              shape.generator_arguments + " --seed 1 --recycle-bin 1>&2";
   std::fprintf(stderr, "mivrel-bench: building the bench library (once) ...\n");
   if (std::system(command.c_str()) != 0 || !IsRegularFile(partial))
     Fail("the library generator failed: " + command);
@@ -78,10 +93,11 @@ void BuildLibrary(const std::string& folder) {
 }
 
 std::string PrepareCachedLibrary() {
-  const std::string folder = TempRoot() + "mivrel-bench-lib-200k/";
+  const LibraryShape shape = RequestedShape();
+  const std::string folder = TempRoot() + shape.folder_name;
   if (!MakeDirectories(folder)) Fail("cannot create " + folder);
   FolderLock lock(folder + "build.lock");
-  if (!IsRegularFile(folder + kDatabaseFileName)) BuildLibrary(folder);
+  if (!IsRegularFile(folder + kDatabaseFileName)) BuildLibrary(folder, shape);
   return folder;
 }
 

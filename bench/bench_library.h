@@ -1,6 +1,7 @@
 // The library every benchmark runs against: 5,000 categories six levels deep,
 // 200,000 entries and 500 images, built once by the shared generator and kept
-// in the temporary folder between runs.  Benchmarks that add rows work on a
+// in the temporary folder between runs.  With MIVREL_BENCH_SIZE=1m it is the
+// large one instead: 20,000 categories and 1,000,000 entries.  Benchmarks that add rows work on a
 // private copy.  Paths are GB18030 and end with a separator.  Not thread-safe:
 // call from the benchmark's setup, not from concurrent benchmark threads.
 #pragma once
@@ -22,8 +23,8 @@ class BenchUi final : public Ui {
   std::string status;
 };
 
-// $MIVREL_BENCH_LIBRARY when set; otherwise TempRoot() + "mivrel-bench-lib-200k/",
-// generated on first use (seed 1, with a recycle bin) when its 资料数据.sdb is
+// $MIVREL_BENCH_LIBRARY when set; otherwise TempRoot() + "mivrel-bench-lib-200k/"
+// (or "mivrel-bench-lib-1m/" with MIVREL_BENCH_SIZE=1m), generated on first use (seed 1, with a recycle bin) when its 资料数据.sdb is
 // missing.  Concurrent runs wait for one another while the library is built.
 // Aborts the process when the library cannot be built: no benchmark can run.
 const std::string& BenchLibraryFolder();

@@ -2,7 +2,6 @@
 
 #include <wx/accel.h>
 #include <wx/button.h>
-#include <wx/choice.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
@@ -17,6 +16,7 @@
 #include "base/text.h"
 #include "framework/icons.h"
 #include "framework/pane_adapters.h"
+#include "framework/scope_picker_control.h"
 #include "framework/tree_view_adapter.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
@@ -38,6 +38,11 @@ namespace {
 
 constexpr int kStartupTimerId = 1002;
 constexpr int kStartupDelayMs = 10;
+// The deferred start-up waits until the window with its loading label is on
+// the screen (at most kMostMapWaits ticks), then kPaintWaitMs more so that the
+// label is drawn before the loading holds the thread.
+constexpr int kMostMapWaits = 200;
+constexpr int kPaintWaitMs = 30;
 constexpr int kSplitterMargin = 50;
 const wxSize kSmallestSize(500, 300);
 constexpr int kLayoutMinWidth = 300;
@@ -140,7 +145,7 @@ MainWindow::MainWindow(const MainWindowContext& context)
 
   Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
   Bind(wxEVT_SIZE, &MainWindow::OnSize, this);
-  Bind(wxEVT_TIMER, [this](wxTimerEvent&) { RunDeferredStartup(); }, kStartupTimerId);
+  Bind(wxEVT_TIMER, [this](wxTimerEvent&) { OnStartupTimer(); }, kStartupTimerId);
   Bind(wxEVT_TOOL, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
@@ -237,6 +242,21 @@ void MainWindow::BindTreeEvents() {
 void MainWindow::ShowTrayMenu() {
   std::unique_ptr<wxMenu> menu(NewTrayMenu());
   PopupMenu(menu.get());
+}
+
+void MainWindow::OnStartupTimer() {
+  if (!label_drawn_) {
+    if (!IsShownOnScreen() && ++map_waits_ < kMostMapWaits) {
+      startup_timer_.StartOnce(kStartupDelayMs);
+      return;
+    }
+    label_drawn_ = true;
+    loading_label_->Refresh();
+    Update();
+    startup_timer_.StartOnce(kPaintWaitMs);
+    return;
+  }
+  RunDeferredStartup();
 }
 
 void MainWindow::RunDeferredStartup() {

@@ -99,6 +99,9 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void BuildTray();
   void BuildCore();
   void BindTreeEvents();
+  // Timer 1002: waits for the loading label to be on the screen, then runs
+  // the deferred start-up once.
+  void OnStartupTimer();
   void RunDeferredStartup();
   void OnClose(wxCloseEvent& event);
   void OnSize(wxSizeEvent& event);
@@ -121,6 +124,8 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   bool exit_flag_ = false;
   bool startup_done_ = false;
   int pending_sash_ = -1;  // the saved side-pane width not yet set; -1: set
+  bool label_drawn_ = false;
+  int map_waits_ = 0;
 };
 
 }  // namespace mivrel

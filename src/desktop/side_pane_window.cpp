@@ -1,7 +1,6 @@
 #include "desktop/side_pane_window.h"
 
 #include <wx/button.h>
-#include <wx/choice.h>
 #include <wx/imaglist.h>
 #include <wx/notebook.h>
 #include <wx/sizer.h>
@@ -11,6 +10,7 @@
 #include "framework/anchor_layout.h"
 #include "framework/icons.h"
 #include "framework/pane_adapters.h"
+#include "framework/scope_picker_control.h"
 
 namespace mivrel {
 namespace {
@@ -78,9 +78,9 @@ void SidePane::BuildIndexPage(wxImageList* images) {
                               wxSize(width, kPageSize.GetHeight() - 2 * kRowHeight - kMargin),
                               kListStyle);
   index_list->SetImageList(images);
-  index_scope = new wxChoice(page, wxID_ANY,
-                             wxPoint(kMargin, kPageSize.GetHeight() - kRowHeight),
-                             wxSize(width, kRowHeight - kMargin));
+  index_scope = new ScopePickerControl(page, wxID_ANY,
+                                       wxPoint(kMargin, kPageSize.GetHeight() - kRowHeight),
+                                       wxSize(width, kRowHeight - kMargin));
   layouts_[1] = new AnchorLayout(page);
   layouts_[1]->Add(index_input, "FL,FT,FR,FT");
   layouts_[1]->Add(index_list, "FL,FT,FR,FB");
@@ -102,9 +102,9 @@ void SidePane::BuildSearchPage(wxImageList* images) {
                                wxSize(width, kPageSize.GetHeight() - 2 * kRowHeight - kMargin),
                                kListStyle);
   search_list->SetImageList(images);
-  search_scope = new wxChoice(page, wxID_ANY,
-                              wxPoint(kMargin, kPageSize.GetHeight() - kRowHeight),
-                              wxSize(width, kRowHeight - kMargin));
+  search_scope = new ScopePickerControl(page, wxID_ANY,
+                                        wxPoint(kMargin, kPageSize.GetHeight() - kRowHeight),
+                                        wxSize(width, kRowHeight - kMargin));
   layouts_[2] = new AnchorLayout(page);
   layouts_[2]->Add(search_input, "FL,FT,FR,FT");
   layouts_[2]->Add(search_button, "FR,FT,FR,FT");

@@ -8,7 +8,6 @@
 #include <wx/panel.h>
 
 class wxButton;
-class wxChoice;
 class wxImageList;
 class wxNotebook;
 class wxTextCtrl;
@@ -17,6 +16,7 @@ class wxTreeCtrl;
 namespace mivrel {
 
 class AnchorLayout;
+class ScopePickerControl;
 
 class SidePane final : public wxPanel {
  public:
@@ -28,11 +28,11 @@ class SidePane final : public wxPanel {
   wxTreeCtrl* tree = nullptr;
   wxTextCtrl* index_input = nullptr;
   wxTreeCtrl* index_list = nullptr;
-  wxChoice* index_scope = nullptr;
+  ScopePickerControl* index_scope = nullptr;
   wxTextCtrl* search_input = nullptr;
   wxButton* search_button = nullptr;
   wxTreeCtrl* search_list = nullptr;
-  wxChoice* search_scope = nullptr;
+  ScopePickerControl* search_scope = nullptr;
 
  private:
   wxPanel* NewPage(const wchar_t* name);

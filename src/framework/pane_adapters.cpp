@@ -1,11 +1,11 @@
 #include "framework/pane_adapters.h"
 
-#include <wx/choice.h>
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
 #include "base/scoped_flag.h"
+#include "framework/scope_picker_control.h"
 #include "framework/wx_text.h"
 
 namespace mivrel {
@@ -98,9 +98,9 @@ void WxScopePicker::SetRows(const std::vector<std::string>& gb_rows) {
   control_->Set(rows);
 }
 
-int WxScopePicker::SelectedRow() { return control_->GetSelection(); }
+int WxScopePicker::SelectedRow() { return control_->SelectedRow(); }
 
-void WxScopePicker::SelectRow(int row) { control_->SetSelection(row); }
+void WxScopePicker::SelectRow(int row) { control_->SelectRow(row); }
 
 WxTypingTimer::WxTypingTimer(std::function<void()> on_tick)
     : timer_(this), on_tick_(std::move(on_tick)) {

@@ -1,6 +1,6 @@
 // The side pane's controls behind the core's ports (ports/panes.h):
 // input boxes over wxTextCtrl, flat result lists over wxTreeCtrl, scope
-// pickers over wxChoice, the typing timer over wxTimer and the tab strip over
+// pickers over ScopePickerControl (a drop-down of a virtual list), the typing timer over wxTimer and the tab strip over
 // wxNotebook.  The adapters borrow their controls (wx parents own them).
 // User-interface thread only.
 #pragma once
@@ -11,12 +11,13 @@
 
 #include "ports/panes.h"
 
-class wxChoice;
 class wxNotebook;
 class wxTextCtrl;
 class wxTreeCtrl;
 
 namespace mivrel {
+
+class ScopePickerControl;
 
 // Gives the box the focus with the caret at the end and nothing selected
 // (GTK selects an entry's whole text when it takes the focus, and the next
@@ -58,13 +59,13 @@ class WxResultList final : public ResultList {
 
 class WxScopePicker final : public ScopePicker {
  public:
-  explicit WxScopePicker(wxChoice* control) : control_(control) {}
+  explicit WxScopePicker(ScopePickerControl* control) : control_(control) {}
   void SetRows(const std::vector<std::string>& gb_rows) override;
   int SelectedRow() override;
   void SelectRow(int row) override;
 
  private:
-  wxChoice* control_;
+  ScopePickerControl* control_;
 };
 
 class WxTypingTimer final : public TypingTimer, public wxEvtHandler {

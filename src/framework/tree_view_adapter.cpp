@@ -56,6 +56,17 @@ TreeItem WxTreeView::InsertFirst(TreeItem parent, const DirectoryItem& item) {
                                       new ItemData(item.id)));
 }
 
+void WxTreeView::InsertFirstChildren(TreeItem parent, const std::vector<DirectoryItem>& items) {
+  // Item k goes before the k-th child, so only the children that were there
+  // before move, not the growing run of new ones.
+  const wxTreeItemId under = parent == kNoTreeItem ? control_->GetRootItem() : ItemId(parent);
+  size_t position = 0;
+  for (const DirectoryItem& item : items) {
+    control_->InsertItem(under, position++, GbToWx(item.label), item.image, item.image,
+                         new ItemData(item.id));
+  }
+}
+
 TreeItem WxTreeView::InsertAfter(TreeItem parent, TreeItem previous, const DirectoryItem& item) {
   const wxTreeItemId under = parent == kNoTreeItem ? control_->GetRootItem() : ItemId(parent);
   return Handle(control_->InsertItem(under, ItemId(previous), GbToWx(item.label), item.image,

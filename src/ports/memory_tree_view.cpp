@@ -75,6 +75,10 @@ TreeItem MemoryTreeView::InsertFirst(TreeItem parent, const DirectoryItem& data)
   return added;
 }
 
+void MemoryTreeView::InsertFirstChildren(TreeItem parent, const std::vector<DirectoryItem>& items) {
+  for (auto item = items.rbegin(); item != items.rend(); ++item) InsertFirst(parent, *item);
+}
+
 TreeItem MemoryTreeView::InsertAfter(TreeItem parent, TreeItem previous, const DirectoryItem& data) {
   if (previous == kNoTreeItem || Node(previous).parent != parent) return AppendItem(parent, data);
   TreeItem added = NewItem(parent, data);

@@ -21,6 +21,7 @@ class MemoryTreeView final : public TreeView {
   void DeleteAllItems() override;
   TreeItem AppendItem(TreeItem parent, const DirectoryItem& item) override;
   TreeItem InsertFirst(TreeItem parent, const DirectoryItem& item) override;
+  void InsertFirstChildren(TreeItem parent, const std::vector<DirectoryItem>& items) override;
   TreeItem InsertAfter(TreeItem parent, TreeItem previous, const DirectoryItem& item) override;
   void DeleteItem(TreeItem item) override;
 

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ports/item_images.h"
 
@@ -44,6 +45,10 @@ class TreeView {
   virtual TreeItem AppendItem(TreeItem parent, const DirectoryItem& item) = 0;
   // New item as the first child of `parent` (0 = root level).
   virtual TreeItem InsertFirst(TreeItem parent, const DirectoryItem& item) = 0;
+  // New items as the first children of `parent` (0 = root level), in the
+  // order given: what InsertFirst of each item from the last to the first
+  // gives, without moving the existing children once per item.
+  virtual void InsertFirstChildren(TreeItem parent, const std::vector<DirectoryItem>& items) = 0;
   // New item right after `previous`, a child of `parent` (0 = root level).
   virtual TreeItem InsertAfter(TreeItem parent, TreeItem previous, const DirectoryItem& item) = 0;
   // Removes the item with its whole subtree.  A deleted selected item leaves

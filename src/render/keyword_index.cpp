@@ -1,7 +1,7 @@
 #include "render/keyword_index.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 
 namespace mivrel {
 namespace {
@@ -9,25 +9,28 @@ namespace {
 constexpr size_t kChunk = sizeof(uint64_t);
 constexpr size_t kKeyBytes = 2 * kChunk;
 
-constexpr std::array<unsigned char, 256> MakeUpperTable() {
-  std::array<unsigned char, 256> table{};
-  for (int b = 0; b < 256; ++b)
-    table[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - ('a' - 'A') : b);
-  return table;
-}
-
-constexpr std::array<unsigned char, 256> kUpper = MakeUpperTable();
-
-unsigned char UpperByte(char c) { return kUpper[static_cast<unsigned char>(c)]; }
-
-// Up to eight bytes from `at`, upper-cased, the first byte highest, 0-padded.
-uint64_t UpperChunk(std::string_view text, size_t at) {
+// Up to eight bytes from `at` as one number (0-padded), read as they lie.
+uint64_t Chunk(std::string_view text, size_t at) {
   if (at >= text.size()) return 0;
-  const size_t n = std::min(kChunk, text.size() - at);
   uint64_t chunk = 0;
-  for (size_t i = 0; i < n; ++i) chunk = (chunk << 8) | UpperByte(text[at + i]);
-  return chunk << (8 * (kChunk - n));
+  std::memcpy(&chunk, text.data() + at, std::min(kChunk, text.size() - at));
+  return chunk;
 }
+
+// The eight bytes with ASCII a-z made A-Z and every other byte unchanged, all
+// at once: a byte is a lower-case letter when its low seven bits lie in
+// 'a'..'z' and its high bit is clear.
+uint64_t UpperBytes(uint64_t x) {
+  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+  constexpr uint64_t kHigh = 0x8080808080808080ull;
+  const uint64_t low7 = x & kLow7;
+  const uint64_t from_a = low7 + 0x1F1F1F1F1F1F1F1Full;   // high bit set from 'a' on
+  const uint64_t after_z = low7 + 0x0505050505050505ull;  // high bit set after 'z'
+  const uint64_t lower = from_a & ~after_z & ~x & kHigh;
+  return x - (lower >> 2);  // 0x80 >> 2 is the case bit 0x20
+}
+
+uint64_t UpperChunk(std::string_view text, size_t at) { return UpperBytes(Chunk(text, at)); }
 
 uint64_t Mix(uint64_t x) {
   x ^= x >> 33;
@@ -94,8 +97,8 @@ bool KeywordIndex::SameName(const Slot& slot, const KeywordSetArray& sets,
   if (slot.size != probe.word.size() || slot.high != probe.high || slot.low != probe.low) return false;
   if (slot.size <= kKeyBytes) return true;
   const std::string& name = sets[slot.set][slot.position];
-  for (size_t i = kKeyBytes; i < name.size(); ++i) {
-    if (static_cast<unsigned char>(name[i]) != UpperByte(probe.word[i])) return false;
+  for (size_t at = kKeyBytes; at < name.size(); at += kChunk) {
+    if (Chunk(name, at) != UpperChunk(probe.word, at)) return false;
   }
   return true;
 }

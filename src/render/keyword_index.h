@@ -19,7 +19,7 @@ namespace mivrel {
 using KeywordSetArray = std::vector<std::string>[4];
 
 // A word prepared for a look-up: its first sixteen bytes upper-cased as two
-// big-endian numbers (0-padded), its length and its hash.
+// numbers (0-padded), its length and its hash.
 struct KeywordProbe {
   // REQUIRES: `word` outlives the probe.  ASCII letters count as upper case.
   explicit KeywordProbe(std::string_view word);

@@ -62,12 +62,14 @@ std::vector<std::string>& KeywordSets::MutableSet(KeywordKind kind) {
 }
 
 void KeywordSets::Load(Database& db) {
+  // One read for the four kinds; a failed read leaves the sets as they were.
+  std::optional<std::array<std::vector<std::string>, 4>> read = ReadKeywordNamesByKind(db);
+  if (!read) return;
   for (KeywordKind kind : kLoadOrder) {
-    std::vector<std::string> names = ReadKeywordNames(db, static_cast<int>(kind));
-    if (names.empty()) continue;
-    std::vector<std::string>& set = MutableSet(kind);
-    set = std::move(names);
-    for (std::string& name : set) name = UpperAscii(name);
+    std::vector<std::string>& names = (*read)[static_cast<size_t>(SetIndex(kind))];
+    if (names.empty()) continue;  // a kind without rows keeps its set
+    for (std::string& name : names) name = UpperAscii(name);
+    MutableSet(kind).swap(names);
   }
   SortAll();
 }

@@ -83,8 +83,12 @@ std::string DirectoryTree::PlaceCategories(const CategoryTreeModel& model, int p
 void DirectoryTree::AddTopLevelEntries() { InsertEntriesFirst(kNoTreeItem, ReadTreeEntries(db_, 0)); }
 
 void DirectoryTree::InsertEntriesFirst(TreeItem parent, const std::vector<EntryListing>& entries) {
-  for (const EntryListing& entry : entries)
-    view_.InsertFirst(parent, DirectoryItem{entry.name, static_cast<int>(entry.id), EntryImage(entry.icon)});
+  // The listing is in the reverse of tree order; the batch goes in tree order.
+  std::vector<DirectoryItem> items;
+  items.reserve(entries.size());
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+    items.push_back(DirectoryItem{entry->name, static_cast<int>(entry->id), EntryImage(entry->icon)});
+  view_.InsertFirstChildren(parent, items);
 }
 
 void DirectoryTree::AddExternalBooks() {

@@ -4,9 +4,9 @@
 
 namespace mivrel {
 
-OpenResult OpenLibrary(Database& db, const std::string& folder, Ui& ui) {
+OpenResult OpenLibrary(Database& db, const std::string& folder, Ui& ui, SpeedIndexes indexes) {
   std::string failure;
-  const OpenResult result = OpenReferenceDatabase(db, folder, failure);
+  const OpenResult result = OpenReferenceDatabase(db, folder, failure, indexes);
   if (result != OpenResult::Opened)
     ui.ShowMessage(failure, MessageIcon::Stop, MessageButtons::Ok, MessageOwner::None);
   return result;

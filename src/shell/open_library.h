@@ -13,6 +13,8 @@ namespace mivrel {
 class Database;
 class Ui;
 
-OpenResult OpenLibrary(Database& db, const std::string& folder, Ui& ui);
+// `indexes` as for OpenReferenceDatabase.
+OpenResult OpenLibrary(Database& db, const std::string& folder, Ui& ui,
+                       SpeedIndexes indexes = SpeedIndexes::Now);
 
 }  // namespace mivrel

@@ -7,6 +7,8 @@
 #include "ports/item_images.h"
 #include "ports/trace.h"
 #include "ports/page_opener.h"
+#include "store/contains_function.h"
+#include "store/name_ranges.h"
 #include "store/records.h"
 
 namespace mivrel {
@@ -53,7 +55,10 @@ void SearchPanes::RunSearch() {
   {
     BusyCursor cursor(ui_);
     current_search_text_ = text;
-    timings = QueryAndFill(ResultPane::Search, SearchQuery(text));
+    // The same hits as the LIKE query, found quicker where no wildcard is typed.
+    const std::string sql =
+        ContainsAnswersLike(GbToUtf8(text)) ? ContainsSearchQuery(text) : SearchQuery(text);
+    timings = QueryAndFill(ResultPane::Search, HitQuery{sql, {}});
   }
   ui_.SetStatusText("查询化费:" + WithBlank(timings.query_ms) + "毫秒，加载化费:" +
                     WithBlank(timings.load_ms) + "毫秒，结果数量:" + WithBlank(timings.rows));
@@ -75,7 +80,7 @@ void SearchPanes::RunIndexLookup() {
     BusyCursor cursor(ui_);
     index_.list.SetEnabled(false);
     trace_.Line(QuoteSql(text));
-    timings = QueryAndFill(ResultPane::Index, IndexQuery(text));
+    timings = QueryAndFill(ResultPane::Index, HitQuery{IndexQuery(text), NamePrefixRanges(text)});
   }
   index_.list.SetEnabled(true);
   ui_.SetStatusText("查询化费:" + WithBlank(timings.query_ms) + "毫秒，加载化费:" +
@@ -89,20 +94,52 @@ void SearchPanes::RunIndexLookup() {
   index_.input.Focus();
 }
 
-SearchPanes::Timings SearchPanes::QueryAndFill(ResultPane pane, const std::string& sql) {
+SearchPanes::Timings SearchPanes::QueryAndFill(ResultPane pane, HitQuery query) {
+  HitQuery& last = pane == ResultPane::Search ? search_query_ : index_query_;
   ResultSet& rows = pane == ResultPane::Search ? search_rows_ : index_rows_;
+  last = std::move(query);
   Timings timings;
   const uint32_t start = clock_.NowMs();
-  timings.rows = ReadEntryHits(db_, sql, rows);
+  if (!ReadHits(last, Controls(pane).scope.SelectedRow(), rows, &timings.rows)) {
+    last = HitQuery{};
+    timings.rows = 0;
+  }
   timings.query_ms = clock_.NowMs() - start;
   if (timings.rows == 0) {
-    FillResultList(pane);  // clears the list
+    ListRows(pane);  // clears the list
     return timings;
   }
   const uint32_t load_start = clock_.NowMs();
-  FillResultList(pane);
+  ListRows(pane);
   timings.load_ms = clock_.NowMs() - load_start;
   return timings;
+}
+
+bool SearchPanes::ReadHits(const HitQuery& query, int scope_row, ResultSet& rows, int* total) {
+  rows.clear();
+  if (query.sql.empty()) return true;  // no query yet, or the last one failed
+  // Only the listed rows are kept, whatever the number of hits.
+  const HitVisitor keep = [&](EntryHit&& hit) {
+    if (InScope(hit, scope_row)) rows.push_back(std::move(hit));
+    return rows.size() < static_cast<size_t>(kResultListLimit);
+  };
+  const auto failed = [&] {
+    rows.clear();
+    return false;
+  };
+  if (query.ranges.empty()) {
+    const std::optional<long long> stepped =
+        ReadEntryHits(db_, query.sql, keep, total != nullptr ? CountRest::Yes : CountRest::No);
+    if (!stepped) return failed();
+    if (total != nullptr) *total = static_cast<int>(*stepped);
+    return true;
+  }
+  if (!ReadEntryHitsInNameRanges(db_, query.ranges, keep)) return failed();
+  if (total == nullptr) return true;
+  const std::optional<long long> counted = CountEntriesInNameRanges(db_, query.ranges);
+  if (!counted) return failed();
+  *total = static_cast<int>(*counted);
+  return true;
 }
 
 bool SearchPanes::InScope(const ResultRow& row, int scope_row) const {
@@ -115,19 +152,18 @@ bool SearchPanes::InScope(const ResultRow& row, int scope_row) const {
 }
 
 void SearchPanes::FillResultList(ResultPane pane) {
+  ResultSet& rows = pane == ResultPane::Search ? search_rows_ : index_rows_;
+  const HitQuery& last = pane == ResultPane::Search ? search_query_ : index_query_;
+  if (!ReadHits(last, Controls(pane).scope.SelectedRow(), rows, nullptr)) rows.clear();
+  ListRows(pane);
+}
+
+void SearchPanes::ListRows(ResultPane pane) {
   PaneControls& controls = Controls(pane);
-  const ResultSet& rows = Rows(pane);
   controls.list.SetEnabled(false);
   controls.list.DeleteAll();
-  const int scope_row = controls.scope.SelectedRow();
   controls.list.Freeze();
-  int listed = 0;
-  for (const ResultRow& row : rows) {
-    if (listed >= kResultListLimit) break;
-    if (!InScope(row, scope_row)) continue;
-    controls.list.Append(row.name, row.id, EntryImage(row.icon));
-    ++listed;
-  }
+  for (const ResultRow& row : Rows(pane)) controls.list.Append(row.name, row.id, EntryImage(row.icon));
   controls.list.Thaw();
   controls.list.SetEnabled(true);
 }

@@ -3,9 +3,9 @@
 // typed text, 300 ms after typing stops, and opens the first hit; the search
 // lists the entries whose name, brief or content contains a text when asked,
 // and its text (`CurrentSearchText`) is highlighted in entry pages while the
-// 查找 tab shows.  Both keep the rows of their last query (`ResultSet`) so that
-// changing the scope picker re-filters without querying again, and both list
-// at most kResultListLimit hits.
+// 查找 tab shows.  Both list at most kResultListLimit hits and keep only the
+// listed rows (`ResultSet`), so memory does not grow with the number of hits;
+// a new scope reads the last query's hits again.
 //
 // One SearchPanes per running program, owned by the Session; it borrows
 // the controls (ports) and the database, and keeps the scope rows of the last
@@ -36,6 +36,8 @@ enum class ResultPane { Search, Index };
 
 // One row of a pane's last query.
 using ResultRow = EntryHit;
+// The rows a pane lists: the first kResultListLimit hits of its last query
+// that lie in the scope picker's categories, in the query's order.
 using ResultSet = std::vector<ResultRow>;
 
 // The controls of one pane.
@@ -62,7 +64,8 @@ class SearchPanes {
   // (the timer keeps ticking); otherwise stops the timer and runs the lookup.
   void IndexTimerTick();
 
-  // Rebuilds a pane's list from its ResultSet and its scope picker's row.
+  // Rebuilds a pane's list from the hits of its last query that lie in its
+  // scope picker's row (read again, without counting them).
   void FillResultList(ResultPane pane);
 
   // Toolkit events.
@@ -102,10 +105,24 @@ class SearchPanes {
     int rows = 0;
   };
 
+  // How a pane's hits are read: `sql` as a whole, or, for a prefix that
+  // splits into name ranges, those ranges one after another (same order).
+  // An empty `sql` reads nothing.
+  struct HitQuery {
+    std::string sql;
+    std::vector<NameRange> ranges;
+  };
+
   // RunIndexLookup: the index pane's query; only through IndexTimerTick.
   void RunIndexLookup();
-  // Runs `sql` into the pane's ResultSet and fills its list, timing both.
-  Timings QueryAndFill(ResultPane pane, const std::string& sql);
+  // Runs the query into the pane's ResultSet and fills its list, timing both.
+  Timings QueryAndFill(ResultPane pane, HitQuery query);
+  // Reads the hits of `query` in order into `rows`, keeping the first
+  // kResultListLimit that lie in `scope_row`; counts all hits into `total`
+  // when given.  False (and no rows) when a query fails, also part way.
+  [[nodiscard]] bool ReadHits(const HitQuery& query, int scope_row, ResultSet& rows, int* total);
+  // Puts the pane's ResultSet into its list.
+  void ListRows(ResultPane pane);
   bool InScope(const ResultRow& row, int scope_row) const;
   void OpenHit(int id);
 
@@ -118,6 +135,8 @@ class SearchPanes {
   PaneControls index_;
   TypingTimer& index_timer_;
   std::vector<std::string> scope_id_lists_;
+  HitQuery search_query_;
+  HitQuery index_query_;
   ResultSet search_rows_;
   ResultSet index_rows_;
   std::string current_search_text_;

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "base/text.h"
+#include "store/contains_function.h"
 
 namespace mivrel {
 
@@ -26,6 +27,10 @@ int Database::Open(const std::string& gb_path, OpenMode mode) {
   }
   // A second program touching the file briefly must not fail a statement at once.
   SetBusyTimeout(kDefaultBusyTimeoutMs);
+  // The search's text match belongs to every connection (fails only when out
+  // of memory, and then the connection is of no use either).
+  rc = RegisterContainsFunction(*this);
+  if (rc != SQLITE_OK) Close();
   return rc;
 }
 

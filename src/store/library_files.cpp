@@ -17,7 +17,8 @@ std::string StartFailure(const std::string& first_line, const std::string& path,
 
 }  // namespace
 
-OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, std::string& failure_text) {
+OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, std::string& failure_text,
+                                 SpeedIndexes indexes) {
   const std::string path = folder + kDatabaseFileName;
   if (!IsRegularFile(path)) {
     const std::string fallback = folder + kDatabaseFallbackName;
@@ -46,7 +47,7 @@ OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, std::s
     failure_text = StartFailure("无法打开数据库文件", path, kReinstallHint);
     return OpenResult::CannotOpen;
   }
-  EnsureSpeedIndexes(db);
+  if (indexes == SpeedIndexes::Now) EnsureSpeedIndexes(db);
   return OpenResult::Opened;
 }
 

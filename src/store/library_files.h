@@ -15,13 +15,19 @@ constexpr const char* kExternalBooksFolder = "htm";
 
 enum class OpenResult { Opened, Missing, CannotOpen, InUse };
 
+// When the speed indexes are ensured: at once, or later by the caller (the
+// desktop program builds missing ones under its loading label, once its
+// window shows, rather than before it).
+enum class SpeedIndexes { Now, Later };
+
 // Opens `folder` + "资料数据.sdb" (folder ends with a separator).  When the file
 // is missing and "资料数据.bak" lies beside it, the backup takes the database's
 // name first.  For a missing file, or one that is not a readable library (not
 // SQLite, empty, without the three tables and their columns), nothing is
 // written anywhere and `failure_text` receives what the user is told
 // (GB18030); a file locked by another program gives InUse after a short wait.
-// On success the speed indexes are ensured.
-OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, std::string& failure_text);
+// On success the speed indexes are ensured, unless `indexes` is Later.
+OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, std::string& failure_text,
+                                 SpeedIndexes indexes = SpeedIndexes::Now);
 
 }  // namespace mivrel

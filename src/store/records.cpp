@@ -1,6 +1,7 @@
 #include "store/records.h"
 
 #include "base/text.h"
+#include "store/contains_function.h"
 #include "store/database.h"
 
 namespace mivrel {
@@ -197,9 +198,17 @@ std::optional<long long> CountEntriesIn(Database& db, long long category) {
   return ReadCount(db, "Select COUNT(*) From [fun] where [类别]=" + std::to_string(category));
 }
 
-std::vector<std::string> ReadKeywordNames(Database& db, int keyword_kind) {
-  Statement st(db, "Select [名字] From [fun] where [关键词]=" + std::to_string(keyword_kind) + " ");
-  return ReadRows<std::string>(st, [](const Statement& row) { return row.ColumnGb(0); });
+std::optional<std::array<std::vector<std::string>, 4>> ReadKeywordNamesByKind(Database& db) {
+  // IN keeps the equality of "[关键词]=1": 1.0 is kind 1, 1.5 no kind.
+  Statement st(db, "Select [关键词],[名字] From [fun] where [关键词] in (1,2,3,4)");
+  std::array<std::vector<std::string>, 4> names;
+  int rc;
+  while ((rc = st.Step()) == kSqliteRow) {
+    const long long kind = st.ColumnInt(0);
+    if (kind >= 1 && kind <= 4) names[static_cast<size_t>(kind - 1)].push_back(st.ColumnGb(1));
+  }
+  if (rc != kSqliteDone) return std::nullopt;
+  return names;
 }
 
 std::optional<EntryCategories> ReadEntryCategories(Database& db, long long id) {
@@ -240,25 +249,117 @@ int MoveEntry(Database& db, long long id, CategorySlot slot, long long category)
 
 std::string SearchQuery(const std::string& gb_text) {
   const std::string t = QuoteSql(gb_text);
-  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where ([名字] LIKE '%" + t +
+  // One pass over the table, names equal in row order: walking a name index
+  // instead would visit the rows out of place and order equal names otherwise.
+  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] NOT INDEXED where ([名字] LIKE '%" + t +
          "%' or [简介] LIKE '%" + t + "%' or [注解] LIKE '%" + t + "%')" + " ORDER BY [名字]";
+}
+
+std::string ContainsSearchQuery(const std::string& gb_text) {
+  const std::string t = QuoteSql(gb_text);
+  const std::string f = kContainsFunction;
+  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] NOT INDEXED where (" + f +
+         "([名字],'" + t + "') or " + f + "([简介],'" + t + "') or " + f + "([注解],'" + t + "'))" +
+         " ORDER BY [名字]";
 }
 
 std::string IndexQuery(const std::string& gb_text) {
   // With the store's NOCASE index on [名字], SQLite's LIKE optimisation turns
-  // this prefix match into an index range.
+  // this prefix match into an index range.  Names that are equal come in the
+  // order of the name index's other columns.
   return "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字] LIKE '" +
-         QuoteSql(gb_text) + "%'" + " ORDER BY [名字]";
+         QuoteSql(gb_text) + "%'" + " ORDER BY [名字],[图标],[类别],[类别2],[类别3],[id]";
 }
 
-int ReadEntryHits(Database& db, const std::string& gb_sql, std::vector<EntryHit>& hits) {
+namespace {
+
+EntryHit ReadHit(const Statement& st) {
+  const auto bracketed = [&st](int column) { return "[" + st.ColumnBytes(column) + "]"; };
+  EntryHit hit;
+  hit.id = static_cast<int>(st.ColumnInt(0));
+  hit.name = st.ColumnGb(1);
+  hit.icon = static_cast<int>(st.ColumnInt(2));
+  hit.category = bracketed(3);
+  hit.category2 = bracketed(4);
+  hit.category3 = bracketed(5);
+  return hit;
+}
+
+// Steps `st` to its end (or until `visit` declines and the rest is not
+// wanted), counting the rows.
+std::optional<long long> StepHits(Statement& st, const HitVisitor& visit, CountRest count_rest) {
+  if (!st.Ok()) return std::nullopt;
+  long long stepped = 0;
+  bool visiting = true;
+  int rc;
+  while ((rc = st.Step()) == kSqliteRow) {
+    ++stepped;
+    if (visiting) visiting = visit(ReadHit(st));
+    if (!visiting && count_rest == CountRest::No) return stepped;
+  }
+  if (rc != kSqliteDone) return std::nullopt;
+  return stepped;
+}
+
+// One spelling of the index's prefix in the byte-ordered name index, in the
+// order of IndexQuery.
+constexpr const char* kRangeRowsSql =
+    "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字]>=?1 and [名字]<?2"
+    " ORDER BY [名字],[图标],[类别],[类别2],[类别3],[id]";
+constexpr const char* kOpenRangeRowsSql =
+    "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字]>=?1"
+    " ORDER BY [名字],[图标],[类别],[类别2],[类别3],[id]";
+constexpr const char* kRangeCountSql = "Select count(*) From [fun] where [名字]>=?1 and [名字]<?2";
+constexpr const char* kOpenRangeCountSql = "Select count(*) From [fun] where [名字]>=?1";
+
+void BindRange(Statement& st, const NameRange& range) {
+  st.BindText(1, range.low);
+  if (!range.high.empty()) st.BindText(2, range.high);
+}
+
+}  // namespace
+
+std::optional<long long> ReadEntryHits(Database& db, const std::string& gb_sql,
+                                       const HitVisitor& visit, CountRest count_rest) {
   Statement st(db, gb_sql);
-  hits = ReadRows<EntryHit>(st, [](const Statement& row) {
-    const auto bracketed = [&row](int column) { return "[" + row.ColumnBytes(column) + "]"; };
-    return EntryHit{static_cast<int>(row.ColumnInt(0)), row.ColumnGb(1), static_cast<int>(row.ColumnInt(2)),
-                    bracketed(3), bracketed(4), bracketed(5)};
-  });
-  return static_cast<int>(hits.size());
+  return StepHits(st, visit, count_rest);
+}
+
+std::optional<long long> ReadEntryHitsInNameRanges(Database& db, const std::vector<NameRange>& ranges,
+                                                   const HitVisitor& visit) {
+  // One statement for the bounded ranges, reset for each: a look-up prepares
+  // at most two statements, however many spellings the prefix has.
+  Statement bounded(db, kRangeRowsSql);
+  long long stepped = 0;
+  bool visiting = true;
+  const HitVisitor counted_visit = [&](EntryHit&& hit) { return visiting = visit(std::move(hit)); };
+  for (const NameRange& range : ranges) {
+    if (!visiting) break;
+    std::optional<Statement> open;
+    Statement* st = &bounded;
+    if (range.high.empty()) st = &open.emplace(db, kOpenRangeRowsSql);
+    st->Reset();
+    BindRange(*st, range);
+    const std::optional<long long> in_range = StepHits(*st, counted_visit, CountRest::No);
+    if (!in_range) return std::nullopt;
+    stepped += *in_range;
+  }
+  return stepped;
+}
+
+std::optional<long long> CountEntriesInNameRanges(Database& db, const std::vector<NameRange>& ranges) {
+  Statement bounded(db, kRangeCountSql);
+  long long counted = 0;
+  for (const NameRange& range : ranges) {
+    std::optional<Statement> open;
+    Statement* st = &bounded;
+    if (range.high.empty()) st = &open.emplace(db, kOpenRangeCountSql);
+    st->Reset();
+    BindRange(*st, range);
+    if (st->Step() != kSqliteRow) return std::nullopt;
+    counted += st->ColumnInt(0);
+  }
+  return counted;
 }
 
 std::vector<ImageRecord> ReadImagesOf(Database& db, long long entry_id) {

@@ -13,9 +13,13 @@
 // caller reads Database::LastError and reports.  Same thread rules as Database.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "store/name_ranges.h"
 
 namespace mivrel {
 
@@ -143,8 +147,11 @@ std::vector<EntryListing> ReadEntryListing(Database& db, long long category);
 std::vector<EntryListing> ReadTreeEntries(Database& db, long long category);
 // Number of entries whose main category is `category`; nothing on failure.
 std::optional<long long> CountEntriesIn(Database& db, long long category);
-// The names of the entries of one keyword kind (关键词), in row order.
-std::vector<std::string> ReadKeywordNames(Database& db, int keyword_kind);
+// The names of the entries of keyword kinds (关键词) 1 to 4, one list per kind
+// (index kind - 1), each as "Select [名字] From [fun] where [关键词]=k" gives
+// them (a kind of 1.0 counts as 1), in one read through the keyword index;
+// nothing when the read fails.
+std::optional<std::array<std::vector<std::string>, 4>> ReadKeywordNamesByKind(Database& db);
 
 // The three category values of an entry; nothing when there is no such entry.
 struct EntryCategories {
@@ -181,13 +188,34 @@ struct EntryHit {
 
 // The statements of the two panes, exactly as they run (`gb_text` as typed;
 // apostrophes are doubled, "%" and "_" stay wildcards): entries whose name,
-// brief or content contains the text, and entries whose name begins with it,
-// both in name order.
+// brief or content contains the text (one pass over the table, equal names in
+// row order), and entries whose name begins with it (equal names in the order
+// of the name index's other columns).
 std::string SearchQuery(const std::string& gb_text);
 std::string IndexQuery(const std::string& gb_text);
-// Runs SearchQuery or IndexQuery into `hits` (emptied first).  A query that
-// fails, also part way, gives no hits.  Returns the number of hits.
-int ReadEntryHits(Database& db, const std::string& gb_sql, std::vector<EntryHit>& hits);
+// SearchQuery with each "LIKE '%t%'" answered by mivrel_contains
+// (store/contains_function.h): the same rows in the same order, for a text
+// that ContainsAnswersLike.
+std::string ContainsSearchQuery(const std::string& gb_text);
+
+// Called with each hit in order; returns false when it wants no more.
+using HitVisitor = std::function<bool(EntryHit&&)>;
+enum class CountRest { No, Yes };
+
+// Steps through the rows of a hit query in order, handing each to `visit`
+// while it returns true; after that the remaining rows are only counted
+// (CountRest::Yes) or the read ends (No).  Returns the number of rows stepped;
+// nothing when the query fails, also part way.
+std::optional<long long> ReadEntryHits(Database& db, const std::string& gb_sql,
+                                       const HitVisitor& visit, CountRest count_rest);
+// The name index's hits in the ranges of the byte-ordered name index, one
+// range after another, each in IndexQuery's order, while `visit` returns
+// true.  Nothing on failure.
+std::optional<long long> ReadEntryHitsInNameRanges(Database& db, const std::vector<NameRange>& ranges,
+                                                   const HitVisitor& visit);
+// The number of entries whose name lies in one of the ranges, counted in the
+// index.  Nothing on failure.
+std::optional<long long> CountEntriesInNameRanges(Database& db, const std::vector<NameRange>& ranges);
 
 // --- img -----------------------------------------------------------------
 

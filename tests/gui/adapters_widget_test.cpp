@@ -1,7 +1,6 @@
 // The adapters over real wx controls keep the promises of the core's ports.
 #include <gtest/gtest.h>
 
-#include <wx/choice.h>
 #include <wx/frame.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
@@ -11,6 +10,7 @@
 #include "framework/anchor_layout.h"
 #include "framework/icons.h"
 #include "framework/pane_adapters.h"
+#include "framework/scope_picker_control.h"
 #include "framework/tree_view_adapter.h"
 #include "framework/wx_text.h"
 
@@ -148,14 +148,53 @@ TEST_F(AdaptersTest, TextBoxSetTextRunsTheChangeHandling) {
   EXPECT_EQ(text.Text(), "std::vector 创建");
 }
 
-TEST_F(AdaptersTest, ScopePickerRowsAndSelection) {
-  auto* choice = new wxChoice(frame_, wxID_ANY);
-  WxScopePicker picker(choice);
-  picker.SetRows({"显示全部分类", "窗口", "..子类"});
-  EXPECT_EQ(choice->GetCount(), 3u);
-  EXPECT_EQ(WxToGb(choice->GetString(2)), "..子类");
-  picker.SelectRow(1);
-  EXPECT_EQ(picker.SelectedRow(), 1);
+// A batch of first children lands in the order given, above the children
+// that were there, as InsertFirst of each from the last would place them.
+TEST_F(AdaptersTest, TreeInsertsABatchOfFirstChildrenInOrder) {
+  WxTreeView view(tree_);
+  const TreeItem parent = view.AppendItem(kNoTreeItem, Item("窗口", 5, 3));
+  const TreeItem sub = view.AppendItem(parent, Item("子类", 6, 3));
+  view.InsertFirstChildren(parent, {Item("A", 1, 16), Item("B", 2, 17), Item("C", 3, 18)});
+  view.InsertFirstChildren(kNoTreeItem, {Item("Top", 9, 16)});
+  std::vector<std::string> labels;
+  for (TreeItem item = view.FirstChild(parent); item != kNoTreeItem; item = view.NextSibling(item))
+    labels.push_back(view.Label(item));
+  EXPECT_EQ(labels, (std::vector<std::string>{"A", "B", "C", "子类"}));
+  EXPECT_EQ(view.Id(view.FirstChild(parent)), 1);
+  EXPECT_EQ(view.Image(view.NextSibling(view.FirstChild(parent))), 17);
+  EXPECT_EQ(view.Parent(sub), parent);
+  EXPECT_EQ(view.Label(view.FirstChild(kNoTreeItem)), "Top");
+}
+
+// The picker's popup offers exactly the rows it was given, in their order,
+// also for a library's worth of categories; a choice is reported with its row.
+TEST_F(AdaptersTest, ScopePickerOffersTheGivenRowsInOrderAndReportsChoices) {
+  auto* control = new ScopePickerControl(frame_, wxID_ANY, wxDefaultPosition, wxSize(200, 24));
+  WxScopePicker picker(control);
+  std::vector<std::string> rows = {"显示全部分类"};
+  for (int i = 0; i < 5000; ++i) rows.push_back(std::string(static_cast<size_t>(i % 6) * 2, '.') + "分类" + std::to_string(i));
+  picker.SetRows(rows);
+  EXPECT_EQ(picker.SelectedRow(), -1);
+  picker.SelectRow(0);
+  EXPECT_EQ(WxToGb(control->GetValue()), "显示全部分类");
+
+  control->ShowPopup();
+  ASSERT_TRUE(control->IsPopupShown());
+  const std::vector<wxString> offered = control->OfferedRows();
+  ASSERT_EQ(offered.size(), rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) ASSERT_EQ(WxToGb(offered[i]), rows[i]) << i;
+
+  std::vector<int> reported;
+  control->Bind(wxEVT_CHOICE, [&](wxCommandEvent& event) { reported.push_back(event.GetInt()); });
+  control->ChooseRow(4321);
+  EXPECT_EQ(reported, std::vector<int>{4321});
+  EXPECT_EQ(picker.SelectedRow(), 4321);
+  EXPECT_FALSE(control->IsPopupShown());
+  EXPECT_EQ(WxToGb(control->GetValue()), rows[4321]);
+
+  picker.SelectRow(2);  // by program: not reported
+  EXPECT_EQ(reported.size(), 1u);
+  EXPECT_EQ(picker.SelectedRow(), 2);
   picker.SetRows({"显示全部分类"});
   EXPECT_EQ(picker.SelectedRow(), -1);
 }
