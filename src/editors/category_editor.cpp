@@ -3,22 +3,22 @@
 #include "base/text.h"
 #include "editors/editor_text.h"
 #include "store/database.h"
+#include "store/records_edit.h"
 #include "store/store_failure.h"
 
 namespace mivrel {
 
 namespace {
 
-// Columns of `class` as `Select *` returns them.
-enum ClassColumn : int {
-  kClassId = 0,
-  kClassName = 1,
-  kClassParent = 2,
-  kClassIcon = 3,
-  kClassPriority = 4,
-};
-
-
+CategoryRecord RecordOf(const CategoryValues& values, long long id) {
+  CategoryRecord category;
+  category.id = id;
+  category.name = values.name;
+  category.parent = values.parent;
+  category.icon = values.icon;
+  category.priority = values.priority;
+  return category;
+}
 
 }  // namespace
 
@@ -32,10 +32,8 @@ bool CategoryEditor::Load(CategoryForm& form, int random_icon) {
     int parent = 0;
     if (m_page.kind == PageKind::Category) {
       parent = m_page.id;
-    } else {
-      ResultGrid grid;
-      if (m_db.Query("Select [类别] From [fun] where [id]=" + std::to_string(m_page.id), grid) > 0)
-        parent = static_cast<int>(grid.Number(1, 0));
+    } else if (const std::optional<EntryCategories> entry = ReadEntryCategories(m_db, m_page.id)) {
+      parent = static_cast<int>(entry->category);
     }
     form.parent.SelectData(parent);
     form.priority = NumberList(kPriorityCount, kDefaultPriority, NumberMark::None);
@@ -43,17 +41,14 @@ bool CategoryEditor::Load(CategoryForm& form, int random_icon) {
     return true;
   }
 
-  ResultGrid row;
-  if (m_db.Query("Select * From [class] where [id]=" + std::to_string(m_page.id), row) == 0)
-    return false;
+  const std::optional<CategoryRecord> row = ReadCategory(m_db, m_page.id);
+  if (!row) return false;
   MarkSubtree(form.parent, m_page.id);
-  form.parent.SelectData(static_cast<int>(row.Number(1, kClassParent)));
-  form.priority =
-      NumberList(kPriorityCount, Clamp(row.Number(1, kClassPriority), 0, kPriorityCount - 1),
-                 NumberMark::StarBefore);
-  form.icon = NumberList(kIconCount, Clamp(row.Number(1, kClassIcon), 0, kIconCount - 1),
-                         NumberMark::StarBefore);
-  form.name = row.At(1, kClassName);
+  form.parent.SelectData(static_cast<int>(row->parent));
+  form.priority = NumberList(kPriorityCount, Clamp(row->priority, 0, kPriorityCount - 1),
+                             NumberMark::StarBefore);
+  form.icon = NumberList(kIconCount, Clamp(row->icon, 0, kIconCount - 1), NumberMark::StarBefore);
+  form.name = row->name;
   return true;
 }
 
@@ -77,32 +72,20 @@ CategoryValues CategoryEditor::Collect(const CategoryForm& form) {
 
 SaveReport CategoryEditor::Save(const CategoryValues& values, UnifyIcon unify_icon) {
   SaveReport report;
-  const std::string parent = std::to_string(values.parent);
-  const std::string icon = std::to_string(values.icon);
-  const std::string priority = std::to_string(values.priority);
   if (unify_icon == UnifyIcon::Yes &&
-      m_db.Run("UPDATE class SET [图标]=" + icon + " WHERE [父类别]=" + parent) != kSqliteOk)
+      SetCategoryIconsUnder(m_db, values.parent, values.icon) != kSqliteOk)
     report.side_failures.push_back(FailedStatement(m_db).Message());
-  const std::string name = QuoteSql(values.name);
-  const std::string sql =
-      m_mode == EditorMode::New
-          ? "INSERT INTO class ([类别名],[父类别],[图标],[优先]) VALUES('" + name + "'," + parent +
-                "," + icon + "," + priority + ")"
-          : "UPDATE class SET [类别名]='" + name + "',[父类别]=" + parent + ",[图标]=" + icon +
-                ",[优先]=" + priority + " WHERE id=" + std::to_string(m_page.id);
-  report.saved = m_db.Run(sql) == kSqliteOk;
+  report.saved = m_mode == EditorMode::New
+                     ? InsertCategory(m_db, RecordOf(values, 0)) == kSqliteDone
+                     : UpdateCategory(m_db, RecordOf(values, m_page.id)) == kSqliteOk;
   if (!report.saved) report.failure = FailedStatement(m_db).Message();
   return report;
 }
 
 EditorPage CategoryEditor::PageAfterSave(const CategoryValues& values) {
   if (m_mode == EditorMode::Edit) return EditorPage{PageKind::Category, m_page.id};
-  ResultGrid grid;
-  if (m_db.Query("Select id From [class] where [类别名]='" + QuoteSql(values.name) +
-                     "' ORDER BY ID DESC",
-                 grid) > 0)
-    return EditorPage{PageKind::Category, static_cast<int>(grid.Number(1, 0))};
-  return EditorPage{PageKind::Category, 0};
+  const long long id = FindNewestCategoryByName(m_db, values.name);
+  return EditorPage{PageKind::Category, static_cast<int>(id > 0 ? id : 0)};
 }
 
 }  // namespace mivrel

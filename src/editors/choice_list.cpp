@@ -6,7 +6,7 @@
 #include <unordered_set>
 
 #include "base/text.h"
-#include "store/database.h"
+#include "store/records.h"
 
 namespace mivrel {
 
@@ -37,14 +37,10 @@ std::vector<ChoiceItem> ReadCategoryItems(Database& db) {
     int id;
     std::string name;
   };
-  // Within a parent the order of "... where [父类别]=x  ORDER BY [优先]": by
-  // 优先, ties in row order.  Only integer parents can equal an id.
+  // One read in sibling order instead of one query per category.
   std::unordered_map<long long, std::vector<Row>> children;
-  Statement st(db,
-               "Select [ID],[类别名],[父类别] From [class] where typeof([父类别])='integer' "
-               "ORDER BY [父类别],[优先],[ID]");
-  while (st.Ok() && st.Step() == kSqliteRow)
-    children[st.ColumnInt(2)].push_back(Row{static_cast<int>(st.ColumnInt(0)), st.ColumnGb(1)});
+  for (CategoryRecord& category : ReadCategoriesByParent(db))
+    children[category.parent].push_back(Row{static_cast<int>(category.id), std::move(category.name)});
 
   // Depth-first with an explicit stack: any depth is safe.
   struct Frame {

@@ -1,58 +1,32 @@
 #include "editors/entry_editor.h"
 
-#include "base/text.h"
 #include "editors/editor_text.h"
 #include "store/database.h"
+#include "store/records_edit.h"
 #include "store/store_failure.h"
 
 namespace mivrel {
 
 namespace {
 
-// Columns of `fun` as `Select *` returns them.
-enum FunColumn : int {
-  kFunId = 0,
-  kFunCategory = 1,
-  kFunCategory2 = 2,
-  kFunCategory3 = 3,
-  kFunName = 4,
-  kFunBrief = 5,
-  kFunContent = 6,
-  kFunIcon = 7,
-  kFunPriority = 8,
-  kFunKeyword = 9,
-  kFunPageName = 10,
-};
-
 constexpr size_t kSecondaryFixedItems = 2;  // "不使用次分类", "顶级分类"
 constexpr size_t kMainFixedItems = 1;       // "顶级分类"
 constexpr int kKeywordKinds = 5;
 
-constexpr const char* kInsertEntry =
-    "INSERT INTO fun ([类别],[类别2],[类别3],[名字],[简介],[注解],[图标],[优先],[关键词],[网页名]) "
-    "VALUES(?,?,?,?,?,?,?,?,?,?)";
-constexpr const char* kUpdateEntry =
-    "UPDATE fun SET [类别]=?,[类别2]=?,[类别3]=?,[名字]=?,[简介]=?,[注解]=?,[图标]=?,[优先]=?,"
-    "[关键词]=?,[网页名]=? WHERE id=";
-
-long long SecondaryCategory(const Statement& row, int column) {
-  return row.ColumnIsNull(column) ? -1 : row.ColumnInt(column);
-}
-
-
-// Binds the values in column order, each only while every earlier bind
-// succeeded; true when all did.
-bool BindEntry(Statement& st, const EntryValues& values) {
-  const std::string name = GbToUtf8(values.name);
-  const std::string brief = GbToUtf8(values.brief);
-  const std::string content = GbToUtf8(values.content);
-  return st.BindInt(1, values.category) == kSqliteOk &&
-         st.BindInt(2, values.category2) == kSqliteOk &&
-         st.BindInt(3, values.category3) == kSqliteOk && st.BindText(4, name) == kSqliteOk &&
-         st.BindText(5, brief) == kSqliteOk && st.BindText(6, content) == kSqliteOk &&
-         st.BindInt(7, values.icon) == kSqliteOk && st.BindInt(8, values.priority) == kSqliteOk &&
-         st.BindInt(9, values.keyword) == kSqliteOk &&
-         st.BindText(10, values.page_name) == kSqliteOk;
+EntryRecord RecordOf(const EntryValues& values, long long id) {
+  EntryRecord entry;
+  entry.id = id;
+  entry.category = values.category;
+  entry.category2 = values.category2;
+  entry.category3 = values.category3;
+  entry.name = values.name;
+  entry.brief = values.brief;
+  entry.content = values.content;
+  entry.icon = values.icon;
+  entry.priority = values.priority;
+  entry.keyword = values.keyword;
+  entry.page_name = values.page_name;
+  return entry;
 }
 
 }  // namespace
@@ -80,13 +54,9 @@ void EntryEditor::LoadNew(EntryForm& form, int random_icon) {
   int icon = random_icon;
   if (m_page.kind == PageKind::Category) {
     category = m_page.id;
-  } else {
-    ResultGrid grid;
-    if (m_db.Query("Select [类别],[图标] From [fun] where [id]=" + std::to_string(m_page.id), grid) >
-        0) {
-      category = static_cast<int>(grid.Number(1, 0));
-      icon = static_cast<int>(grid.Number(1, 1));
-    }
+  } else if (const std::optional<EntryRecord> entry = ReadEntryById(m_db, m_page.id)) {
+    category = static_cast<int>(entry->category);
+    icon = Clamp(entry->icon, 0, kIconCount - 1);
   }
   form.main_category.SelectData(category);
   form.priority = NumberList(kPriorityCount, kDefaultPriority, NumberMark::None);
@@ -95,25 +65,20 @@ void EntryEditor::LoadNew(EntryForm& form, int random_icon) {
 }
 
 bool EntryEditor::LoadEdit(EntryForm& form) {
-  Statement row(m_db, "Select * From [fun] where [id]=" + std::to_string(m_page.id));
-  if (!row.Ok() || row.Step() != kSqliteRow) return false;
-  MarkStoredCategory(form.main_category, static_cast<int>(row.ColumnInt(kFunCategory)),
-                     kMainFixedItems);
-  MarkStoredCategory(form.category2, static_cast<int>(SecondaryCategory(row, kFunCategory2)),
-                     kSecondaryFixedItems);
-  MarkStoredCategory(form.category3, static_cast<int>(SecondaryCategory(row, kFunCategory3)),
-                     kSecondaryFixedItems);
-  form.priority = NumberList(kPriorityCount, Clamp(row.ColumnInt(kFunPriority), 0, kPriorityCount - 1),
+  const std::optional<EntryRecord> entry = ReadEntryById(m_db, m_page.id);
+  if (!entry) return false;
+  MarkStoredCategory(form.main_category, static_cast<int>(entry->category), kMainFixedItems);
+  MarkStoredCategory(form.category2, static_cast<int>(entry->category2), kSecondaryFixedItems);
+  MarkStoredCategory(form.category3, static_cast<int>(entry->category3), kSecondaryFixedItems);
+  form.priority = NumberList(kPriorityCount, Clamp(entry->priority, 0, kPriorityCount - 1),
                              NumberMark::StarAfter);
-  form.icon = NumberList(kIconCount, Clamp(row.ColumnInt(kFunIcon), 0, kIconCount - 1),
-                         NumberMark::StarAfter);
-  form.keyword = KeywordKindList(Clamp(row.ColumnInt(kFunKeyword), 0, kKeywordKinds - 1));
-  form.name = row.ColumnGb(kFunName);
-  form.brief = row.ColumnGb(kFunBrief);
-  form.page_name = row.ColumnBytes(kFunPageName);
-  const std::string content = row.ColumnGb(kFunContent);
-  form.content_text = BoxTextFromStored(content);
-  form.web_document = WebDocumentFor(content);
+  form.icon = NumberList(kIconCount, Clamp(entry->icon, 0, kIconCount - 1), NumberMark::StarAfter);
+  form.keyword = KeywordKindList(Clamp(entry->keyword, 0, kKeywordKinds - 1));
+  form.name = entry->name;
+  form.brief = entry->brief;
+  form.page_name = entry->page_name;
+  form.content_text = BoxTextFromStored(entry->content);
+  form.web_document = WebDocumentFor(entry->content);
   form.text_view = form.page_name.empty();
   return true;
 }
@@ -147,28 +112,23 @@ std::string EntryEditor::Validate(const EntryValues& values) {
 SaveReport EntryEditor::Save(const EntryValues& values, UnifyIcon unify_icon,
                              UnifyKeyword unify_keyword) {
   SaveReport report;
-  const std::string where = " WHERE [类别]=" + std::to_string(values.category);
-  if (unify_icon == UnifyIcon::Yes &&
-      m_db.Run("UPDATE fun SET [图标]=" + std::to_string(values.icon) + where) != kSqliteOk)
+  if (unify_icon == UnifyIcon::Yes && SetEntryIconsIn(m_db, values.category, values.icon) != kSqliteOk)
     report.side_failures.push_back(FailedStatement(m_db).Message());
   if (unify_keyword == UnifyKeyword::Yes &&
-      m_db.Run("UPDATE fun SET [关键词]=" + std::to_string(values.keyword) + where) != kSqliteOk)
+      SetEntryKeywordsIn(m_db, values.category, values.keyword) != kSqliteOk)
     report.side_failures.push_back(FailedStatement(m_db).Message());
 
-  Statement st(m_db, m_mode == EditorMode::New
-                         ? std::string(kInsertEntry)
-                         : kUpdateEntry + std::to_string(m_page.id));
-  report.saved = st.Ok() && BindEntry(st, values) && st.Step() == kSqliteDone;
+  const int rc = m_mode == EditorMode::New ? InsertEntry(m_db, RecordOf(values, 0))
+                                           : UpdateEntry(m_db, RecordOf(values, m_page.id));
+  report.saved = rc == kSqliteDone;
   if (!report.saved) report.failure = FailedStatement(m_db).Message();
   return report;
 }
 
 EditorPage EntryEditor::PageAfterSave(const EntryValues& values) {
   if (m_mode == EditorMode::Edit) return EditorPage{PageKind::Entry, m_page.id};
-  ResultGrid grid;
-  if (m_db.Query("Select id From [fun] where [名字]='" + QuoteSql(values.name) + "' ORDER BY ID DESC",
-                 grid) > 0)
-    return EditorPage{PageKind::Entry, static_cast<int>(grid.Number(1, 0))};
+  const long long id = FindNewestEntryByName(m_db, values.name);
+  if (id > 0) return EditorPage{PageKind::Entry, static_cast<int>(id)};
   return EditorPage{PageKind::Category, 0};
 }
 

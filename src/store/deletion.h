@@ -35,8 +35,8 @@ struct DeletionCounts {
   int entries = 0;     // rows removed from `fun`
 };
 
-// The id of the category named "回收站" (the last one in row order when there
-// are several, as the directory tree keeps it); 0 when there is none.
+// The id of the category named "回收站" (when there are several, the last in
+// the order of parent, 优先 and id); 0 when there is none.
 int FindRecycleBinId(Database& db);
 
 // Returns `bin_id` when it is not 0.  Otherwise makes a new top-level category

@@ -5,8 +5,8 @@
 #include <ctime>
 #include <random>
 
-#include "base/text.h"
 #include "store/database.h"
+#include "store/records_edit.h"
 
 namespace mivrel {
 
@@ -28,19 +28,22 @@ std::string UniqueCategoryName() {
 }
 
 int NewCategory(Database& db, int parent_id, StoreFailure& failure) {
-  const std::string name = UniqueCategoryName();
-  if (db.Run("INSERT INTO class ([类别名],[父类别],[图标],[优先]) VALUES('" + QuoteSql(name) + "'," +
-             std::to_string(parent_id) + "," + std::to_string(kNewCategoryIcon) + "," +
-             std::to_string(kNewCategoryPriority) + ")") != kSqliteOk) {
+  CategoryRecord category;
+  category.name = UniqueCategoryName();
+  category.parent = parent_id;
+  category.icon = kNewCategoryIcon;
+  category.priority = kNewCategoryPriority;
+  if (InsertCategory(db, category) != kSqliteDone) {
     failure = {"新增类加失败，原因见下面信息：", db.LastError()};
     return 0;
   }
-  ResultGrid grid;
-  if (db.Query("Select id From [class] where [类别名]='" + QuoteSql(name) + "'", grid) == 0) {
+  // Found again by its unique name, which also proves the row is readable.
+  const long long id = FindNewestCategoryByName(db, category.name);
+  if (id <= 0) {
     failure = {"新增类别失败，原因见下面信息：", db.LastError()};
     return 0;
   }
-  return static_cast<int>(grid.Number(1, 0));
+  return static_cast<int>(id);
 }
 
 }  // namespace mivrel
