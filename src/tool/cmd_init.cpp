@@ -15,6 +15,7 @@
 #include "store/records.h"
 #include "store/schema.h"
 #include "tool/commands.h"
+#include "editors/external_editor.h"
 #include "tool/starter_content.h"
 
 namespace mivrel {
@@ -125,6 +126,13 @@ bool BuildLibraryFile(const std::string& path, LibraryContent content, std::stri
   return true;
 }
 
+// The external HTML editor kit beside a starter library, for a program that
+// runs with this folder as its application folder.
+bool WriteEditorKit(const std::string& folder) {
+  const std::string path = folder + kEditorKitTemplate;
+  return MakeDirectories(folder + "htmedit") && WriteWholeFile(path, GbToUtf8(kEditorKitHtml));
+}
+
 }  // namespace
 
 int RunInitCommand(const ToolContext& context) {
@@ -166,6 +174,10 @@ int RunInitCommand(const ToolContext& context) {
   if (!RenameFile(build_path, final_path)) {
     RemoveBuildFiles(build_path);
     PrintError("init: cannot move the new library into place as " + final_path);
+    return 1;
+  }
+  if (request.content == LibraryContent::Starter && !WriteEditorKit(folder)) {
+    PrintError("init: cannot write " + folder + kEditorKitTemplate);
     return 1;
   }
   return 0;
