@@ -1,10 +1,9 @@
 #include "store/backups.h"
 
-#include <sqlite3.h>
-
 #include "base/files.h"
 #include "base/text.h"
 #include "store/database.h"
+#include "store/database_copy.h"
 #include "store/library_files.h"
 #include "store/result_grid.h"
 
@@ -64,26 +63,6 @@ std::string LibraryBackups::QuickCheck() {
   return grid.At(1, 0);
 }
 
-int LibraryBackups::CopyDatabaseTo(const std::string& gb_path, std::string& error) {
-  sqlite3* target = nullptr;
-  int rc = sqlite3_open_v2(NativePath(gb_path).c_str(), &target,
-                           SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-  if (rc == SQLITE_OK) {
-    // The copy is new and renamed only when complete: a rollback journal for it
-    // would only double the writing.
-    sqlite3_exec(target, "PRAGMA journal_mode=OFF", nullptr, nullptr, nullptr);
-    sqlite3_backup* backup = sqlite3_backup_init(target, "main", db_.Handle(), "main");
-    if (backup != nullptr) {
-      sqlite3_backup_step(backup, -1);
-      sqlite3_backup_finish(backup);
-    }
-    rc = sqlite3_errcode(target);
-  }
-  if (rc != SQLITE_OK) error = Utf8ToGb(target != nullptr ? sqlite3_errmsg(target) : sqlite3_errstr(rc));
-  sqlite3_close(target);
-  return rc;
-}
-
 BackupOutcome LibraryBackups::Fail(const std::string& text) {
   (void)steps_.Remove(folder_ + kBackupPartName);
   return {BackupStatus::Failed, text};
@@ -109,7 +88,7 @@ BackupOutcome LibraryBackups::RotateAndBackUp() {
   const std::string part = folder_ + kBackupPartName;
   if (const auto ec = steps_.Remove(part)) return Fail(FileErrorText(ec));
   std::string copy_error;
-  if (CopyDatabaseTo(part, copy_error) != SQLITE_OK) return Fail(copy_error);
+  if (CopyOpenDatabase(db_, part, copy_error) != kSqliteOk) return Fail(copy_error);
 
   // The copy is complete before the oldest backup is given up.
   BackupNames names = PresentBackupNames(folder_, steps_);

@@ -3,8 +3,8 @@
 // and the names of those files.  Backup names match without regard to ASCII
 // letter case ("资料数据3.Bak" is backup 3).
 //
-// A backup is a consistent copy of the open database (SQLite's online backup
-// interface), written under a temporary name and renamed to "资料数据1.bak" only
+// A backup is a consistent copy of the open database (store/database_copy.h),
+// written under a temporary name and renamed to "资料数据1.bak" only
 // when complete, so a crash or a full disk never leaves a truncated file in the
 // rotation.  A database that fails SQLite's quick check is not backed up: good
 // backups are not pushed out by a damaged copy.
@@ -78,10 +78,6 @@ class LibraryBackups {
   const std::string& Folder() const { return folder_; }
   FileSteps& Steps() const { return steps_; }
 
-  // The backup copy alone, for measuring: SQLite's online backup of the open
-  // database into `gb_path`.  Returns the SQLite result code; on failure
-  // `error` gets SQLite's text (GB18030).
-  [[nodiscard]] int CopyDatabaseTo(const std::string& gb_path, std::string& error);
   // "ok", or the first problem SQLite's quick check names (GB18030).
   std::string QuickCheck();
 
