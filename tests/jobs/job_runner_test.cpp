@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "job_doubles.h"
+#include "support/job_doubles.h"
 
 namespace mivrel {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/files.h"
-#include "job_doubles.h"
+#include "support/job_doubles.h"
 #include "jobs/backup_commands.h"
 #include "jobs/maintenance.h"
 #include "store/backups.h"
