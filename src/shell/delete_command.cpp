@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "base/ui.h"
+#include "ports/job_runner.h"
 #include "settings/settings.h"
 #include "shell/directory_tree.h"
 #include "shell/history.h"
@@ -22,9 +23,10 @@ std::string EntryDeleteQuestion(const std::string& gb_name) {
 }
 
 DeleteCommand::DeleteCommand(Database& db, Ui& ui, DirectoryTree& tree, History& history,
-                             const Settings& settings, ChangeSupport& support)
-    : m_db(db), m_ui(ui), m_tree(tree), m_history(history), m_settings(settings),
-      m_support(support) {}
+                             const Settings& settings, JobRunner& jobs,
+                             std::function<void()> automatic_backup_check)
+    : m_db(db), m_ui(ui), m_tree(tree), m_history(history), m_settings(settings), m_jobs(jobs),
+      m_automatic_backup_check(std::move(automatic_backup_check)) {}
 
 void DeleteCommand::Run() {
   const HistoryRecord* page = m_history.CurrentPage();
@@ -68,12 +70,13 @@ void DeleteCommand::DeleteCategoryForGood(int id) {
                        MessageButtons::YesNo) != MessageAnswer::Yes)
     return;
   m_ui.SetBusyCursor(true);
-  m_support.AutomaticBackupCheck();
+  if (m_automatic_backup_check) m_automatic_backup_check();
   bool done = false;
   DeletionCounts counts;
   StoreFailure failure;
-  m_support.RunWithProgress(kDeletingCaption, [&](JobContext& job) {
+  m_jobs.Run(JobSpec{kDeletingCaption, 0}, [&](JobContext& job) {
     done = mivrel::DeleteCategoryForGood(m_db, id, job, counts, failure);
+    return done ? 1 : 0;
   });
   m_ui.SetBusyCursor(false);
   if (!done) {
@@ -90,11 +93,12 @@ void DeleteCommand::DeleteEntryForGood(int id, const std::string& name) {
       MessageAnswer::Yes)
     return;
   m_ui.SetBusyCursor(true);
-  m_support.AutomaticBackupCheck();
+  if (m_automatic_backup_check) m_automatic_backup_check();
   bool done = false;
   StoreFailure failure;
-  m_support.RunWithProgress(kDeletingCaption, [&](JobContext& job) {
+  m_jobs.Run(JobSpec{kDeletingCaption, 0}, [&](JobContext& job) {
     done = mivrel::DeleteEntryForGood(m_db, id, job, failure);
+    return done ? 1 : 0;
   });
   m_ui.SetBusyCursor(false);
   if (!done) {

@@ -16,21 +16,9 @@ namespace mivrel {
 class Database;
 class DirectoryTree;
 class History;
-class JobContext;
+class JobRunner;
 class Ui;
 struct Settings;
-
-// What a change needs from the program around it.
-class ChangeSupport {
- public:
-  virtual ~ChangeSupport() = default;
-  // The automatic backup check, made before rows are changed.
-  virtual void AutomaticBackupCheck() = 0;
-  // Runs `job` while the progress window (owned by the main window) shows
-  // `caption`; returns when the job has finished.
-  virtual void RunWithProgress(const std::string& caption,
-                               const std::function<void(JobContext&)>& job) = 0;
-};
 
 constexpr const char* kHomePageDeleteRefusal = "亲，主页是不可以删除的哦！";
 
@@ -40,8 +28,11 @@ std::string EntryDeleteQuestion(const std::string& gb_name);
 
 class DeleteCommand {
  public:
+  // `automatic_backup_check` runs before rows are removed for good; the
+  // removal itself runs under `jobs` (the progress window).
   DeleteCommand(Database& db, Ui& ui, DirectoryTree& tree, History& history,
-                const Settings& settings, ChangeSupport& support);
+                const Settings& settings, JobRunner& jobs,
+                std::function<void()> automatic_backup_check);
 
   // Runs the command.  Nothing happens without a current page or without a
   // selected tree item.
@@ -60,7 +51,8 @@ class DeleteCommand {
   DirectoryTree& m_tree;
   History& m_history;
   const Settings& m_settings;
-  ChangeSupport& m_support;
+  JobRunner& m_jobs;
+  std::function<void()> m_automatic_backup_check;
 };
 
 }  // namespace mivrel

@@ -4,7 +4,7 @@
 #include <unordered_set>
 
 #include "base/text.h"
-#include "jobs/job_context.h"
+#include "ports/job_context.h"
 #include "store/database.h"
 #include "store/records_edit.h"
 #include "store/write_transaction.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "base/text.h"
-#include "jobs/job_context.h"
+#include "ports/job_context.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "store/database.h"

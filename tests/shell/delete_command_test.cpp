@@ -5,27 +5,16 @@
 #include "base/text.h"
 #include "shell/history.h"
 #include "store/deletion.h"
-#include "support/recording_job.h"
+#include "support/job_doubles.h"
 #include "tree_fixture.h"
 
 namespace mivrel::testing {
 namespace {
 
-class RecordingSupport final : public ChangeSupport {
- public:
-  void AutomaticBackupCheck() override { ++backup_checks; }
-  void RunWithProgress(const std::string& text, const std::function<void(JobContext&)>& job) override {
-    captions.push_back(text);
-    job(context);
-  }
-  int backup_checks = 0;
-  std::vector<std::string> captions;
-  RecordingJob context;
-};
-
 class DeleteCommandTest : public TreeFixture {
  protected:
-  DeleteCommandTest() : command(lib.Db(), ui, tree, history, settings, support) {}
+  DeleteCommandTest()
+      : command(lib.Db(), ui, tree, history, settings, jobs.runner, [this] { ++backup_checks; }) {}
 
   // Selects the item (showing its page) and makes that page the current one.
   void Show(const std::string& label) {
@@ -41,7 +30,8 @@ class DeleteCommandTest : public TreeFixture {
   long long Count(const std::string& table) { return Number("Select count(*) From [" + table + "]"); }
 
   History history;
-  RecordingSupport support;
+  JobHarness jobs;
+  int backup_checks = 0;
   DeleteCommand command;
 };
 
@@ -72,7 +62,7 @@ TEST_F(DeleteCommandTest, TheFirstRecycleMakesTheBinLastAndSelectsTheNeighbour) 
   EXPECT_EQ(SelectedLabel(), "first");
   EXPECT_EQ(Number("Select [类别] From [fun] where [名字]='second'"), tree.RecycleBinId());
   EXPECT_EQ(Number("Select [类别] From [fun] where id=" + std::to_string(entry)), tools);
-  EXPECT_EQ(support.backup_checks, 0);
+  EXPECT_EQ(backup_checks, 0);
 }
 
 TEST_F(DeleteCommandTest, DeletingInsideTheBinAsksAndRemovesForGoodWithImages) {
@@ -99,8 +89,10 @@ TEST_F(DeleteCommandTest, DeletingInsideTheBinAsksAndRemovesForGoodWithImages) {
   EXPECT_EQ(Count("fun"), 1);
   EXPECT_EQ(Count("img"), 0);
   EXPECT_FALSE(HasItem("gone"));
-  EXPECT_EQ(support.backup_checks, 1);
-  EXPECT_EQ(support.captions, (std::vector<std::string>{"删除中....请稍后...."}));
+  EXPECT_EQ(backup_checks, 1);
+  EXPECT_EQ(jobs.views.record.opened, 1);
+  EXPECT_EQ(jobs.views.record.closed, 1);
+  EXPECT_EQ(jobs.views.record.captions.front(), "删除中....请稍后....");
 }
 
 TEST_F(DeleteCommandTest, DeletingTheBinForgetsItAndTheNextRecycleMakesANewOne) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "jobs/job_context.h"
+#include "ports/job_context.h"
 
 namespace mivrel::testing {
 
