@@ -26,7 +26,13 @@
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
+#include "framework/wx_job_runner.h"
+#include "jobs/backup_commands.h"
 #include "shell/about_window.h"
+#include "shell/editor_windows_window.h"
+#include "shell/progress_window.h"
+#include "shell/writing_commands.h"
+#include "store/backups.h"
 #include "shell/browsing_shell.h"
 #include "shell/directory_tree.h"
 #include "shell/side_pane_window.h"
@@ -78,8 +84,9 @@ const MenuSpec kTrayMenu[] = {
 
 // The directory tree's context menu.
 const MenuSpec kTreeMenu[] = {
-    {8900, L"新建分类", "t01"}, {8901, L"新建资料", "t03"}, {0, nullptr, nullptr},
-    {8902, L"编辑", "t05"},     {8904, L"重命名", ""},      {8903, L"删除", "t04"},
+    {8900, L"新建分类\tCtrl+Shift+N", "t01"}, {8901, L"新建资料\tCtrl+N", "t03"},
+    {0, nullptr, nullptr},                    {8902, L"编辑\tF4", "t05"},
+    {8904, L"重命名", ""},                    {8903, L"删除\tDelete", "t04"},
 };
 
 wxMenu* NewMenu(const MenuSpec* items, size_t count) {
@@ -136,7 +143,24 @@ struct MainWindowCore {
         renderer(context.db, context.settings, pane, context.ui, shell, context.clock),
         tree_view(side.tree),
         tree(context.db, tree_view, renderer, pane, context.ui, context.clock,
-             context.library_folder) {
+             context.library_folder),
+        progress_views(&window),
+        jobs(progress_views, context.ui),
+        questions(context.ui),
+        backups(context.db, context.library_folder),
+        editor_context{context.ui,
+                       context.settings,
+                       context.ini,
+                       context.library_folder,
+                       TempRoot(),
+                       [this, &context] { CheckBackupsBeforeChange(backups, context.ui); },
+                       [this] { questions.PostNotice("执行成功", MessageIcon::Information); }},
+        editor_windows(&window, editor_context),
+        editors(context.db, context.ui, shell.history(), tree, shell, pane, renderer.Template(),
+                editor_windows),
+        deletion(context.db, context.ui, tree, shell.history(), context.settings, jobs,
+                 [this, &context] { CheckBackupsBeforeChange(backups, context.ui); }),
+        writing(editors, deletion) {
     tree_view.SetHandlers(TreeViewHandlers{
         [this](TreeItem item) { tree.OnSelectionChanged(item); },
         [this](TreeItem item) { return tree.BeginLabelEdit(item); },
@@ -144,6 +168,7 @@ struct MainWindowCore {
         [this](TreeItem item) { return tree.CanDrag(item); },
         [this](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
     shell.Connect(renderer, tree);
+    shell.commands().SetEditingActions(&writing);
   }
 
   WxTextBox search_input;
@@ -158,6 +183,15 @@ struct MainWindowCore {
   PageRenderer renderer;
   WxTreeView tree_view;
   DirectoryTree tree;
+  WxProgressViews progress_views;
+  WxJobRunner jobs;
+  WxWorkerQuestions questions;
+  LibraryBackups backups;
+  EditorWindowContext editor_context;
+  DesktopEditorWindows editor_windows;
+  EditorCommands editors;
+  DeleteCommand deletion;
+  WritingCommands writing;
 };
 
 MainWindow::MainWindow(const MainWindowContext& context)
@@ -208,8 +242,13 @@ MainWindow::MainWindow(const MainWindowContext& context)
   // Where the desktop has no tray, the tray menu is reached with a right
   // click on the status bar, and Ctrl+Q is its exit command.
   status_->Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) { ShowTrayMenu(); });
-  wxAcceleratorEntry exit_key(wxACCEL_CTRL, 'Q', static_cast<int>(CommandId::TrayExit));
-  SetAcceleratorTable(wxAcceleratorTable(1, &exit_key));
+  wxAcceleratorEntry keys[] = {
+      {wxACCEL_CTRL, 'Q', static_cast<int>(CommandId::TrayExit)},
+      {wxACCEL_CTRL, 'N', static_cast<int>(CommandId::NewEntry)},
+      {wxACCEL_CTRL | wxACCEL_SHIFT, 'N', static_cast<int>(CommandId::NewCategory)},
+      {wxACCEL_NORMAL, WXK_F4, static_cast<int>(CommandId::Edit)},
+  };
+  SetAcceleratorTable(wxAcceleratorTable(sizeof keys / sizeof keys[0], keys));
 
   BuildTray();
   Centre();
@@ -292,6 +331,14 @@ void MainWindow::BindTreeEvents() {
     tree->PopupMenu(menu.get(), event.GetPosition());
   });
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  // The Delete key deletes the selected item (unless its label is being edited).
+  tree->Bind(wxEVT_TREE_KEY_DOWN, [this, &view](wxTreeEvent& event) {
+    if (event.GetKeyCode() == WXK_DELETE && !view.EditingLabel()) {
+      RunCommand(static_cast<int>(CommandId::TreeDelete));
+      return;
+    }
+    event.Skip();
+  });
   tree->Bind(wxEVT_MOTION, [tree, &view](wxMouseEvent& event) {
     if (view.SelectedItem() != kNoTreeItem && !view.EditingLabel() && wxWindow::FindFocus() != tree) {
       tree->SetFocus();
@@ -312,7 +359,10 @@ void MainWindow::RunDeferredStartup() {
   uint32_t mark = clock.NowMs();
   const std::string temp_folder = CreatePageTempFolder();
   core_->renderer.SetPageTempFolder(temp_folder);
-  if (!temp_folder.empty()) pane_->SetBaseFolder(temp_folder);
+  if (!temp_folder.empty()) {
+    pane_->SetBaseFolder(temp_folder);
+    core_->editor_context.page_folder = temp_folder;
+  }
   core_->renderer.LoadKeywordSets();
   const uint32_t keyword_ms = clock.NowMs() - mark;
 

@@ -37,7 +37,7 @@ struct Settings;
 // until the window is destroyed.
 struct MainWindowContext {
   Database& db;
-  const Settings& settings;
+  Settings& settings;  // the editor window keeps its size here
   const IniFile& ini;
   WxUi& ui;
   Clock& clock;
