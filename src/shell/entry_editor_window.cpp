@@ -21,23 +21,31 @@ namespace mivrel {
 
 namespace {
 
-const wxSize kDesignClient(552, 530);
+const wxSize kDesignClient(552, 574);
 constexpr int kLeft = 8;
 constexpr int kFieldLeft = 60;
 constexpr int kFieldWidth = 300;
 constexpr int kRight = 372;   // the right-hand column's labels
 constexpr int kRightField = 436;
-constexpr int kRow = 24;
-constexpr int kContentTop = 226;
-constexpr int kContentHeight = 230;
-constexpr int kBottomRow1 = 464;
-constexpr int kBottomRow2 = 496;
+constexpr int kRow = 30;      // height of a one-line control
+// Tops of the rows.
+constexpr int kNameTop = 8;
+constexpr int kBriefTop = 42;
+constexpr int kPageNameTop = 96;
+constexpr int kHintTop = 130;
+constexpr int kMainTop = 152;
+constexpr int kSecondTop = 186;
+constexpr int kThirdTop = 220;
+constexpr int kContentTop = 256;
+constexpr int kContentHeight = 236;
+constexpr int kBottomRow1 = 500;
+constexpr int kBottomRow2 = 536;
 constexpr int kEditCopy = 8800;
 constexpr int kEditCut = 8801;
 constexpr int kEditPaste = 8802;
 
 wxStaticText* Label(wxWindow* parent, const wchar_t* text, int x, int y) {
-  return new wxStaticText(parent, wxID_ANY, text, wxPoint(x, y + 3));
+  return new wxStaticText(parent, wxID_ANY, text, wxPoint(x, y + 6));
 }
 
 }  // namespace
@@ -62,50 +70,53 @@ EntryEditorWindow::EntryEditorWindow(wxWindow* owner, EntryEditor& editor, Entry
 EntryEditorWindow::~EntryEditorWindow() { delete m_layout; }
 
 void EntryEditorWindow::BuildControls() {
-  const wxRect content_rect(kLeft, kContentTop, kDesignClient.GetWidth() - 2 * kLeft, kContentHeight);
+  const int full_width = kDesignClient.GetWidth() - 2 * kLeft;
+  const wxRect content_rect(kLeft, kContentTop, full_width, kContentHeight);
   m_web = wxWebView::New(this, wxID_ANY, L"about:blank", content_rect.GetPosition(),
                          content_rect.GetSize());
   auto* hint = new wxStaticText(
       this, wxID_ANY, L"网页格式资料链接时的名字，如果为空，表示为文本格式，否则是网页格式",
-      wxPoint(kLeft, 118), wxSize(kDesignClient.GetWidth() - 2 * kLeft, kRow - 4));
-  Label(this, L"网页名", kLeft, 88);
-  Label(this, L"主分类", kLeft, 140);
-  m_name = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(kFieldLeft, 8), wxSize(kFieldWidth, kRow),
-                          wxTE_PROCESS_ENTER | wxHSCROLL);
-  m_brief = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(kFieldLeft, 36), wxSize(kFieldWidth, 46),
-                           wxTE_MULTILINE | wxHSCROLL);
-  m_page_name = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(kFieldLeft, 88), wxSize(150, kRow));
-  m_main_category = new wxChoice(this, wxID_ANY, wxPoint(kFieldLeft, 140),
-                                 wxSize(kDesignClient.GetWidth() - kFieldLeft - kLeft, kRow));
-  m_category2 = new wxChoice(this, wxID_ANY, wxPoint(kFieldLeft, 168),
-                             wxSize(kDesignClient.GetWidth() - kFieldLeft - kLeft, kRow));
-  m_category3 = new wxChoice(this, wxID_ANY, wxPoint(kFieldLeft, 196),
-                             wxSize(kDesignClient.GetWidth() - kFieldLeft - kLeft, kRow));
+      wxPoint(kLeft, kHintTop), wxSize(full_width, 20));
+  Label(this, L"网页名", kLeft, kPageNameTop);
+  Label(this, L"主分类", kLeft, kMainTop);
+  m_name = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(kFieldLeft, kNameTop),
+                          wxSize(kFieldWidth, kRow), wxTE_PROCESS_ENTER | wxHSCROLL);
+  m_brief = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(kFieldLeft, kBriefTop),
+                           wxSize(kFieldWidth, 48), wxTE_MULTILINE | wxHSCROLL);
+  m_page_name = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(kFieldLeft, kPageNameTop),
+                               wxSize(150, kRow));
+  const wxSize list_size(kDesignClient.GetWidth() - kFieldLeft - kLeft, kRow);
+  m_main_category = new wxChoice(this, wxID_ANY, wxPoint(kFieldLeft, kMainTop), list_size);
+  m_category2 = new wxChoice(this, wxID_ANY, wxPoint(kFieldLeft, kSecondTop), list_size);
+  m_category3 = new wxChoice(this, wxID_ANY, wxPoint(kFieldLeft, kThirdTop), list_size);
   m_content = new wxTextCtrl(this, wxID_ANY, wxString(), content_rect.GetPosition(),
                              content_rect.GetSize(),
                              wxTE_MULTILINE | wxTE_RICH2 | wxHSCROLL | wxVSCROLL | wxTE_PROCESS_ENTER |
                                  wxTE_PROCESS_TAB | wxBORDER_SUNKEN);
+#ifndef __WXGTK__
+  // GTK's multi-line text view has no length limit to set.
   m_content->SetMaxLength(kContentLimit);
-  m_priority = new wxChoice(this, wxID_ANY, wxPoint(kRightField, 8), wxSize(108, kRow));
-  m_keyword = new wxChoice(this, wxID_ANY, wxPoint(kRightField, 36), wxSize(108, kRow));
-  m_icon = new wxChoice(this, wxID_ANY, wxPoint(kRightField, 64), wxSize(64, kRow));
-  m_unify_icon = new wxCheckBox(this, wxID_ANY, L"统一图标", wxPoint(300, kBottomRow2 + 4));
+#endif
+  m_priority = new wxChoice(this, wxID_ANY, wxPoint(kRightField, kNameTop), wxSize(108, kRow));
+  m_keyword = new wxChoice(this, wxID_ANY, wxPoint(kRightField, kBriefTop), wxSize(108, kRow));
+  m_icon = new wxChoice(this, wxID_ANY, wxPoint(kRightField, kBriefTop + 36), wxSize(64, kRow));
+  m_unify_icon = new wxCheckBox(this, wxID_ANY, L"统一图标", wxPoint(292, kBottomRow2 + 6));
   m_unify_icon->SetToolTip(L"将同一【主分类】中所有的资料按本资料统一。");
-  m_unify_keyword = new wxCheckBox(this, wxID_ANY, L"统一关键词", wxPoint(390, kBottomRow2 + 4));
+  m_unify_keyword = new wxCheckBox(this, wxID_ANY, L"统一关键词", wxPoint(382, kBottomRow2 + 6));
   m_unify_keyword->SetToolTip(L"将同一【主分类】中所有的资料按本资料统一。");
-  m_save = new wxButton(this, wxID_ANY, L"保存", wxPoint(482, kBottomRow2), wxSize(62, 28));
-  Label(this, L"次分类", kLeft, 168);
-  Label(this, L"次分类", kLeft, 196);
-  m_text_mode = new wxCheckBox(this, wxID_ANY, L"htm/代码文本", wxPoint(kLeft, kBottomRow1 + 4));
-  m_external = new wxButton(this, wxID_ANY, L"外部htm编辑器", wxPoint(120, kBottomRow1),
-                            wxSize(120, 28));
-  auto* keyword_label = Label(this, L"关键词：", kRight, 36);
-  Label(this, L"简介：", kLeft, 36);
-  Label(this, L"名称：", kLeft, 8);
-  auto* priority_label = Label(this, L"优先级：", kRight, 8);
-  m_preview = new IconPreview(this, wxPoint(508, 60), "E");
-  m_length = new wxStaticText(this, wxID_ANY, wxString(), wxPoint(250, kBottomRow1 + 6),
-                              wxSize(280, kRow - 4));
+  m_save = new wxButton(this, wxID_ANY, L"保存", wxPoint(476, kBottomRow2), wxSize(68, kRow));
+  Label(this, L"次分类", kLeft, kSecondTop);
+  Label(this, L"次分类", kLeft, kThirdTop);
+  m_text_mode = new wxCheckBox(this, wxID_ANY, L"htm/代码文本", wxPoint(kLeft, kBottomRow1 + 6));
+  m_external = new wxButton(this, wxID_ANY, L"外部htm编辑器", wxPoint(130, kBottomRow1),
+                            wxSize(120, kRow));
+  auto* keyword_label = Label(this, L"关键词：", kRight, kBriefTop);
+  Label(this, L"简介：", kLeft, kBriefTop);
+  Label(this, L"名称：", kLeft, kNameTop);
+  auto* priority_label = Label(this, L"优先级：", kRight, kNameTop);
+  m_preview = new IconPreview(this, wxPoint(508, kBriefTop + 34), "E");
+  m_length = new wxStaticText(this, wxID_ANY, wxString(), wxPoint(262, kBottomRow1 + 6),
+                              wxSize(282, 20));
 
   m_layout = new AnchorLayout(this);
   m_layout->Add(m_web, "FL,FT,FR,FB");

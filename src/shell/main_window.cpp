@@ -2,6 +2,7 @@
 
 #include <wx/accel.h>
 #include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/choice.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
@@ -467,6 +468,21 @@ void MainWindow::OnClose(wxCloseEvent& event) {
     Hide();
     event.Veto();
     TestReport("hidden", "");
+    return;
+  }
+  // An editor still open is closed first (as if by its close box): its
+  // caller runs on the stack below this event and uses the core.
+  bool editor_open = false;
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* dialog = dynamic_cast<wxDialog*>(window);
+    if (dialog != nullptr && dialog->IsModal()) {
+      dialog->EndModal(wxID_CANCEL);
+      editor_open = true;
+    }
+  }
+  if (editor_open) {
+    if (event.CanVeto()) event.Veto();
+    CallAfter([this] { Close(true); });
     return;
   }
   ShutDown();
