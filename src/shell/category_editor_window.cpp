@@ -13,8 +13,8 @@ namespace mivrel {
 
 namespace {
 
-const wxSize kDesignClient(421, 130);
-constexpr int kRow = 24;
+const wxSize kDesignClient(452, 132);
+constexpr int kRow = 30;
 
 }  // namespace
 
@@ -28,19 +28,19 @@ CategoryEditorWindow::CategoryEditorWindow(wxWindow* owner, CategoryEditor& edit
   icon.CopyFromBitmap(NamedIcon("T05"));
   SetIcon(icon);
 
-  m_name = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(52, 8), wxSize(220, kRow), wxHSCROLL);
-  m_priority = new wxChoice(this, wxID_ANY, wxPoint(326, 8), wxSize(86, kRow));
-  m_parent = new wxChoice(this, wxID_ANY, wxPoint(52, 38), wxSize(220, kRow));
-  m_icon = new wxChoice(this, wxID_ANY, wxPoint(326, 38), wxSize(56, kRow));
-  m_save = new wxButton(this, wxID_ANY, L"保存", wxPoint(342, 94), wxSize(70, 28));
-  m_unify_icon = new wxCheckBox(this, wxID_ANY, L"统一图标", wxPoint(240, 99));
+  m_name = new wxTextCtrl(this, wxID_ANY, wxString(), wxPoint(52, 8), wxSize(230, kRow), wxHSCROLL);
+  m_priority = new wxChoice(this, wxID_ANY, wxPoint(336, 8), wxSize(108, kRow));
+  m_parent = new wxChoice(this, wxID_ANY, wxPoint(52, 40), wxSize(230, kRow));
+  m_icon = new wxChoice(this, wxID_ANY, wxPoint(336, 40), wxSize(72, kRow));
+  m_save = new wxButton(this, wxID_ANY, L"保存", wxPoint(374, 96), wxSize(70, 28));
+  m_unify_icon = new wxCheckBox(this, wxID_ANY, L"统一图标", wxPoint(276, 101));
   m_unify_icon->SetToolTip(L"将同分类中所有的分类按本分类统一。");
-  new wxStaticText(this, wxID_ANY, L"图标，在目录中显示的图示。", wxPoint(8, 74));
-  new wxStaticText(this, wxID_ANY, L"优先度，在目录中显示的先后次序。", wxPoint(8, 100));
-  m_preview = new IconPreview(this, wxPoint(388, 36), "G");
-  new wxStaticText(this, wxID_ANY, L"名称：", wxPoint(8, 11));
-  new wxStaticText(this, wxID_ANY, L"类别：", wxPoint(8, 41));
-  new wxStaticText(this, wxID_ANY, L"优先：", wxPoint(284, 11));
+  new wxStaticText(this, wxID_ANY, L"图标，在目录中显示的图示。", wxPoint(8, 80));
+  new wxStaticText(this, wxID_ANY, L"优先度，在目录中显示的先后次序。", wxPoint(8, 104));
+  m_preview = new IconPreview(this, wxPoint(414, 38), "G");
+  new wxStaticText(this, wxID_ANY, L"名称：", wxPoint(8, 14));
+  new wxStaticText(this, wxID_ANY, L"类别：", wxPoint(8, 46));
+  new wxStaticText(this, wxID_ANY, L"优先：", wxPoint(292, 14));
 
   FillChoice(m_parent, m_form.parent);
   FillChoice(m_priority, m_form.priority);

@@ -11,6 +11,22 @@
 
 namespace mivrel {
 
+namespace {
+
+// Counts an open editor window for as long as it is open.
+class OpenMark {
+ public:
+  explicit OpenMark(int& open) : m_open(open) { ++m_open; }
+  ~OpenMark() { --m_open; }
+  OpenMark(const OpenMark&) = delete;
+  OpenMark& operator=(const OpenMark&) = delete;
+
+ private:
+  int& m_open;
+};
+
+}  // namespace
+
 EditorCommands::EditorCommands(Database& db, Ui& ui, History& history, DirectoryTree& tree,
                                PageOpener& pages, BrowserPane& pane,
                                const PageTemplate& page_template, EditorWindows& windows)
@@ -43,7 +59,12 @@ void EditorCommands::OpenEntryEditor(EditorMode mode, EditorPage page) {
     return;
   }
   EditorPage saved;
-  if (m_windows.ShowEntryEditor(editor, form, saved)) {
+  bool was_saved = false;
+  {
+    const OpenMark mark(m_open);
+    was_saved = m_windows.ShowEntryEditor(editor, form, saved);
+  }
+  if (was_saved) {
     ShowSaved(saved);
     return;
   }
@@ -63,7 +84,12 @@ void EditorCommands::OpenCategoryEditor(EditorMode mode, EditorPage page) {
     return;
   }
   EditorPage saved;
-  if (m_windows.ShowCategoryEditor(editor, form, saved)) ShowSaved(saved);
+  bool was_saved = false;
+  {
+    const OpenMark mark(m_open);
+    was_saved = m_windows.ShowCategoryEditor(editor, form, saved);
+  }
+  if (was_saved) ShowSaved(saved);
 }
 
 void EditorCommands::ShowSaved(const EditorPage& page) {

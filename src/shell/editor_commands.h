@@ -47,6 +47,9 @@ class EditorCommands {
   // home page already.
   void EditCurrentPage();
 
+  // True while an editor window is open (its caller is on the stack).
+  bool EditorOpen() const { return m_open > 0; }
+
  private:
   void OpenEntryEditor(EditorMode mode, EditorPage page);
   void OpenCategoryEditor(EditorMode mode, EditorPage page);
@@ -61,6 +64,7 @@ class EditorCommands {
   BrowserPane& m_pane;
   const PageTemplate& m_template;
   EditorWindows& m_windows;
+  int m_open = 0;
 };
 
 }  // namespace mivrel

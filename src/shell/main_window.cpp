@@ -470,17 +470,13 @@ void MainWindow::OnClose(wxCloseEvent& event) {
     TestReport("hidden", "");
     return;
   }
-  // An editor still open is closed first (as if by its close box): its
-  // caller runs on the stack below this event and uses the core.
-  bool editor_open = false;
-  for (wxWindow* window : wxTopLevelWindows) {
-    auto* dialog = dynamic_cast<wxDialog*>(window);
-    if (dialog != nullptr && dialog->IsModal()) {
-      dialog->EndModal(wxID_CANCEL);
-      editor_open = true;
+  // An editor still open is closed first (as if by its close box), and the
+  // program ends once its caller, which uses the core, has returned.
+  if (core_ && core_->editors.EditorOpen()) {
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<wxDialog*>(window);
+      if (dialog != nullptr && dialog->IsModal()) dialog->EndModal(wxID_CANCEL);
     }
-  }
-  if (editor_open) {
     if (event.CanVeto()) event.Veto();
     CallAfter([this] { Close(true); });
     return;
