@@ -426,6 +426,10 @@ void MainWindow::HandOver(const std::string& gb_text) {
 void MainWindow::RunCommand(int id) {
   const CommandOutcome outcome = core_->shell.commands().ExecuteCommand(id);
   TestReport("command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
+  if (close_after_command_ && !core_->editors.EditorOpen()) {
+    close_after_command_ = false;
+    CallAfter([this] { Close(true); });
+  }
 }
 
 WxTreeView& MainWindow::TreeAdapter() { return core_->tree_view; }
@@ -470,15 +474,16 @@ void MainWindow::OnClose(wxCloseEvent& event) {
     TestReport("hidden", "");
     return;
   }
-  // An editor still open is closed first (as if by its close box), and the
-  // program ends once its caller, which uses the core, has returned.
+  // An editor still open is closed first (as if by its close box); the
+  // program ends once the command that opened it has returned, as the
+  // command uses the core.
   if (core_ && core_->editors.EditorOpen()) {
     for (wxWindow* window : wxTopLevelWindows) {
       auto* dialog = dynamic_cast<wxDialog*>(window);
       if (dialog != nullptr && dialog->IsModal()) dialog->EndModal(wxID_CANCEL);
     }
+    close_after_command_ = true;
     if (event.CanVeto()) event.Veto();
-    CallAfter([this] { Close(true); });
     return;
   }
   ShutDown();

@@ -104,6 +104,7 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   wxTimer startup_timer_;
   std::unique_ptr<MainWindowCore> core_;
   bool exit_flag_ = false;
+  bool close_after_command_ = false;  // a close came while an editor was open
   bool startup_done_ = false;
 };
 
