@@ -44,7 +44,22 @@ bool DirectoryTree::MoveIntoRecycleBin(TreeItem item) {
     view_.Enable();
     return false;
   }
-  RelocateItem(item, recycle_bin_item_, kNoTreeItem);
+  // An entry seen under a secondary category may be listed in the bin
+  // already (its main category is the bin): it only leaves its old place.
+  const bool entry = kind == DeletedKind::Entry;
+  TreeItem listed = kNoTreeItem;
+  for (TreeItem child = view_.FirstChild(recycle_bin_item_); entry && child != kNoTreeItem;
+       child = view_.NextSibling(child)) {
+    if (KindOf(child) == ItemKind::Entry && view_.Id(child) == view_.Id(item)) listed = child;
+  }
+  if (listed == kNoTreeItem) {
+    RelocateItem(item, recycle_bin_item_, kNoTreeItem);
+  } else {
+    const TreeItem old_parent = view_.Parent(item);
+    DeleteSubtree(item);
+    DropListingPage(old_parent);
+    Relabel(old_parent);
+  }
   view_.Enable();
   return true;
 }

@@ -65,6 +65,29 @@ TEST_F(DeleteCommandTest, TheFirstRecycleMakesTheBinLastAndSelectsTheNeighbour) 
   EXPECT_EQ(backup_checks, 0);
 }
 
+TEST_F(DeleteCommandTest, AnEntryAlreadyInTheBinIsNotListedThereTwice) {
+  EntrySpec spec;
+  spec.name = "twice";
+  spec.category2 = 0;  // also listed at the top level
+  lib.AddEntry(spec);
+  lib.AddEntry("other", 0);
+  Load();
+  Show("twice");
+  command.Run();
+  EXPECT_EQ(Labels(tree.RecycleBinItem()), (std::vector<std::string>{"twice"}));
+  Load();  // the top level lists it again through its secondary category
+  view.SelectItem(tree.RecycleBinItem());
+  TreeItem top_level = view.FirstChild(kNoTreeItem);
+  while (top_level != kNoTreeItem && view.Label(top_level) != "twice") top_level = view.NextSibling(top_level);
+  ASSERT_NE(top_level, kNoTreeItem);
+  view.SelectItem(top_level);
+  history.Record(PageKind::Entry, view.Id(top_level), "twice");
+  command.Run();
+  EXPECT_EQ(Labels(tree.RecycleBinItem()), (std::vector<std::string>{"twice"}));
+  EXPECT_EQ(Labels().front(), "other");
+  EXPECT_NE(Labels()[1], "twice");
+}
+
 TEST_F(DeleteCommandTest, DeletingInsideTheBinAsksAndRemovesForGoodWithImages) {
   const int tools = lib.AddCategory("工具");
   const int entry = lib.AddEntry("gone", tools);
