@@ -12,16 +12,15 @@
 
 #include "base/clock.h"
 #include "base/text.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "bench_library.h"
 #include "editors/entry_editor.h"
 #include "ports/job_context.h"
-#include "render/kept_page_pane.h"
-#include "render/page_hooks.h"
+#include "ports/memory_screen.h"
+#include "ports/page_kinds.h"
 #include "render/pages.h"
 #include "settings/settings.h"
-#include "shell/directory_tree.h"
-#include "shell/memory_tree_view.h"
+#include "shell/session.h"
 #include "store/database.h"
 #include "store/deletion.h"
 #include "store/library_files.h"
@@ -29,17 +28,6 @@
 
 namespace mivrel {
 namespace {
-
-class QuietUi final : public Ui {
- public:
-  MessageAnswer ShowMessage(const std::string& text, MessageIcon, MessageButtons, MessageOwner) override {
-    std::fprintf(stderr, "mivrel-bench: %s\n", GbToUtf8(text).c_str());
-    return MessageAnswer::No;
-  }
-  void SetBusyCursor(bool) override {}
-  void SetStatusText(const std::string&) override {}
-  void Beep() override {}
-};
 
 class QuietJob final : public JobContext {
  public:
@@ -52,7 +40,7 @@ class QuietJob final : public JobContext {
 
 // A copy of the bench library, open as the program opens it (speed indexes
 // included), shared by the benchmarks of this file.
-Database& LibraryCopy(QuietUi& ui) {
+Database& LibraryCopy(BenchUi& ui) {
   static Database db;
   if (!db.IsOpen()) {
     const std::string folder = CopyBenchLibrary("editors");
@@ -69,7 +57,7 @@ long long MiddleEntry(Database& db) {
 }
 
 void BM_EditorLoad(benchmark::State& state) {
-  QuietUi ui;
+  BenchUi ui;
   Database& db = LibraryCopy(ui);
   const PageTemplate page_template = BuildPageTemplate(DefaultSettings());
   const EditorPage page{PageKind::Entry, static_cast<int>(MiddleEntry(db))};
@@ -88,22 +76,20 @@ BENCHMARK(BM_EditorLoad)->Unit(benchmark::kMillisecond);
 // One save in edit mode, then what the program does after it: the full tree
 // reload and the saved entry's page.
 void BM_EditorSave(benchmark::State& state) {
-  QuietUi ui;
+  BenchUi ui;
   Database& db = LibraryCopy(ui);
   const Settings settings = DefaultSettings();
-  KeptPagePane pane;
-  PageHooks hooks;
-  PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
-  renderer.BuildPageTemplate();
-  MemoryTreeView view;
-  DirectoryTree tree(db, view, renderer, pane, ui, SystemClock(), BenchLibraryFolder());
+  MemoryScreen screen;
+  Session session(db, settings, BenchLibraryFolder(), MemoryPorts(screen, ui, SystemClock()));
+  PageBuilder& pages = session.pages();
+  DirectoryTree& tree = session.tree();
   const EditorPage page{PageKind::Entry, static_cast<int>(MiddleEntry(db))};
   double save_s = 0, reload_s = 0, page_s = 0;
   const auto seconds = [](auto start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   };
   for (auto _ : state) {
-    EntryEditor editor(db, renderer.Template(), EditorMode::Edit, page);
+    EntryEditor editor(db, pages.Template(), EditorMode::Edit, page);
     EntryForm form;
     if (!editor.Load(form, 0)) std::abort();
     const EntryValues values = EntryEditor::Collect(form, std::string());
@@ -115,7 +101,7 @@ void BM_EditorSave(benchmark::State& state) {
     reload_s += seconds(start);
     start = std::chrono::steady_clock::now();
     const EditorPage shown = editor.PageAfterSave(values);
-    renderer.ShowEntryPage(shown.id, std::string(), Record::Yes, SyncTree::Yes, std::string());
+    session.opener().ShowEntryPage(shown.id, std::string(), Record::Yes, SyncTree::Yes, std::string());
     page_s += seconds(start);
   }
   const double n = static_cast<double>(state.iterations());
@@ -146,7 +132,7 @@ int PrepareFullCategory(Database& db) {
 }
 
 void BM_DeleteCategory(benchmark::State& state) {
-  QuietUi ui;
+  BenchUi ui;
   Database& db = LibraryCopy(ui);
   QuietJob job;
   DeletionCounts counts;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "render/page_hooks.h"
+#include "ports/page_kinds.h"
 
 namespace mivrel {
 

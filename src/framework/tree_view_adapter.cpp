@@ -5,6 +5,7 @@
 
 #include <wx/treectrl.h>
 
+#include "base/scoped_flag.h"
 #include "base/text.h"
 
 #include "framework/wx_text.h"
@@ -25,15 +26,6 @@ TreeItem Handle(const wxTreeItemId& id) { return reinterpret_cast<TreeItem>(id.G
 
 wxTreeItemId ItemId(TreeItem item) { return wxTreeItemId(reinterpret_cast<void*>(item)); }
 
-// Runs `body` with selection reports off.
-template <typename Body>
-void Quietly(bool& quiet, Body body) {
-  const bool was = quiet;
-  quiet = true;
-  body();
-  quiet = was;
-}
-
 }  // namespace
 
 WxTreeView::WxTreeView(wxTreeCtrl* control) : control_(control) {
@@ -46,10 +38,11 @@ WxTreeView::WxTreeView(wxTreeCtrl* control) : control_(control) {
 }
 
 void WxTreeView::DeleteAllItems() {
-  Quietly(quiet_, [this] {
+  {
+    const ScopedFlag quiet(quiet_);
     control_->DeleteAllItems();
     control_->AddRoot(L"");
-  });
+  }
   dragged_ = kNoTreeItem;
 }
 
@@ -73,7 +66,8 @@ TreeItem WxTreeView::InsertAfter(TreeItem parent, TreeItem previous, const Direc
 
 void WxTreeView::DeleteItem(TreeItem item) {
   if (item == dragged_) dragged_ = kNoTreeItem;
-  Quietly(quiet_, [&] { control_->Delete(ItemId(item)); });
+  const ScopedFlag quiet(quiet_);
+  control_->Delete(ItemId(item));
 }
 
 std::string WxTreeView::Label(TreeItem item) const { return WxToGb(control_->GetItemText(ItemId(item))); }
@@ -131,10 +125,9 @@ void WxTreeView::SelectItem(TreeItem item) {
 }
 
 void WxTreeView::ClearSelection() {
-  Quietly(quiet_, [this] {
-    control_->UnselectAll();
-    control_->Unselect();  // a single-selection tree keeps its current item otherwise
-  });
+  const ScopedFlag quiet(quiet_);
+  control_->UnselectAll();
+  control_->Unselect();  // a single-selection tree keeps its current item otherwise
 }
 
 void WxTreeView::Expand(TreeItem item) { control_->Expand(ItemId(item)); }

@@ -6,6 +6,7 @@
 #include <wx/utils.h>
 #include <wx/webview.h>
 
+#include "base/file_urls.h"
 #include "base/files.h"
 #include "base/text.h"
 #include "framework/link_address.h"

@@ -6,7 +6,7 @@
 #include <wx/evtloop.h>
 #include <wx/thread.h>
 
-#include "base/ui.h"
+#include "ports/ui.h"
 
 namespace mivrel {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "ports/job_runner.h"
 #include "settings/settings.h"
 #include "shell/directory_tree.h"

@@ -1,6 +1,6 @@
 // The directory tree's part in deletion: the bin's node, moving an item into
 // the bin, and removing an item whose rows are gone.
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "shell/directory_tree.h"
 #include "render/pages.h"
 #include "store/database.h"
@@ -31,7 +31,7 @@ void DirectoryTree::AddRecycleBinNode(int bin_id) {
   recycle_bin_item_ =
       view_.AppendItem(kNoTreeItem, DirectoryItem{kRecycleBinName, bin_id, kRecycleBinImage});
   // The home page lists the top-level categories.
-  renderer_.DropPageCacheFor(0);
+  pages_.DropPageCacheFor(0);
 }
 
 bool DirectoryTree::MoveIntoRecycleBin(TreeItem item) {
@@ -71,7 +71,7 @@ TreeItem DirectoryTree::RemoveDeletedItem(TreeItem item) {
   }
   const TreeItem neighbour = NeighbourOf(item);
   const TreeItem parent = view_.Parent(item);
-  if (KindOf(item) == ItemKind::Category) renderer_.DropPageCacheFor(view_.Id(item));
+  if (KindOf(item) == ItemKind::Category) pages_.DropPageCacheFor(view_.Id(item));
   DeleteSubtree(item);
   DropListingPage(parent);
   Relabel(parent);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/text.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "render/pages.h"
 #include "shell/directory_tree.h"
 #include "store/database.h"
@@ -75,7 +75,7 @@ void DirectoryTree::EndLabelEdit(TreeItem item, const std::string& new_text) {
 void DirectoryTree::DropListingPage(TreeItem parent) {
   // Items at the root are listed by the home page (category 0).
   if (parent == kNoTreeItem)
-    renderer_.DropPageCacheFor(0);
+    pages_.DropPageCacheFor(0);
   else
     DropPageCacheFor(parent);
 }
@@ -163,9 +163,9 @@ TreeItem DirectoryTree::RelocateItem(TreeItem item, TreeItem new_parent, TreeIte
   if (category) {
     // Its trail changed; its subcategories come along, its entries load on
     // its next selection.  The scope pickers follow at the next full load.
-    renderer_.DropPageCacheFor(moved.id);
-    AddCategories(ReadCategoryChildren(), moved.id, new_item, std::string(), ScopeRows::Leave,
-                  BinRows::Skip);
+    pages_.DropPageCacheFor(moved.id);
+    PlaceCategories(CategoryTreeModel::Read(db_), moved.id, new_item, std::string(), ScopeRows::Leave,
+                    BinRows::Skip);
   }
   DeleteSubtree(item);
   DropListingPage(old_parent);

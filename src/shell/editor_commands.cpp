@@ -1,13 +1,13 @@
 #include "shell/editor_commands.h"
 
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "editors/category_editor.h"
 #include "editors/entry_editor.h"
 #include "editors/external_editor.h"
-#include "render/browser_pane.h"
+#include "ports/browser_pane.h"
 #include "shell/directory_tree.h"
 #include "shell/history.h"
-#include "shell/page_opener.h"
+#include "ports/page_opener.h"
 
 namespace mivrel {
 

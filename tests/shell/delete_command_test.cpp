@@ -14,22 +14,18 @@ namespace {
 class DeleteCommandTest : public TreeFixture {
  protected:
   DeleteCommandTest()
-      : command(lib.Db(), ui, tree, history, settings, jobs.runner, [this] { ++backup_checks; }) {}
+      : history(session.history()),
+        command(lib.Db(), ui, tree, history, settings, jobs.runner, [this] { ++backup_checks; }) {}
 
-  // Selects the item (showing its page) and makes that page the current one.
-  void Show(const std::string& label) {
-    view.SelectItem(Item(label));
-    ASSERT_FALSE(hooks.recorded.empty());
-    const RecordedPage& page = hooks.recorded.back();
-    history.Record(page.kind, page.id, page.title);
-  }
+  // Selects the item, which shows its page and makes it the current one.
+  void Show(const std::string& label) { view.SelectItem(Item(label)); }
   std::string SelectedLabel() {
     const TreeItem item = view.SelectedItem();
     return item == kNoTreeItem ? std::string() : view.Label(item);
   }
   long long Count(const std::string& table) { return Number("Select count(*) From [" + table + "]"); }
 
-  History history;
+  History& history;
   JobHarness jobs;
   int backup_checks = 0;
   DeleteCommand command;
@@ -81,7 +77,6 @@ TEST_F(DeleteCommandTest, AnEntryAlreadyInTheBinIsNotListedThereTwice) {
   while (top_level != kNoTreeItem && view.Label(top_level) != "twice") top_level = view.NextSibling(top_level);
   ASSERT_NE(top_level, kNoTreeItem);
   view.SelectItem(top_level);
-  history.Record(PageKind::Entry, view.Id(top_level), "twice");
   command.Run();
   EXPECT_EQ(Labels(tree.RecycleBinItem()), (std::vector<std::string>{"twice"}));
   EXPECT_EQ(Labels().front(), "other");
@@ -125,7 +120,6 @@ TEST_F(DeleteCommandTest, DeletingTheBinForgetsItAndTheNextRecycleMakesANewOne) 
   Show("a");
   command.Run();
   view.SelectItem(tree.RecycleBinItem());
-  history.Record(PageKind::Category, tree.RecycleBinId(), "回收站");
   ui.answers = {MessageAnswer::Yes};
   command.Run();
   EXPECT_EQ(ui.messages[0].text,

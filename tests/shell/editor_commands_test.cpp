@@ -6,7 +6,7 @@
 #include "editors/category_editor.h"
 #include "editors/entry_editor.h"
 #include "shell/history.h"
-#include "shell/page_opener.h"
+#include "ports/page_opener.h"
 #include "tree_fixture.h"
 
 namespace mivrel::testing {
@@ -54,8 +54,9 @@ class RecordingOpener final : public PageOpener {
 class EditorCommandsTest : public TreeFixture {
  protected:
   EditorCommandsTest()
-      : commands(lib.Db(), ui, history, tree, opener, pane, renderer.Template(), windows) {}
-  History history;
+      : history(session.history()),
+        commands(lib.Db(), ui, history, tree, opener, pane, pages.Template(), windows) {}
+  History& history;
   ScriptedWindows windows;
   RecordingOpener opener;
   EditorCommands commands;

@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "render/browser_pane.h"
-#include "render/page_hooks.h"
+#include "ports/browser_pane.h"
+#include "ports/page_kinds.h"
+#include "ports/trace.h"
 #include "shell/commands.h"
-#include "shell/page_opener.h"
+#include "ports/page_opener.h"
 
 namespace mivrel::testing {
 
@@ -61,9 +62,13 @@ class AddressPane final : public BrowserPane {
   int finds = 0;
 };
 
-class TraceRecorder final : public PageHooks {
+// A trace sink that keeps every line.
+class TraceRecorder {
  public:
-  void Trace(const std::string& line) override { lines.push_back(line); }
+  TraceRecorder() { sink.SetSink([this](const std::string& line) { lines.push_back(line); }); }
+  TraceRecorder(const TraceRecorder&) = delete;
+  TraceRecorder& operator=(const TraceRecorder&) = delete;
+  TraceSink sink;
   std::vector<std::string> lines;
 };
 

@@ -1,0 +1,431 @@
+#include "desktop/main_window.h"
+
+#include <wx/accel.h>
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/choice.h>
+#include <wx/imaglist.h>
+#include <wx/menu.h>
+#include <wx/splitter.h>
+#include <wx/stattext.h>
+#include <wx/taskbar.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+#include <wx/treectrl.h>
+
+#include "base/clock.h"
+#include "base/files.h"
+#include "base/text.h"
+#include "framework/icons.h"
+#include "framework/pane_adapters.h"
+#include "framework/tree_view_adapter.h"
+#include "framework/test_report.h"
+#include "framework/web_view_pane.h"
+#include "framework/wx_text.h"
+#include "framework/wx_ui.h"
+#include "render/page_temp_folder.h"
+#include "render/pages.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+#include "desktop/about_window.h"
+#include "desktop/command_menus.h"
+#include "desktop/editor_windows_window.h"
+#include "desktop/progress_window.h"
+#include "framework/wx_job_runner.h"
+#include "jobs/backup_commands.h"
+#include "shell/writing_commands.h"
+#include "store/backups.h"
+#include "shell/session.h"
+#include "desktop/side_pane_window.h"
+#include "desktop/status_bar_window.h"
+#include "store/database.h"
+
+namespace mivrel {
+
+namespace {
+
+constexpr int kStartupTimerId = 1002;
+constexpr int kStartupDelayMs = 10;
+constexpr int kSplitterMargin = 50;
+const wxSize kSmallestSize(500, 300);
+constexpr int kLayoutMinWidth = 300;
+constexpr int kLayoutMinHeight = 200;
+
+class TrayIcon final : public wxTaskBarIcon {
+ public:
+  explicit TrayIcon(MainWindow* window) : window_(window) {
+    Bind(wxEVT_TASKBAR_LEFT_DOWN, [this](wxTaskBarIconEvent&) { window_->ShowMainWindow(); });
+    Bind(wxEVT_MENU, [this](wxCommandEvent& event) { window_->RunCommand(event.GetId()); });
+  }
+
+ protected:
+  wxMenu* CreatePopupMenu() override {
+    return NewTrayMenu();
+  }
+
+ private:
+  MainWindow* window_;
+};
+
+}  // namespace
+
+// The session of the running program and the adapters it drives.  The
+// adapters come first: the session borrows them.  Toolkit events reach the
+// session through the lambdas bound here and in BuildCore.
+struct MainWindowCore {
+  MainWindowCore(const MainWindowContext& context, MainWindow& window, WebViewPane& pane,
+                 SidePane& side)
+      : search_input(side.search_input),
+        index_input(side.index_input),
+        search_list(side.search_list, [this] { session.panes().OnHitSelected(ResultPane::Search); }),
+        index_list(side.index_list, [this] { session.panes().OnHitSelected(ResultPane::Index); }),
+        search_scope(side.search_scope),
+        index_scope(side.index_scope),
+        index_timer([this] { session.panes().IndexTimerTick(); }),
+        tabs(side.tabs),
+        tree_view(side.tree),
+        session(context.db, context.settings, context.library_folder,
+                SessionPorts{context.ui, context.clock, pane, tree_view, tabs,
+                             PaneControls{search_input, search_list, search_scope},
+                             PaneControls{index_input, index_list, index_scope}, index_timer, window}),
+        progress_views(&window),
+        jobs(progress_views, context.ui),
+        questions(context.ui),
+        backups(context.db, context.library_folder),
+        editor_context{context.ui,
+                       context.settings,
+                       context.ini,
+                       context.library_folder,
+                       TempRoot(),
+                       [this, &context] { CheckBackupsBeforeChange(backups, context.ui); },
+                       [this] { questions.PostNotice("执行成功", MessageIcon::Information); }},
+        editor_windows(&window, editor_context),
+        editors(context.db, context.ui, session.history(), session.tree(), session.opener(), pane,
+                session.pages().Template(), editor_windows),
+        deletion(context.db, context.ui, session.tree(), session.history(), context.settings, jobs,
+                 [this, &context] { CheckBackupsBeforeChange(backups, context.ui); }),
+        writing(editors, deletion) {
+    session.commands().SetEditingActions(&writing);
+    DirectoryTree& tree = session.tree();
+    tree_view.SetHandlers(TreeViewHandlers{
+        [&tree](TreeItem item) { tree.OnSelectionChanged(item); },
+        [&tree](TreeItem item) { return tree.BeginLabelEdit(item); },
+        [&tree](TreeItem item, const std::string& text) { tree.EndLabelEdit(item, text); },
+        [&tree](TreeItem item) { return tree.CanDrag(item); },
+        [&tree](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
+  }
+
+  WxTextBox search_input;
+  WxTextBox index_input;
+  WxResultList search_list;
+  WxResultList index_list;
+  WxScopePicker search_scope;
+  WxScopePicker index_scope;
+  WxTypingTimer index_timer;
+  WxSideTabs tabs;
+  WxTreeView tree_view;
+  Session session;
+  WxProgressViews progress_views;
+  WxJobRunner jobs;
+  WxWorkerQuestions questions;
+  LibraryBackups backups;
+  EditorWindowContext editor_context;
+  DesktopEditorWindows editor_windows;
+  EditorCommands editors;
+  DeleteCommand deletion;
+  WritingCommands writing;
+};
+
+MainWindow::MainWindow(const MainWindowContext& context)
+    : wxFrame(nullptr, wxID_ANY, L"OsterkMivrel 1.1.6.2038", wxDefaultPosition,
+              wxSize(context.settings.main_width, context.settings.main_height),
+              wxDEFAULT_FRAME_STYLE | wxCLIP_CHILDREN, L"FORM_Mivrel_FORM1_CLASS"),
+      context_(context),
+      startup_timer_(this, kStartupTimerId) {
+  SetMinSize(FromDIP(kSmallestSize));
+  wxIcon window_icon;
+  window_icon.CopyFromBitmap(NamedIcon("CONNECTED"));
+  SetIcon(window_icon);
+  // Every control of the system uses 宋体 9; children created below inherit it.
+  SetFont(wxFont(9, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, L"宋体"));
+  images_ = NewSharedImageList();
+  BuildCommandToolbar(*this);
+  status_ = new MainStatusBar(this);
+  SetStatusBar(status_);
+
+  loading_label_ = new wxStaticText(this, wxID_ANY, L"加载数据中，请稍后....", wxDefaultPosition,
+                                    wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL);
+  loading_label_->SetFont(wxFont(42, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL,
+                                 wxFONTWEIGHT_NORMAL, false, L"宋体"));
+
+  splitter_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                   wxSP_LIVE_UPDATE | wxSP_3DSASH);
+  splitter_->SetMinimumPaneSize(kSplitterMargin);
+  side_ = new SidePane(splitter_, images_);
+  pane_ = new WebViewPane(splitter_);
+  splitter_->SplitVertically(side_, pane_, context_.settings.splitter_width);
+  splitter_->Hide();
+  splitter_->Bind(wxEVT_SPLITTER_SASH_POS_CHANGING, [this](wxSplitterEvent& event) {
+    event.SetSashPosition(SplitterLimit(event.GetSashPosition()));
+  });
+
+  context_.ui.SetMainWindow(this);
+  BuildCore();
+
+  Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
+  Bind(wxEVT_SIZE, &MainWindow::OnSize, this);
+  Bind(wxEVT_TIMER, [this](wxTimerEvent&) { RunDeferredStartup(); }, kStartupTimerId);
+  Bind(wxEVT_TOOL, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_INSERT) status_->ToggleInsert();
+    event.Skip();
+  });
+  // Where the desktop has no tray, the tray menu is reached with a right
+  // click on the status bar, and Ctrl+Q is its exit command.
+  status_->Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) { ShowTrayMenu(); });
+  wxAcceleratorEntry keys[] = {
+      {wxACCEL_CTRL, 'Q', static_cast<int>(CommandId::TrayExit)},
+      {wxACCEL_CTRL, 'N', static_cast<int>(CommandId::NewEntry)},
+      {wxACCEL_CTRL | wxACCEL_SHIFT, 'N', static_cast<int>(CommandId::NewCategory)},
+      {wxACCEL_NORMAL, WXK_F4, static_cast<int>(CommandId::Edit)},
+  };
+  SetAcceleratorTable(wxAcceleratorTable(sizeof keys / sizeof keys[0], keys));
+
+  BuildTray();
+  Centre();
+  startup_timer_.StartOnce(kStartupDelayMs);
+}
+
+MainWindow::~MainWindow() {
+  startup_timer_.Stop();
+  core_.reset();
+  context_.ui.SetMainWindow(nullptr);
+  if (tray_ != nullptr) {
+    tray_->RemoveIcon();
+    delete tray_;
+  }
+  delete images_;
+}
+
+void MainWindow::BuildTray() {
+  if (!wxTaskBarIcon::IsAvailable()) return;
+  tray_ = new TrayIcon(this);
+  wxIcon icon;
+  icon.CopyFromBitmap(NamedIcon("CONNECTED"));
+  tray_->SetIcon(icon, L"OsterkMivrel");
+}
+
+void MainWindow::BuildCore() {
+  core_ = std::make_unique<MainWindowCore>(context_, *this, *pane_, *side_);
+  Session& session = core_->session;
+  pane_->SetLinkHandler([&session](const std::string& address) {
+    session.navigator().ResolveNavigation(address);
+  });
+  WxTreeView& tree_view = core_->tree_view;
+  pane_->SetFocusGuard([&tree_view] { return !tree_view.EditingLabel(); });
+  BindTreeEvents();
+
+  side_->index_input->Bind(wxEVT_TEXT, [&session](wxCommandEvent&) { session.panes().OnIndexTextChanged(); });
+  side_->search_input->Bind(wxEVT_TEXT_ENTER, [&session](wxCommandEvent&) { session.panes().RunSearch(); });
+  side_->search_button->Bind(wxEVT_BUTTON, [&session](wxCommandEvent&) { session.panes().RunSearch(); });
+  side_->search_scope->Bind(wxEVT_CHOICE, [&session](wxCommandEvent&) {
+    session.panes().OnScopeChanged(ResultPane::Search);
+  });
+  side_->index_scope->Bind(wxEVT_CHOICE, [&session](wxCommandEvent&) {
+    session.panes().OnScopeChanged(ResultPane::Index);
+  });
+}
+
+void MainWindow::BindTreeEvents() {
+  wxTreeCtrl* tree = side_->tree;
+  WxTreeView& view = core_->tree_view;
+  tree->Bind(wxEVT_LEFT_DOWN, [tree, &view](wxMouseEvent& event) {
+    int flags = 0;
+    const wxTreeItemId hit = tree->HitTest(event.GetPosition(), flags);
+    if (!hit.IsOk() || (flags & wxTREE_HITTEST_NOWHERE)) view.ClearSelection();
+    event.Skip();
+  });
+  // The context menu acts on the selected item, not on the item under the
+  // pointer.
+  tree->Bind(wxEVT_RIGHT_DOWN, [this, tree](wxMouseEvent& event) {
+    std::unique_ptr<wxMenu> menu(NewTreeMenu());
+    tree->PopupMenu(menu.get(), event.GetPosition());
+  });
+  tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  // The Delete key deletes the selected item (unless its label is being edited).
+  tree->Bind(wxEVT_TREE_KEY_DOWN, [this, &view](wxTreeEvent& event) {
+    if (event.GetKeyCode() == WXK_DELETE && !view.EditingLabel()) {
+      RunCommand(static_cast<int>(CommandId::TreeDelete));
+      return;
+    }
+    event.Skip();
+  });
+  tree->Bind(wxEVT_MOTION, [tree, &view](wxMouseEvent& event) {
+    if (view.SelectedItem() != kNoTreeItem && !view.EditingLabel() && wxWindow::FindFocus() != tree) {
+      tree->SetFocus();
+    }
+    event.Skip();
+  });
+}
+
+void MainWindow::ShowTrayMenu() {
+  std::unique_ptr<wxMenu> menu(NewTrayMenu());
+  PopupMenu(menu.get());
+}
+
+void MainWindow::RunDeferredStartup() {
+  Clock& clock = context_.clock;
+  const uint32_t open_ms = clock.NowMs() - context_.start_tick;
+
+  uint32_t mark = clock.NowMs();
+  const std::string temp_folder = CreatePageTempFolder();
+  core_->session.pages().SetPageTempFolder(temp_folder);
+  if (!temp_folder.empty()) {
+    pane_->SetBaseFolder(temp_folder);
+    core_->editor_context.page_folder = temp_folder;
+  }
+  core_->session.pages().LoadKeywordSets();
+  const uint32_t keyword_ms = clock.NowMs() - mark;
+
+  mark = clock.NowMs();
+  core_->session.tree().LoadDirectoryTree();
+  const uint32_t tree_ms = clock.NowMs() - mark;
+
+  mark = clock.NowMs();
+  core_->session.navigator().GoHome();
+  const uint32_t home_ms = clock.NowMs() - mark;
+
+  const uint32_t total = open_ms + keyword_ms + tree_ms + home_ms;
+  context_.ui.SetStatusText("开启数据库:" + WithBlank(open_ms) + "毫秒，加载关键词:" +
+                            WithBlank(keyword_ms) + "毫秒，加载目录:" + WithBlank(tree_ms) +
+                            "毫秒，显示主页:" + WithBlank(home_ms) + "毫秒，开软件总化费:" +
+                            WithBlank(total) + "毫秒");
+  core_->session.HandOverKeyword(context_.keyword);
+
+  loading_label_->Hide();
+  splitter_->Show();
+  wxSizeEvent resize(GetSize());
+  OnSize(resize);
+  splitter_->SetSashPosition(SplitterLimit(context_.settings.splitter_width));
+  startup_done_ = true;
+  TestReport("started", temp_folder);
+}
+
+int MainWindow::SplitterLimit(int width) const {
+  const int widest = GetSize().GetWidth() - kSplitterMargin;
+  return std::max(kSplitterMargin, std::min(width, std::max(kSplitterMargin, widest)));
+}
+
+void MainWindow::OnSize(wxSizeEvent& event) {
+  const wxSize client = GetClientSize();
+  if (loading_label_->IsShown()) {
+    const wxSize label = loading_label_->GetBestSize();
+    loading_label_->SetSize((client.GetWidth() - label.GetWidth()) / 2,
+                            (client.GetHeight() - label.GetHeight()) / 2, label.GetWidth(),
+                            label.GetHeight());
+  }
+  // The frame's client area already excludes the toolbar and the status bar.
+  if (client.GetWidth() >= kLayoutMinWidth && client.GetHeight() >= kLayoutMinHeight) {
+    splitter_->SetSize(0, 0, client.GetWidth(), client.GetHeight());
+  }
+  event.Skip(false);
+}
+
+void MainWindow::HandOver(const std::string& gb_text) {
+  TestReport("handover", gb_text);
+  ShowMainWindow();
+  // Before the deferred start-up the index is not ready; the text would be
+  // looked up before the tree exists.  It then waits like a command-line word.
+  if (!startup_done_) {
+    if (!gb_text.empty()) context_.keyword = gb_text;
+    return;
+  }
+  core_->session.HandOverKeyword(gb_text);
+}
+
+void MainWindow::RunCommand(int id) {
+  const CommandOutcome outcome = core_->session.commands().ExecuteCommand(id);
+  TestReport("command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
+  if (close_after_command_ && !core_->editors.EditorOpen()) {
+    close_after_command_ = false;
+    CallAfter([this] { Close(true); });
+  }
+}
+
+WxTreeView& MainWindow::TreeAdapter() { return core_->tree_view; }
+
+bool MainWindow::AlwaysOnTopButtonDown() {
+  wxToolBar* bar = GetToolBar();
+  const int id = static_cast<int>(CommandId::AlwaysOnTop);
+  return bar != nullptr && bar->GetToolState(id) && bar->GetToolEnabled(id);
+}
+
+void MainWindow::SetAlwaysOnTop(bool topmost) {
+  long style = GetWindowStyleFlag();
+  style = topmost ? (style | wxSTAY_ON_TOP) : (style & ~wxSTAY_ON_TOP);
+  SetWindowStyleFlag(style);
+}
+
+bool MainWindow::AboutWindowOpen() { return about_ != nullptr; }
+
+void MainWindow::OpenAboutWindow() {
+  about_ = new AboutWindow(this, [this] { about_ = nullptr; });
+  about_->Show();
+}
+
+void MainWindow::ShowMainWindow() {
+  if (IsIconized()) Iconize(false);
+  Show();
+  Raise();
+}
+
+void MainWindow::HideMainWindow() { Hide(); }
+
+void MainWindow::SetExitFlag() { exit_flag_ = true; }
+
+void MainWindow::PostCloseRequest() {
+  CallAfter([this] { Close(); });
+}
+
+void MainWindow::OnClose(wxCloseEvent& event) {
+  if (!exit_flag_ && event.CanVeto()) {
+    Hide();
+    event.Veto();
+    TestReport("hidden", "");
+    return;
+  }
+  // An editor still open is closed first (as if by its close box); the
+  // program ends once the command that opened it has returned, as the
+  // command uses the core.
+  if (core_ && core_->editors.EditorOpen()) {
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<wxDialog*>(window);
+      if (dialog != nullptr && dialog->IsModal()) dialog->EndModal(wxID_CANCEL);
+    }
+    close_after_command_ = true;
+    if (event.CanVeto()) event.Veto();
+    return;
+  }
+  ShutDown();
+  Destroy();
+}
+
+void MainWindow::ShutDown() {
+  if (tray_ != nullptr) {
+    tray_->RemoveIcon();
+    delete tray_;
+    tray_ = nullptr;
+  }
+  const wxSize outer = GetSize();
+  WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), splitter_->GetSashPosition());
+  const std::string temp_folder = core_->session.pages().PageTempFolder();
+  pane_->SetLinkHandler(nullptr);
+  pane_->SetFocusGuard(nullptr);
+  core_.reset();
+  context_.db.Close();
+  RemovePageTempFolder(temp_folder);
+  TestReport("exited", temp_folder);
+}
+
+}  // namespace mivrel
