@@ -1,5 +1,7 @@
 #include "desktop/category_editor_window.h"
 
+#include <utility>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
@@ -41,6 +43,11 @@ CategoryEditorWindow::CategoryEditorWindow(wxWindow* owner, CategoryEditor& edit
   new wxStaticText(this, wxID_ANY, L"名称：", wxPoint(8, 14));
   new wxStaticText(this, wxID_ANY, L"类别：", wxPoint(8, 46));
   new wxStaticText(this, wxID_ANY, L"优先：", wxPoint(292, 14));
+
+  const std::pair<wxWindow*, const wchar_t*> names[] = {
+      {m_name, L"name"}, {m_priority, L"priority"}, {m_parent, L"parent"},
+      {m_icon, L"icon"}, {m_save, L"save"},         {m_unify_icon, L"unify_icon"}};
+  for (const auto& [control, name] : names) control->SetName(name);
 
   FillChoice(m_parent, m_form.parent);
   FillChoice(m_priority, m_form.priority);

@@ -1,5 +1,7 @@
 #include "desktop/entry_editor_window.h"
 
+#include <utility>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/menu.h>
@@ -136,6 +138,16 @@ void EntryEditorWindow::BuildControls() {
   m_layout->Add(priority_label, "FR,FT,FR,FT");
   m_layout->Add(m_preview, "FR,FT,FR,FT");
   m_layout->Add(m_length, "FL,FB,FL,FB");
+
+  // Names by which tests and accessibility tools find the controls.
+  const std::pair<wxWindow*, const wchar_t*> names[] = {
+      {m_web, L"web"},           {m_name, L"name"},         {m_brief, L"brief"},
+      {m_page_name, L"page_name"}, {m_main_category, L"main_category"},
+      {m_category2, L"category2"}, {m_category3, L"category3"}, {m_content, L"content"},
+      {m_priority, L"priority"}, {m_keyword, L"keyword"},   {m_icon, L"icon"},
+      {m_unify_icon, L"unify_icon"}, {m_unify_keyword, L"unify_keyword"}, {m_save, L"save"},
+      {m_text_mode, L"text_mode"}, {m_external, L"external"}};
+  for (const auto& [control, name] : names) control->SetName(name);
 
   m_web->Bind(wxEVT_WEBVIEW_LOADED, &EntryEditorWindow::OnWebLoaded, this);
   m_text_mode->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnTextModeClicked(); });
