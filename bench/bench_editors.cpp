@@ -20,7 +20,7 @@
 #include "ports/page_kinds.h"
 #include "render/pages.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
 #include "store/database.h"
 #include "store/deletion.h"
 #include "store/library_files.h"
@@ -44,7 +44,8 @@ Database& LibraryCopy(BenchUi& ui) {
   static Database db;
   if (!db.IsOpen()) {
     const std::string folder = CopyBenchLibrary("editors");
-    if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) std::abort();
+    std::string failure;
+    if (OpenReferenceDatabase(db, folder, failure) != OpenResult::Opened) std::abort();
   }
   return db;
 }

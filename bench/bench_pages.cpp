@@ -9,12 +9,11 @@
 #include "base/clock.h"
 #include "base/text.h"
 #include "bench_library.h"
-#include "ports/memory_screen.h"
 #include "render/page_temp_folder.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
 #include "store/database.h"
-#include "store/library_files.h"
+#include "shell/open_library.h"
 
 namespace mivrel {
 namespace {
@@ -57,7 +56,7 @@ int AddEntry(Database& db, int category, const std::string& name, const std::str
 struct PageBench {
   PageBench() {
     folder = CopyBenchLibrary("pages");
-    if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) std::abort();
+    if (OpenLibrary(db, folder, ui) != OpenResult::Opened) std::abort();
     settings = DefaultSettings();
     {
       TransactionBracket bracket(db);

@@ -14,7 +14,7 @@
 #include "ports/trace.h"
 #include "shell/search_panes.h"
 #include "store/database.h"
-#include "store/library_files.h"
+#include "shell/open_library.h"
 
 namespace mivrel {
 namespace {
@@ -28,7 +28,7 @@ class NoPages final : public PageOpener {
 // The panes over in-memory controls and the bench library.
 struct Finder {
   Finder() {
-    if (OpenReferenceDatabase(db, BenchLibraryFolder(), ui) != OpenResult::Opened) std::abort();
+    if (OpenLibrary(db, BenchLibraryFolder(), ui) != OpenResult::Opened) std::abort();
   }
   // The number of rows the last query returned, from the status text.
   long long LastRowCount() const {

@@ -8,11 +8,10 @@
 
 #include "base/clock.h"
 #include "bench_library.h"
-#include "ports/memory_screen.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
 #include "store/database.h"
-#include "store/library_files.h"
+#include "shell/open_library.h"
 
 namespace mivrel {
 namespace {
@@ -21,7 +20,7 @@ void BM_LoadDirectoryTree(benchmark::State& state) {
   const std::string& folder = BenchLibraryFolder();
   BenchUi ui;
   Database db;
-  if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) std::abort();
+  if (OpenLibrary(db, folder, ui) != OpenResult::Opened) std::abort();
   const Settings settings = DefaultSettings();
   MemoryScreen screen;
   Session session(db, settings, folder, MemoryPorts(screen, ui, SystemClock()));

@@ -2,14 +2,14 @@
 
 #include "desktop/category_editor_window.h"
 #include "desktop/entry_editor_window.h"
-#include "framework/test_report.h"
+#include "ports/event_observer.h"
 
 namespace mivrel {
 
 bool DesktopEditorWindows::ShowEntryEditor(EntryEditor& editor, EntryForm& form,
                                            EditorPage& saved_page) {
   EntryEditorWindow window(m_owner, editor, form, m_context);
-  TestReport("dialog", "编辑资料");
+  Observe(m_observer, "dialog", "编辑资料");
   if (window.ShowModal() != wxID_OK) return false;
   saved_page = window.SavedPage();
   return true;
@@ -18,7 +18,7 @@ bool DesktopEditorWindows::ShowEntryEditor(EntryEditor& editor, EntryForm& form,
 bool DesktopEditorWindows::ShowCategoryEditor(CategoryEditor& editor, CategoryForm& form,
                                               EditorPage& saved_page) {
   CategoryEditorWindow window(m_owner, editor, form, m_context);
-  TestReport("dialog", "编辑分类");
+  Observe(m_observer, "dialog", "编辑分类");
   if (window.ShowModal() != wxID_OK) return false;
   saved_page = window.SavedPage();
   return true;

@@ -9,11 +9,14 @@ class wxWindow;
 
 namespace mivrel {
 
+class EventObserver;
+
 class DesktopEditorWindows final : public EditorWindows {
  public:
-  // Borrows both; they outlive this object.
-  DesktopEditorWindows(wxWindow* owner, const EditorWindowContext& context)
-      : m_owner(owner), m_context(context) {}
+  // Borrows all; they outlive this object.  `observer` (may be null) hears
+  // "dialog" with the caption when an editor opens.
+  DesktopEditorWindows(wxWindow* owner, const EditorWindowContext& context, EventObserver* observer)
+      : m_owner(owner), m_context(context), m_observer(observer) {}
 
   bool ShowEntryEditor(EntryEditor& editor, EntryForm& form, EditorPage& saved_page) override;
   bool ShowCategoryEditor(CategoryEditor& editor, CategoryForm& form, EditorPage& saved_page) override;
@@ -21,6 +24,7 @@ class DesktopEditorWindows final : public EditorWindows {
  private:
   wxWindow* m_owner;
   const EditorWindowContext& m_context;
+  EventObserver* m_observer;
 };
 
 }  // namespace mivrel

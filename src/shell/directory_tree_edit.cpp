@@ -141,7 +141,7 @@ MoveResult DirectoryTree::MoveItem(TreeItem dragged, TreeItem target) {
   const int new_parent_id = new_parent == kNoTreeItem ? 0 : view_.Id(new_parent);
 
   if (StoreMove(dragged, new_parent_id) != kSqliteOk) {
-    db_.ReportFailure(ui_);
+    ui_.ShowMessage(db_.FailureText(), MessageIcon::Stop);
     view_.Enable();
     return MoveResult::Failed;
   }
