@@ -1,5 +1,8 @@
 #include "app/test_commands.h"
 
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/dialog.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
 #include <wx/webview.h>
@@ -21,6 +24,78 @@ bool IsTestCommand(const std::string& message, std::string& command) {
   return true;
 }
 
+namespace {
+
+wxDialog* ModalDialog() {
+  wxDialog* modal = nullptr;
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* dialog = dynamic_cast<wxDialog*>(window);
+    if (dialog != nullptr && dialog->IsModal()) modal = dialog;
+  }
+  return modal;
+}
+
+// Sets a control of the open dialog as the user would (the control's own
+// change event follows): a text, a check box ("1"/"0"), or the first list
+// item whose text contains the value.
+void SetDialogControl(wxWindow* control, const std::string& utf8_value) {
+  const wxString value = wxString::FromUTF8(utf8_value);
+  if (auto* text = dynamic_cast<wxTextCtrl*>(control)) {
+    text->SetValue(value);
+  } else if (auto* box = dynamic_cast<wxCheckBox*>(control)) {
+    box->SetValue(utf8_value == "1");
+    wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
+    event.SetEventObject(box);
+    event.SetInt(box->GetValue() ? 1 : 0);
+    box->ProcessWindowEvent(event);
+  } else if (auto* list = dynamic_cast<wxChoice*>(control)) {
+    for (unsigned i = 0; i < list->GetCount(); ++i) {
+      if (list->GetString(i).Find(value) == wxNOT_FOUND) continue;
+      list->SetSelection(static_cast<int>(i));
+      wxCommandEvent event(wxEVT_CHOICE, list->GetId());
+      event.SetEventObject(list);
+      event.SetInt(static_cast<int>(i));
+      list->ProcessWindowEvent(event);
+      return;
+    }
+  }
+}
+
+// dialog <name>=<value>, dialog-click <name>, dialog-script <js>, dialog-close:
+// act on the open modal dialog's controls, found by their window names.
+void RunDialogCommand(EventObserver& report, const std::string& verb, const std::string& argument) {
+  wxDialog* dialog = ModalDialog();
+  if (dialog == nullptr) {
+    report.Observe("dialog-missing", verb);
+    return;
+  }
+  if (verb == "dialog-close") {
+    dialog->Close();
+    return;
+  }
+  const size_t equals = argument.find('=');
+  const std::string name = verb == "dialog" ? argument.substr(0, equals) : argument;
+  wxWindow* control = wxWindow::FindWindowByName(wxString::FromUTF8(verb == "dialog-script" ? "web" : name), dialog);
+  if (control == nullptr) {
+    report.Observe("dialog-missing", name);
+    return;
+  }
+  if (verb == "dialog" && equals != std::string::npos) {
+    SetDialogControl(control, argument.substr(equals + 1));
+  } else if (verb == "dialog-click") {
+    wxCommandEvent event(wxEVT_BUTTON, control->GetId());
+    event.SetEventObject(control);
+    control->ProcessWindowEvent(event);
+  } else if (verb == "dialog-script") {
+    wxString output;
+    auto* web = dynamic_cast<wxWebView*>(control);
+    const bool ran = web != nullptr && web->RunScript(wxString::FromUTF8(argument), &output);
+    report.Observe("dialog-script", ran ? WxToGb(output) : std::string("<error>"));
+  }
+}
+
+}  // namespace
+
 void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command) {
   const size_t blank = command.find(' ');
   const std::string verb = command.substr(0, blank);
@@ -28,7 +103,10 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
   if (verb == "exit") {
     window.RunCommand(static_cast<int>(CommandId::TrayExit));
   } else if (verb == "command") {
-    window.RunCommand(static_cast<int>(LeadingNumber(argument)));
+    // After this handler has returned: a command that opens a modal window
+    // must not hold the channel's timer, or no later test command arrives.
+    const int id = static_cast<int>(LeadingNumber(argument));
+    window.CallAfter([&window, id] { window.RunCommand(id); });
   } else if (verb == "script") {
     wxString output;
     const bool ran = window.Pane().View()->RunScript(wxString::FromUTF8(argument), &output);
@@ -80,6 +158,8 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
     FindDialog* dialog = window.Pane().OpenFindDialog();
     report.Observe("find-dialog", dialog != nullptr ? WxToGb(dialog->Labels()) : std::string("<none>"));
     if (dialog != nullptr) dialog->FindText(wxString::FromUTF8(argument));
+  } else if (StartsWith(verb, "dialog")) {
+    RunDialogCommand(report, verb, argument);
   } else {
     report.Observe("unknown-command", Utf8ToGb(command));
   }

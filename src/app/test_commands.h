@@ -10,6 +10,13 @@
 //                   loaded category's "(count)" may be left out)
 //   drag <from>|<to> drops the item labelled <from> onto the one labelled <to>
 //                   through the tree adapter, as a mouse drag ends
+//   dialog <name>=<value>  sets a control of the open modal dialog (by its
+//                   window name): text, check box "1"/"0", or the first list
+//                   item containing the value
+//   dialog-click <name>    presses a button of the open dialog
+//   dialog-script <js>     runs JavaScript in the dialog's web view ("web");
+//                   reports "dialog-script" + result
+//   dialog-close    closes the open dialog by its close box
 // Results and events go to the observer (the test report).  User-interface thread only.
 #pragma once
 

@@ -55,9 +55,12 @@ const MenuSpec kTrayMenu[] = {
     {kSeparator, nullptr, nullptr},             {CommandId::TrayExit, L"退出资料库", "g07"},
 };
 const MenuSpec kTreeMenu[] = {
-    {CommandId::TreeNewCategory, L"新建分类", "t01"}, {CommandId::TreeNewEntry, L"新建资料", "t03"},
-    {kSeparator, nullptr, nullptr},                   {CommandId::TreeEdit, L"编辑", "t05"},
-    {CommandId::TreeRename, L"重命名", ""},            {CommandId::TreeDelete, L"删除", "t04"},
+    {CommandId::TreeNewCategory, L"新建分类\tCtrl+Shift+N", "t01"},
+    {CommandId::TreeNewEntry, L"新建资料\tCtrl+N", "t03"},
+    {kSeparator, nullptr, nullptr},
+    {CommandId::TreeEdit, L"编辑\tF4", "t05"},
+    {CommandId::TreeRename, L"重命名", ""},
+    {CommandId::TreeDelete, L"删除\tDelete", "t04"},
 };
 
 template <size_t N>

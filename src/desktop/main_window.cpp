@@ -2,6 +2,8 @@
 
 #include <wx/accel.h>
 #include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/choice.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
@@ -27,6 +29,12 @@
 #include "settings/settings.h"
 #include "desktop/about_window.h"
 #include "desktop/command_menus.h"
+#include "desktop/editor_windows_window.h"
+#include "desktop/progress_window.h"
+#include "framework/wx_job_runner.h"
+#include "jobs/backup_commands.h"
+#include "shell/writing_commands.h"
+#include "store/backups.h"
 #include "shell/session.h"
 #include "desktop/side_pane_window.h"
 #include "desktop/status_bar_window.h"
@@ -84,7 +92,25 @@ struct MainWindowCore {
         session(context.db, context.settings, context.library_folder,
                 SessionPorts{context.ui, context.clock, pane, tree_view, tabs,
                              PaneControls{search_input, search_list, search_scope},
-                             PaneControls{index_input, index_list, index_scope}, index_timer, window}) {
+                             PaneControls{index_input, index_list, index_scope}, index_timer, window}),
+        progress_views(&window),
+        jobs(progress_views, context.ui),
+        questions(context.ui),
+        backups(context.db, context.library_folder),
+        editor_context{context.ui,
+                       context.settings,
+                       context.ini,
+                       context.library_folder,
+                       TempRoot(),
+                       [this, &context] { CheckBackupsBeforeChange(backups, context.ui); },
+                       [this] { questions.PostNotice("执行成功", MessageIcon::Information); }},
+        editor_windows(&window, editor_context, context.observer),
+        editors(context.db, context.ui, session.history(), session.tree(), session.opener(), pane,
+                session.pages().Template(), editor_windows),
+        deletion(context.db, context.ui, session.tree(), session.history(), context.settings, jobs,
+                 [this, &context] { CheckBackupsBeforeChange(backups, context.ui); }),
+        writing(editors, deletion) {
+    session.commands().SetEditingActions(&writing);
     DirectoryTree& tree = session.tree();
     tree_view.SetHandlers(TreeViewHandlers{
         [&tree](TreeItem item) { tree.OnSelectionChanged(item); },
@@ -105,6 +131,15 @@ struct MainWindowCore {
   WxSideTabs tabs;
   WxTreeView tree_view;
   Session session;
+  WxProgressViews progress_views;
+  WxJobRunner jobs;
+  WxWorkerQuestions questions;
+  LibraryBackups backups;
+  EditorWindowContext editor_context;
+  DesktopEditorWindows editor_windows;
+  EditorCommands editors;
+  DeleteCommand deletion;
+  WritingCommands writing;
 };
 
 MainWindow::MainWindow(const MainWindowContext& context)
@@ -155,8 +190,13 @@ MainWindow::MainWindow(const MainWindowContext& context)
   // Where the desktop has no tray, the tray menu is reached with a right
   // click on the status bar, and Ctrl+Q is its exit command.
   status_->Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) { ShowTrayMenu(); });
-  wxAcceleratorEntry exit_key(wxACCEL_CTRL, 'Q', static_cast<int>(CommandId::TrayExit));
-  SetAcceleratorTable(wxAcceleratorTable(1, &exit_key));
+  wxAcceleratorEntry keys[] = {
+      {wxACCEL_CTRL, 'Q', static_cast<int>(CommandId::TrayExit)},
+      {wxACCEL_CTRL, 'N', static_cast<int>(CommandId::NewEntry)},
+      {wxACCEL_CTRL | wxACCEL_SHIFT, 'N', static_cast<int>(CommandId::NewCategory)},
+      {wxACCEL_NORMAL, WXK_F4, static_cast<int>(CommandId::Edit)},
+  };
+  SetAcceleratorTable(wxAcceleratorTable(sizeof keys / sizeof keys[0], keys));
 
   BuildTray();
   Centre();
@@ -223,10 +263,13 @@ void MainWindow::BindTreeEvents() {
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
   // No tooltip box over the rows: it covers the rows below the pointer.
   tree->Bind(wxEVT_TREE_ITEM_GETTOOLTIP, [](wxTreeEvent& event) { event.Veto(); });
-  // F2 renames like the menu's 重命名, with the same refusals.
-  tree->Bind(wxEVT_TREE_KEY_DOWN, [this](wxTreeEvent& event) {
+  // F2 renames like the menu's 重命名, with the same refusals; the Delete key
+  // deletes the selected item (unless its label is being edited).
+  tree->Bind(wxEVT_TREE_KEY_DOWN, [this, &view](wxTreeEvent& event) {
     if (event.GetKeyCode() == WXK_F2) {
       RunCommand(static_cast<int>(CommandId::TreeRename));
+    } else if (event.GetKeyCode() == WXK_DELETE && !view.EditingLabel()) {
+      RunCommand(static_cast<int>(CommandId::TreeDelete));
     } else {
       event.Skip();
     }
@@ -261,6 +304,8 @@ void MainWindow::OnStartupTimer() {
 
 void MainWindow::RunDeferredStartup() {
   const std::string temp_folder = context_.start_up(core_->session, context_.keyword);
+  // The editor's web view takes the images of shown pages from there too.
+  if (!temp_folder.empty()) core_->editor_context.page_folder = temp_folder;
 
   loading_label_->Hide();
   splitter_->Show();
@@ -315,6 +360,10 @@ void MainWindow::HandOver(const std::string& gb_text) {
 void MainWindow::RunCommand(int id) {
   const CommandOutcome outcome = core_->session.commands().ExecuteCommand(id);
   Observe(context_.observer, "command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
+  if (close_after_command_ && !core_->editors.EditorOpen()) {
+    close_after_command_ = false;
+    CallAfter([this] { Close(true); });
+  }
 }
 
 WxTreeView& MainWindow::TreeAdapter() { return core_->tree_view; }
@@ -357,6 +406,18 @@ void MainWindow::OnClose(wxCloseEvent& event) {
     Hide();
     event.Veto();
     Observe(context_.observer, "hidden", "");
+    return;
+  }
+  // An editor still open is closed first (as if by its close box); the
+  // program ends once the command that opened it has returned, as the
+  // command uses the core.
+  if (core_ && core_->editors.EditorOpen()) {
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<wxDialog*>(window);
+      if (dialog != nullptr && dialog->IsModal()) dialog->EndModal(wxID_CANCEL);
+    }
+    close_after_command_ = true;
+    if (event.CanVeto()) event.Veto();
     return;
   }
   ShutDown();

@@ -41,7 +41,7 @@ struct Settings;
 // until the window is destroyed.
 struct MainWindowContext {
   Database& db;
-  const Settings& settings;
+  Settings& settings;  // the editor window keeps its size here
   const IniFile& ini;
   WxUi& window_ui;  // the Ui over this window's boxes and status bar
   Ui& ui;           // the Ui the session reports through (window_ui, or a scripted one)
@@ -122,6 +122,7 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   wxTimer startup_timer_;
   std::unique_ptr<MainWindowCore> core_;
   bool exit_flag_ = false;
+  bool close_after_command_ = false;  // a close came while an editor was open
   bool startup_done_ = false;
   int pending_sash_ = -1;  // the saved side-pane width not yet set; -1: set
   bool label_drawn_ = false;

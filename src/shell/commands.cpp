@@ -69,7 +69,8 @@ bool CommandAvailable(CommandId id) {
     case CommandId::AlwaysOnTop: case CommandId::Home: case CommandId::Back:
     case CommandId::Forward: case CommandId::FindInPage: case CommandId::About:
     case CommandId::TrayShow: case CommandId::TrayHide: case CommandId::TrayExit:
-    case CommandId::TreeRename:
+    case CommandId::TreeRename: case CommandId::NewCategory: case CommandId::NewEntry:
+    case CommandId::Delete: case CommandId::Edit:
       return true;
     default:
       return false;
@@ -117,15 +118,23 @@ CommandOutcome CommandTable::ExecuteCommand(CommandId requested) {
       window_.SetAlwaysOnTop(window_.AlwaysOnTopButtonDown());
       return CommandOutcome::Done;
     case CommandId::Import:
+    case CommandId::Export:
+      // Their features (import, export) are not in this build.
+      return RefusedForSelection(id) ? CommandOutcome::Refused : CommandOutcome::NotAvailable;
     case CommandId::NewCategory:
     case CommandId::NewEntry:
     case CommandId::Delete:
-    case CommandId::Export:
-      // Their features (import, editors, deletion, export) are not in this build.
-      return RefusedForSelection(id) ? CommandOutcome::Refused : CommandOutcome::NotAvailable;
+      if (RefusedForSelection(id)) return CommandOutcome::Refused;
+      if (editing_ == nullptr) return CommandOutcome::NotAvailable;
+      if (id == CommandId::NewCategory) editing_->NewCategory();
+      if (id == CommandId::NewEntry) editing_->NewEntry();
+      if (id == CommandId::Delete) editing_->DeleteCurrentItem();
+      return CommandOutcome::Done;
     case CommandId::Edit:
       if (RefusedForSelection(id) || RefusedHomePageEdit()) return CommandOutcome::Refused;
-      return CommandOutcome::NotAvailable;  // the editors are not in this build
+      if (editing_ == nullptr) return CommandOutcome::NotAvailable;
+      editing_->EditCurrentPage();
+      return CommandOutcome::Done;
     case CommandId::Home:
       navigator_.GoHome();
       return CommandOutcome::Done;

@@ -4,10 +4,10 @@
 // so, then runs the command.  编辑 and 导出 act on the current page (the last
 // history record), not on the tree selection.
 //
-// Commands whose owning feature is not built yet (import, export, new
-// category, new entry, delete, edit, options, the backup list and the edit
-// menu) still give their refusals and then answer NotAvailable; the window
-// asks CommandAvailable to show them disabled.  User-interface thread only.
+// Commands whose owning feature is not built yet (import, export, options,
+// the backup list and the edit menu) still give their refusals and then
+// answer NotAvailable; the window asks CommandAvailable to show them
+// disabled.  User-interface thread only.
 #pragma once
 
 #include "ports/item_images.h"
@@ -69,6 +69,17 @@ class TreeSelection {
   virtual void RenameSelected() = 0;
 };
 
+// The writing commands: the editors and the deletion.
+class EditingActions {
+ public:
+  virtual ~EditingActions() = default;
+  virtual void NewEntry() = 0;
+  virtual void NewCategory() = 0;
+  // The current page, which is not the home page.
+  virtual void EditCurrentPage() = 0;
+  virtual void DeleteCurrentItem() = 0;
+};
+
 // True when the command's feature is built (so the window enables it).
 bool CommandAvailable(CommandId id);
 
@@ -77,6 +88,9 @@ class CommandTable {
   // Borrows everything; all must outlive the table.
   CommandTable(Ui& ui, BrowserPane& pane, History& history, Navigator& navigator,
                TreeSelection& tree, MainWindowActions& window);
+
+  // The writing commands answer NotAvailable until they are given.  Borrowed.
+  void SetEditingActions(EditingActions* editing) { editing_ = editing; }
 
   CommandOutcome ExecuteCommand(CommandId id);
   // For menu and button ids as integers; an id outside the table is Unknown.
@@ -94,6 +108,7 @@ class CommandTable {
   Navigator& navigator_;
   TreeSelection& tree_;
   MainWindowActions& window_;
+  EditingActions* editing_ = nullptr;
 };
 
 }  // namespace mivrel

@@ -134,6 +134,23 @@ class DirectoryTree {
   // category keeps its scope rows until the next full load.
   MoveResult MoveItem(TreeItem dragged, TreeItem target);
 
+  // Deletion (the delete command).  NeighbourOf: the item to select once
+  // `item` has gone: its previous sibling, else its next one, else its parent.
+  TreeItem NeighbourOf(TreeItem item) const;
+  // True for the bin's node and every item under it.
+  bool InRecycleBin(TreeItem item) const;
+  // Remembers a bin just made and adds its node as the last top-level item
+  // ("回收站", image 34).
+  void AddRecycleBinNode(int bin_id);
+  // Moves the item's row into the bin and the item under the bin's node.  A
+  // failed statement is reported and leaves the item in place (false).
+  // REQUIRES: a bin node; `item` is an entry or a category outside the bin.
+  bool MoveIntoRecycleBin(TreeItem item);
+  // After the item's rows were removed for good: forgets the bin when the
+  // item is its node, removes the item with its subtree and relabels its
+  // parent.  Returns NeighbourOf(item) as it was, for the caller to select.
+  TreeItem RemoveDeletedItem(TreeItem item);
+
   int RecycleBinId() const { return recycle_bin_id_; }
   TreeItem RecycleBinItem() const { return recycle_bin_item_; }
   const ExternalPageTable& ExternalPages() const { return external_pages_; }
@@ -165,6 +182,10 @@ class DirectoryTree {
   void SetCountLabel(TreeItem category_item, const std::string& name);
   // Forgets the cached page that lists the children of `parent` (0: the home page).
   void DropListingPage(TreeItem parent);
+  // Re-creates the item (with its subcategories) under `new_parent`, after
+  // `after` or last, drops it from its old place and refreshes both parents'
+  // labels and listing pages.  Returns the new item.  The row has moved already.
+  TreeItem RelocateItem(TreeItem item, TreeItem new_parent, TreeItem after);
   // Removes the item and forgets the loaded marks of its subtree.
   void DeleteSubtree(TreeItem item);
   bool IsInSubtree(TreeItem item, TreeItem root) const;

@@ -142,9 +142,16 @@ MoveResult DirectoryTree::MoveItem(TreeItem dragged, TreeItem target) {
     return MoveResult::Failed;
   }
 
-  const bool category = KindOf(dragged) == ItemKind::Category;
-  const DirectoryItem moved{LabelWithoutCount(dragged), view_.Id(dragged), view_.Image(dragged)};
-  const TreeItem old_parent = view_.Parent(dragged);
+  const TreeItem new_item = RelocateItem(dragged, new_parent, after);
+  view_.Enable();
+  view_.SelectItem(new_item);
+  return MoveResult::Moved;
+}
+
+TreeItem DirectoryTree::RelocateItem(TreeItem item, TreeItem new_parent, TreeItem after) {
+  const bool category = KindOf(item) == ItemKind::Category;
+  const DirectoryItem moved{LabelWithoutCount(item), view_.Id(item), view_.Image(item)};
+  const TreeItem old_parent = view_.Parent(item);
   const TreeItem new_item = after != kNoTreeItem ? view_.InsertAfter(new_parent, after, moved)
                                                  : view_.AppendItem(new_parent, moved);
   Relabel(new_parent);
@@ -156,12 +163,10 @@ MoveResult DirectoryTree::MoveItem(TreeItem dragged, TreeItem target) {
     PlaceCategories(CategoryTreeModel::Read(db_), moved.id, new_item, std::string(), ScopeRows::Leave,
                     BinRows::Skip);
   }
-  DeleteSubtree(dragged);
+  DeleteSubtree(item);
   DropListingPage(old_parent);
   Relabel(old_parent);
-  view_.Enable();
-  view_.SelectItem(new_item);
-  return MoveResult::Moved;
+  return new_item;
 }
 
 }  // namespace mivrel

@@ -2,6 +2,7 @@
 
 #include "base/files.h"
 #include "store/database.h"
+#include "store/restore.h"
 #include "store/schema.h"
 
 namespace mivrel {
@@ -20,6 +21,8 @@ std::string StartFailure(const std::string& first_line, const std::string& path,
 OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, std::string& failure_text,
                                  SpeedIndexes indexes) {
   const std::string path = folder + kDatabaseFileName;
+  // A restore cut short left the database under its holding name.
+  RecoverInterruptedRestore(folder);
   if (!IsRegularFile(path)) {
     const std::string fallback = folder + kDatabaseFallbackName;
     if (!IsRegularFile(fallback) || !RenameFile(fallback, path)) {

@@ -10,6 +10,7 @@
 #include "store/library_create.h"
 #include "store/library_files.h"
 #include "tool/commands.h"
+#include "editors/external_editor.h"
 #include "tool/starter_content.h"
 
 namespace mivrel {
@@ -63,6 +64,13 @@ LibraryContent StarterContent() {
   return content;
 }
 
+// The external HTML editor kit beside a starter library, for a program that
+// runs with this folder as its application folder.
+bool WriteEditorKit(const std::string& folder) {
+  const std::string path = folder + kEditorKitTemplate;
+  return MakeDirectories(folder + "htmedit") && WriteWholeFile(path, GbToUtf8(kEditorKitHtml));
+}
+
 }  // namespace
 
 int RunInitCommand(const ToolContext& context) {
@@ -75,6 +83,10 @@ int RunInitCommand(const ToolContext& context) {
       folder, request.content == InitContent::Starter ? StarterContent() : LibraryContent());
   switch (outcome.result) {
     case CreateResult::Created:
+      if (request.content == InitContent::Starter && !WriteEditorKit(folder)) {
+        PrintError("init: cannot write " + folder + kEditorKitTemplate);
+        return 1;
+      }
       return 0;
     case CreateResult::NotAFolder:
       PrintError("init: " + folder + " is not a folder");

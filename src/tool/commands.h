@@ -11,5 +11,6 @@ int RunPageCommand(const ToolContext& context);    // page home|category ID|entr
 int RunTreeCommand(const ToolContext& context);    // tree
 int RunIndexCommand(const ToolContext& context);   // index PREFIX [--scope ROW]
 int RunSearchCommand(const ToolContext& context);  // search TEXT [--scope ROW]
+int RunDeleteCommand(const ToolContext& context);  // delete entry ID | category ID [--permanent]
 
 }  // namespace mivrel

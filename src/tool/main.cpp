@@ -24,6 +24,9 @@ constexpr const char* kUsage =
     "  tree                              print the directory tree\n"
     "  index PREFIX [--scope ROW]        print the name-index hits\n"
     "  search TEXT [--scope ROW]         print the full-text search hits\n"
+    "  delete entry ID | category ID     move into the recycle bin (or remove for\n"
+    "       [--permanent]                good: --permanent, the bin switched off in\n"
+    "                                    the settings, or an item in the bin)\n"
     "\n"
     "The library folder is --library DIR, else $MIVREL_HOME, else the folder of\n"
     "this program.  Texts on the command line and on standard error are UTF-8;\n"
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
   if (command == "tree") return RunTreeCommand(context);
   if (command == "index") return RunIndexCommand(context);
   if (command == "search") return RunSearchCommand(context);
+  if (command == "delete") return RunDeleteCommand(context);
   std::fprintf(stderr, "mivrel-tool: unknown command %s\n\n%s", command.c_str(), kUsage);
   return 2;
 }

@@ -19,6 +19,10 @@ struct StarterImage {
   std::size_t size;
 };
 
+// resources/htmedit/demo.html, the external HTML editor kit's page (GB18030
+// like every narrow literal).
+extern const char kEditorKitHtml[];
+
 // Every file of resources/starter/images/, in name order.
 extern const StarterImage kStarterImages[];
 extern const std::size_t kStarterImageCount;

@@ -15,6 +15,15 @@ class FakeTreeSelection final : public TreeSelection {
   int renames = 0;
 };
 
+class FakeEditing final : public EditingActions {
+ public:
+  void NewEntry() override { calls.push_back("entry"); }
+  void NewCategory() override { calls.push_back("category"); }
+  void EditCurrentPage() override { calls.push_back("edit"); }
+  void DeleteCurrentItem() override { calls.push_back("delete"); }
+  std::vector<std::string> calls;
+};
+
 constexpr ItemKind kCategory = ItemKind::Category;
 constexpr ItemKind kEntry = ItemKind::Entry;
 constexpr ItemKind kExternalBook = ItemKind::ExternalBook;
@@ -25,6 +34,7 @@ class CommandsTest : public PanesFixture {
  protected:
   CommandsTest() : table(ui, pane, history, navigator, tree, window) {
     history.Record(PageKind::Category, 0, "全部内容");
+    table.SetEditingActions(&editing);
   }
 
   // Runs the command with an item of `kind` selected and returns the one message shown
@@ -43,6 +53,7 @@ class CommandsTest : public PanesFixture {
   }
 
   FakeTreeSelection tree;
+  FakeEditing editing;
   RecordingWindow window;
   CommandTable table;
 };
@@ -81,29 +92,49 @@ TEST_F(CommandsTest, TreeContextMenuGivesTheSameRefusals) {
 
 TEST_F(CommandsTest, OrdinaryOrNoSelectionPassesToTheFeature) {
   for (ItemKind kind : {ItemKind::None, kCategory, kEntry}) {
-    for (CommandId id : {CommandId::NewCategory, CommandId::NewEntry, CommandId::Delete,
-                         CommandId::Export, CommandId::Import}) {
+    for (CommandId id : {CommandId::Export, CommandId::Import}) {
       CommandOutcome outcome;
       EXPECT_EQ(RefusalOf(id, kind, &outcome), "");
       EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
     }
+    editing.calls.clear();
+    for (CommandId id : {CommandId::NewCategory, CommandId::TreeNewEntry, CommandId::Delete,
+                         CommandId::TreeDelete}) {
+      CommandOutcome outcome;
+      EXPECT_EQ(RefusalOf(id, kind, &outcome), "");
+      EXPECT_EQ(outcome, CommandOutcome::Done);
+    }
+    EXPECT_EQ(editing.calls, (std::vector<std::string>{"category", "entry", "delete", "delete"}));
   }
+}
+
+TEST_F(CommandsTest, RefusedWritingCommandsDoNotReachTheEditors) {
+  RefusalOf(CommandId::NewEntry, kRecycleBin);
+  RefusalOf(CommandId::Delete, kExternalPage);
+  RefusalOf(CommandId::Edit, kRecycleBin);
+  EXPECT_TRUE(editing.calls.empty());
+  // The bin itself is not refused by the delete command (the deletion decides).
+  CommandOutcome outcome;
+  EXPECT_EQ(RefusalOf(CommandId::Delete, kRecycleBin, &outcome), "");
+  EXPECT_EQ(editing.calls, std::vector<std::string>{"delete"});
 }
 
 TEST_F(CommandsTest, EditRefusesTheHomePage) {
   EXPECT_EQ(RefusalOf(CommandId::Edit, ItemKind::None), "亲，主页是无法编辑的哦！");
   EXPECT_EQ(RefusalOf(CommandId::TreeEdit, kCategory), "亲，主页是无法编辑的哦！");
+  EXPECT_TRUE(editing.calls.empty());
   history.Record(PageKind::Entry, 0, "");  // entry id 0 is not the home page
   CommandOutcome outcome;
   EXPECT_EQ(RefusalOf(CommandId::Edit, ItemKind::None, &outcome), "");
-  EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
+  EXPECT_EQ(outcome, CommandOutcome::Done);
+  EXPECT_EQ(editing.calls, std::vector<std::string>{"edit"});
 }
 
 TEST_F(CommandsTest, EditActsOnTheCurrentPageNotTheSelection) {
   history.Record(PageKind::Entry, 5, "Sleep");
   CommandOutcome outcome;
   EXPECT_EQ(RefusalOf(CommandId::Edit, kCategory, &outcome), "");
-  EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
+  EXPECT_EQ(outcome, CommandOutcome::Done);
   // An external item selected is refused even though the page is an entry.
   EXPECT_EQ(RefusalOf(CommandId::Edit, kExternalPage), "这个是外部文件，不可以修改，你可以直接去修改文件。");
 }
@@ -160,11 +191,8 @@ TEST_F(CommandsTest, RenameGoesToTheTree) {
 }
 
 TEST_F(CommandsTest, UnbuiltFeaturesAreReportedNotAvailable) {
-  for (CommandId id : {CommandId::Import, CommandId::Export, CommandId::NewCategory,
-                       CommandId::NewEntry, CommandId::Delete, CommandId::Edit,
-                       CommandId::Options, CommandId::TreeNewCategory, CommandId::TreeNewEntry,
-                       CommandId::TreeEdit, CommandId::TreeDelete, CommandId::EditCopy,
-                       CommandId::EditCut, CommandId::EditPaste}) {
+  for (CommandId id : {CommandId::Import, CommandId::Export, CommandId::Options,
+                       CommandId::EditCopy, CommandId::EditCut, CommandId::EditPaste}) {
     EXPECT_FALSE(CommandAvailable(id)) << static_cast<int>(id);
   }
   for (int backup = 8701; backup <= 8710; ++backup) {
@@ -175,7 +203,10 @@ TEST_F(CommandsTest, UnbuiltFeaturesAreReportedNotAvailable) {
   for (CommandId id : {CommandId::AlwaysOnTop, CommandId::Home, CommandId::Back,
                        CommandId::Forward, CommandId::FindInPage, CommandId::About,
                        CommandId::TrayShow, CommandId::TrayHide, CommandId::TrayAbout,
-                       CommandId::TrayExit, CommandId::TreeRename}) {
+                       CommandId::TrayExit, CommandId::TreeRename, CommandId::NewCategory,
+                       CommandId::NewEntry, CommandId::Delete, CommandId::Edit,
+                       CommandId::TreeNewCategory, CommandId::TreeNewEntry, CommandId::TreeEdit,
+                       CommandId::TreeDelete}) {
     EXPECT_TRUE(CommandAvailable(id)) << static_cast<int>(id);
   }
 }

@@ -84,7 +84,7 @@ TEST_F(InitCommandTest, TakesAnExistingEmptyFolderAndTheFolderWithoutSeparator) 
   ASSERT_TRUE(MakeDirectories(folder));
   const InitRun run = RunInit({"--starter", folder}, work.Path());
   ASSERT_EQ(run.exit_code, 0) << run.err;
-  EXPECT_EQ(SortedFolder(folder + "/"), std::vector<std::string>{kDatabaseFileName});
+  EXPECT_EQ(SortedFolder(folder + "/"), (std::vector<std::string>{"htmedit", kDatabaseFileName}));
 }
 
 TEST_F(InitCommandTest, NeverOverwritesAnExistingDatabase) {
@@ -141,7 +141,7 @@ TEST_F(InitCommandTest, LeftoverOfAnInterruptedRunIsReplaced) {
   ASSERT_TRUE(WriteWholeFile(DatabaseIn(Target()) + ".new", "half a library"));
   const InitRun run = RunInit({"--starter", Target()}, work.Path());
   ASSERT_EQ(run.exit_code, 0) << run.err;
-  EXPECT_EQ(SortedFolder(Target()), std::vector<std::string>{kDatabaseFileName});
+  EXPECT_EQ(SortedFolder(Target()), (std::vector<std::string>{"htmedit", kDatabaseFileName}));
   Database db;
   ASSERT_EQ(db.Open(DatabaseIn(Target())), kSqliteOk);
   EXPECT_GT(CountRows(db, "fun"), 0);
@@ -345,6 +345,24 @@ TEST_F(StarterLibraryTest, WebPagesShowTheirOwnImagesByteForByte) {
   EXPECT_GE(web_pages, 2);
   EXPECT_GE(shown_images, 1);
   EXPECT_EQ(CountRows(*db_, "img"), shown_images) << "an image belongs to no web page";
+}
+
+}  // namespace
+}  // namespace mivrel::testing
+
+namespace mivrel::testing {
+namespace {
+
+TEST(StarterEditorKitTest, TheStarterFolderHoldsTheEditorKitPageAsInTheSources) {
+  TempFolder work;
+  const std::string folder = work.Path() + "lib/";
+  ASSERT_EQ(RunInit({"--starter", folder}, work.Path()).exit_code, 0);
+  std::string installed;
+  std::string source;
+  ASSERT_TRUE(ReadWholeFile(folder + "htmedit/demo.html", installed));
+  ASSERT_TRUE(ReadWholeFile(std::string(MIVREL_SOURCE_DIR) + "/resources/htmedit/demo.html", source));
+  EXPECT_EQ(installed, source);
+  EXPECT_NE(installed.find(GbToUtf8("[内容]")), std::string::npos);
 }
 
 }  // namespace
