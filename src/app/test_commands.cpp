@@ -4,9 +4,9 @@
 #include <wx/treectrl.h>
 #include <wx/webview.h>
 
+#include "app/item_lookup.h"
 #include "base/text.h"
 #include "framework/find_dialog.h"
-#include "framework/test_report.h"
 #include "framework/tree_view_adapter.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
@@ -21,7 +21,7 @@ bool IsTestCommand(const std::string& message, std::string& command) {
   return true;
 }
 
-void RunTestCommand(MainWindow& window, const std::string& command) {
+void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command) {
   const size_t blank = command.find(' ');
   const std::string verb = command.substr(0, blank);
   const std::string argument = blank == std::string::npos ? std::string() : command.substr(blank + 1);
@@ -32,30 +32,30 @@ void RunTestCommand(MainWindow& window, const std::string& command) {
   } else if (verb == "script") {
     wxString output;
     const bool ran = window.Pane().View()->RunScript(wxString::FromUTF8(argument), &output);
-    TestReport("script", ran ? WxToGb(output) : std::string("<error>"));
+    report.Observe("script", ran ? WxToGb(output) : std::string("<error>"));
   } else if (verb == "index") {
     window.Side().index_input->SetValue(wxString::FromUTF8(argument));
   } else if (verb == "select") {
     WxTreeView& tree = window.TreeAdapter();
-    const TreeItem item = tree.FindByLabel(Utf8ToGb(argument));
-    TestReport("selected", item != kNoTreeItem ? tree.Label(item) : std::string("<none>"));
+    const TreeItem item = FindItemByLabel(tree, Utf8ToGb(argument));
+    report.Observe("selected", item != kNoTreeItem ? tree.Label(item) : std::string("<none>"));
     if (item != kNoTreeItem) tree.SelectItem(item);
   } else if (verb == "drag") {
     WxTreeView& tree = window.TreeAdapter();
     const size_t bar = argument.find('|');
-    const TreeItem from = tree.FindByLabel(Utf8ToGb(argument.substr(0, bar)));
+    const TreeItem from = FindItemByLabel(tree, Utf8ToGb(argument.substr(0, bar)));
     const TreeItem to =
-        bar == std::string::npos ? kNoTreeItem : tree.FindByLabel(Utf8ToGb(argument.substr(bar + 1)));
-    TestReport("dragging", from != kNoTreeItem ? tree.Label(from) : std::string("<none>"));
+        bar == std::string::npos ? kNoTreeItem : FindItemByLabel(tree, Utf8ToGb(argument.substr(bar + 1)));
+    report.Observe("dragging", from != kNoTreeItem ? tree.Label(from) : std::string("<none>"));
     if (from != kNoTreeItem) tree.DropOnto(from, to);
   } else if (verb == "layout") {
-    TestReport("layout", "sash " + std::to_string(window.SashWidth()) + " pane " +
+    report.Observe("layout", "sash " + std::to_string(window.SashWidth()) + " pane " +
                              std::to_string(window.Side().GetSize().GetWidth()));
   } else if (verb == "index-caret") {
     // Selection start, end and the insertion point of the index's input box.
     long from = 0, to = 0;
     window.Side().index_input->GetSelection(&from, &to);
-    TestReport("index-caret", std::to_string(from) + "," + std::to_string(to) + "," +
+    report.Observe("index-caret", std::to_string(from) + "," + std::to_string(to) + "," +
                                   std::to_string(window.Side().index_input->GetInsertionPoint()));
   } else if (verb == "tree-key") {
     // A key pressed in the directory tree, by wx key code.
@@ -69,7 +69,7 @@ void RunTestCommand(MainWindow& window, const std::string& command) {
     // The text of the tree's label editor; with an argument, typed in and accepted.
     wxTreeCtrl* tree = window.Side().tree;
     wxTextCtrl* editor = tree->GetEditControl();
-    TestReport("edit-label", editor != nullptr ? WxToGb(editor->GetValue()) : std::string("<none>"));
+    report.Observe("edit-label", editor != nullptr ? WxToGb(editor->GetValue()) : std::string("<none>"));
     if (editor != nullptr && !argument.empty()) {
       editor->SetValue(wxString::FromUTF8(argument));
       tree->EndEditLabel(tree->GetSelection(), false);
@@ -78,10 +78,10 @@ void RunTestCommand(MainWindow& window, const std::string& command) {
     // Opens the find dialog, reports its labels and searches for the argument.
     window.Pane().FindInPage();
     FindDialog* dialog = window.Pane().OpenFindDialog();
-    TestReport("find-dialog", dialog != nullptr ? WxToGb(dialog->Labels()) : std::string("<none>"));
+    report.Observe("find-dialog", dialog != nullptr ? WxToGb(dialog->Labels()) : std::string("<none>"));
     if (dialog != nullptr) dialog->FindText(wxString::FromUTF8(argument));
   } else {
-    TestReport("unknown-command", Utf8ToGb(command));
+    report.Observe("unknown-command", Utf8ToGb(command));
   }
 }
 

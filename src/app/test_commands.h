@@ -1,5 +1,5 @@
 // Commands a GUI test sends through the hand-over channel, honoured only
-// while the test report (framework/test_report.h) is on.  A test command is
+// while the test report (app/test_report.h) is on.  A test command is
 // a message that starts with the byte 0x01, then a verb, a blank and its
 // argument (UTF-8):
 //   exit            the exit command (as 退出资料库)
@@ -10,19 +10,20 @@
 //                   loaded category's "(count)" may be left out)
 //   drag <from>|<to> drops the item labelled <from> onto the one labelled <to>
 //                   through the tree adapter, as a mouse drag ends
-// Results and events go to the test report.  User-interface thread only.
+// Results and events go to the observer (the test report).  User-interface thread only.
 #pragma once
 
 #include <string>
 
 namespace mivrel {
 
+class EventObserver;
 class MainWindow;
 
 constexpr char kTestCommandMark = '\x01';
 
 // True when `message` is a test command; `command` receives it without the mark.
 bool IsTestCommand(const std::string& message, std::string& command);
-void RunTestCommand(MainWindow& window, const std::string& command);
+void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command);
 
 }  // namespace mivrel

@@ -18,11 +18,10 @@
 #include "framework/icons.h"
 #include "framework/pane_adapters.h"
 #include "framework/tree_view_adapter.h"
-#include "framework/test_report.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
 #include "framework/wx_ui.h"
-#include "render/page_temp_folder.h"
+#include "ports/event_observer.h"
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
@@ -115,7 +114,7 @@ MainWindow::MainWindow(const MainWindowContext& context)
   SetIcon(window_icon);
   // Every control of the system uses 宋体 9; children created below inherit it.
   SetFont(wxFont(9, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, L"宋体"));
-  images_ = NewSharedImageList();
+  images_.reset(NewSharedImageList());
   BuildCommandToolbar(*this);
   status_ = new MainStatusBar(this);
   SetStatusBar(status_);
@@ -128,15 +127,15 @@ MainWindow::MainWindow(const MainWindowContext& context)
   splitter_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                    wxSP_LIVE_UPDATE | wxSP_3DSASH);
   splitter_->SetMinimumPaneSize(kSplitterMargin);
-  side_ = new SidePane(splitter_, images_);
-  pane_ = new WebViewPane(splitter_);
+  side_ = new SidePane(splitter_, images_.get());
+  pane_ = new WebViewPane(splitter_, context_.ui, context_.observer);
   splitter_->SplitVertically(side_, pane_, context_.settings.splitter_width);
   splitter_->Hide();
   splitter_->Bind(wxEVT_SPLITTER_SASH_POS_CHANGING, [this](wxSplitterEvent& event) {
     event.SetSashPosition(SplitterLimit(event.GetSashPosition()));
   });
 
-  context_.ui.SetMainWindow(this);
+  context_.window_ui.SetMainWindow(this);
   BuildCore();
 
   Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
@@ -162,17 +161,19 @@ MainWindow::MainWindow(const MainWindowContext& context)
 MainWindow::~MainWindow() {
   startup_timer_.Stop();
   core_.reset();
-  context_.ui.SetMainWindow(nullptr);
-  if (tray_ != nullptr) {
-    tray_->RemoveIcon();
-    delete tray_;
-  }
-  delete images_;
+  context_.window_ui.SetMainWindow(nullptr);
+  RemoveTray();
+}
+
+void MainWindow::RemoveTray() {
+  if (tray_ == nullptr) return;
+  tray_->RemoveIcon();
+  tray_.reset();
 }
 
 void MainWindow::BuildTray() {
   if (!wxTaskBarIcon::IsAvailable()) return;
-  tray_ = new TrayIcon(this);
+  tray_ = std::make_unique<TrayIcon>(this);
   wxIcon icon;
   icon.CopyFromBitmap(NamedIcon("CONNECTED"));
   tray_->SetIcon(icon, L"OsterkMivrel");
@@ -239,30 +240,7 @@ void MainWindow::ShowTrayMenu() {
 }
 
 void MainWindow::RunDeferredStartup() {
-  Clock& clock = context_.clock;
-  const uint32_t open_ms = clock.NowMs() - context_.start_tick;
-
-  uint32_t mark = clock.NowMs();
-  const std::string temp_folder = CreatePageTempFolder();
-  core_->session.pages().SetPageTempFolder(temp_folder);
-  if (!temp_folder.empty()) pane_->SetBaseFolder(temp_folder);
-  core_->session.pages().LoadKeywordSets();
-  const uint32_t keyword_ms = clock.NowMs() - mark;
-
-  mark = clock.NowMs();
-  core_->session.tree().LoadDirectoryTree();
-  const uint32_t tree_ms = clock.NowMs() - mark;
-
-  mark = clock.NowMs();
-  core_->session.navigator().GoHome();
-  const uint32_t home_ms = clock.NowMs() - mark;
-
-  const uint32_t total = open_ms + keyword_ms + tree_ms + home_ms;
-  context_.ui.SetStatusText("开启数据库:" + WithBlank(open_ms) + "毫秒，加载关键词:" +
-                            WithBlank(keyword_ms) + "毫秒，加载目录:" + WithBlank(tree_ms) +
-                            "毫秒，显示主页:" + WithBlank(home_ms) + "毫秒，开软件总化费:" +
-                            WithBlank(total) + "毫秒");
-  core_->session.HandOverKeyword(context_.keyword);
+  const std::string temp_folder = context_.start_up(core_->session, context_.keyword);
 
   loading_label_->Hide();
   splitter_->Show();
@@ -273,7 +251,7 @@ void MainWindow::RunDeferredStartup() {
   wxSizeEvent resize(GetSize());
   OnSize(resize);
   startup_done_ = true;
-  TestReport("started", temp_folder);
+  Observe(context_.observer, "started", temp_folder);
 }
 
 int MainWindow::SashWidth() const { return pending_sash_ >= 0 ? pending_sash_ : splitter_->GetSashPosition(); }
@@ -303,7 +281,7 @@ void MainWindow::OnSize(wxSizeEvent& event) {
 }
 
 void MainWindow::HandOver(const std::string& gb_text) {
-  TestReport("handover", gb_text);
+  Observe(context_.observer, "handover", gb_text);
   ShowMainWindow();
   // Before the deferred start-up the index is not ready; the text would be
   // looked up before the tree exists.  It then waits like a command-line word.
@@ -316,7 +294,7 @@ void MainWindow::HandOver(const std::string& gb_text) {
 
 void MainWindow::RunCommand(int id) {
   const CommandOutcome outcome = core_->session.commands().ExecuteCommand(id);
-  TestReport("command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
+  Observe(context_.observer, "command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
 }
 
 WxTreeView& MainWindow::TreeAdapter() { return core_->tree_view; }
@@ -358,7 +336,7 @@ void MainWindow::OnClose(wxCloseEvent& event) {
   if (!exit_flag_ && event.CanVeto()) {
     Hide();
     event.Veto();
-    TestReport("hidden", "");
+    Observe(context_.observer, "hidden", "");
     return;
   }
   ShutDown();
@@ -366,20 +344,15 @@ void MainWindow::OnClose(wxCloseEvent& event) {
 }
 
 void MainWindow::ShutDown() {
-  if (tray_ != nullptr) {
-    tray_->RemoveIcon();
-    delete tray_;
-    tray_ = nullptr;
-  }
+  RemoveTray();
   const wxSize outer = GetSize();
   WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), SashWidth());
   const std::string temp_folder = core_->session.pages().PageTempFolder();
   pane_->SetLinkHandler(nullptr);
   pane_->SetFocusGuard(nullptr);
   core_.reset();
-  context_.db.Close();
-  RemovePageTempFolder(temp_folder);
-  TestReport("exited", temp_folder);
+  context_.shut_down(temp_folder);
+  Observe(context_.observer, "exited", temp_folder);
 }
 
 }  // namespace mivrel

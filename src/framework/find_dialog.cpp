@@ -7,13 +7,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "ports/ui.h"
 #include "framework/wx_text.h"
-#include "framework/wx_ui.h"
 
 namespace mivrel {
 
-FindDialog::FindDialog(wxWindow* parent, std::function<bool(const FindRequest&)> find,
+FindDialog::FindDialog(wxWindow* parent, std::function<void(const FindRequest&)> find,
                        std::function<void()> closed)
     : wxDialog(parent, wxID_ANY, L"查找", wxDefaultPosition, wxDefaultSize, wxCAPTION | wxCLOSE_BOX),
       find_(std::move(find)),
@@ -77,10 +75,7 @@ void FindDialog::FindNext() {
   request.whole_word = whole_word_->GetValue();
   request.match_case = match_case_->GetValue();
   request.backwards = direction_->GetSelection() == 0;
-  if (!find_(request)) {
-    ShowMessageBox(this, "找不到“" + WxToGb(request.text) + "”。", MessageIcon::Exclamation,
-                   MessageButtons::Ok);
-  }
+  find_(request);
 }
 
 void FindDialog::CloseDialog() {

@@ -1,6 +1,6 @@
 // The find-in-page dialog in the program's language: the text to find, whole
 // word, match case, direction, "查找下一个" and "关闭".  Modeless; when nothing is
-// found it says so ("找不到“…”。") instead of staying silent.  The search itself
+// found the owner says so ("找不到“…”。") instead of staying silent.  The search
 // is the owner's (a callback), so the dialog knows nothing of the web view.
 // User-interface thread only.
 #pragma once
@@ -25,9 +25,9 @@ struct FindRequest {
 
 class FindDialog final : public wxDialog {
  public:
-  // `find` runs one search and returns false when nothing was found;
+  // `find` runs one search and tells the user when nothing was found;
   // `closed` runs when the dialog goes away (after it, the dialog is destroyed).
-  FindDialog(wxWindow* parent, std::function<bool(const FindRequest&)> find,
+  FindDialog(wxWindow* parent, std::function<void(const FindRequest&)> find,
              std::function<void()> closed);
 
   // Searches for `text` as the "查找下一个" button would (for test commands).
@@ -39,7 +39,7 @@ class FindDialog final : public wxDialog {
   void FindNext();
   void CloseDialog();
 
-  std::function<bool(const FindRequest&)> find_;
+  std::function<void(const FindRequest&)> find_;
   std::function<void()> closed_;
   wxTextCtrl* text_ = nullptr;
   wxCheckBox* whole_word_ = nullptr;

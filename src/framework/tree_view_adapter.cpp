@@ -1,7 +1,5 @@
 #include "framework/tree_view_adapter.h"
 
-#include <algorithm>
-#include <vector>
 
 #include <wx/treectrl.h>
 
@@ -198,30 +196,6 @@ void WxTreeView::OnEndDrag(wxTreeEvent& event) {
 
 void WxTreeView::DropOnto(TreeItem dragged, TreeItem target) {
   if (handlers_.dropped) handlers_.dropped(dragged, target);
-}
-
-TreeItem WxTreeView::FindByLabel(const std::string& gb_label) const {
-  // Depth-first in tree order, without recursion.
-  std::vector<TreeItem> pending;
-  for (TreeItem item = FirstChild(kNoTreeItem); item != kNoTreeItem; item = NextSibling(item)) {
-    pending.push_back(item);
-  }
-  std::reverse(pending.begin(), pending.end());
-  while (!pending.empty()) {
-    const TreeItem item = pending.back();
-    pending.pop_back();
-    const std::string label = Label(item);
-    if (label == gb_label ||
-        (StartsWith(label, gb_label + "(") && EndsWith(label, ")"))) {
-      return item;
-    }
-    std::vector<TreeItem> children;
-    for (TreeItem child = FirstChild(item); child != kNoTreeItem; child = NextSibling(child)) {
-      children.push_back(child);
-    }
-    pending.insert(pending.end(), children.rbegin(), children.rend());
-  }
-  return kNoTreeItem;
 }
 
 }  // namespace mivrel

@@ -13,7 +13,6 @@
 #include "base/text.h"
 #include "framework/find_dialog.h"
 #include "framework/link_address.h"
-#include "framework/test_report.h"
 #include "framework/wx_text.h"
 #include "framework/wx_ui.h"
 
@@ -52,8 +51,10 @@ wxString ScriptString(const wxString& text) {
 
 }  // namespace
 
-WebViewPane::WebViewPane(wxWindow* parent)
+WebViewPane::WebViewPane(wxWindow* parent, Ui& ui, EventObserver* observer)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, L"Form4"),
+      ui_(ui),
+      observer_(observer),
       focus_timer_(this) {
   base_url_ = FolderFileUrl(TempRoot());
   view_ = wxWebView::New(this, wxID_ANY, L"about:blank");
@@ -142,9 +143,12 @@ void WebViewPane::FindInPage() {
         if (request.backwards) flags |= wxWEBVIEW_FIND_BACKWARDS;
         // The engine finds asynchronously and its answer comes too late to
         // tell the user at once; the page's text answers whether there is a hit.
-        if (!PageHasText(request)) return false;
+        if (!PageHasText(request)) {
+          ui_.ShowMessage("找不到“" + WxToGb(request.text) + "”。", MessageIcon::Exclamation,
+                          MessageButtons::Ok, MessageOwner::MainWindow);
+          return;
+        }
         view_->Find(request.text, flags);
-        return true;
       },
       [this] {
         view_->Find(wxString());
@@ -174,7 +178,7 @@ void WebViewPane::OnNavigating(wxWebViewEvent& event) {
   // The page stays; the program decides what the link shows.  SetPage must not
   // run inside the engine's callback, hence CallAfter.
   event.Veto();
-  TestReport("link", target.address);
+  Observe(observer_, "link", target.address);
   const std::string address = target.address;
   CallAfter([this, address] {
     if (link_handler_) link_handler_(address);
@@ -201,7 +205,7 @@ void WebViewPane::OnLoaded(wxWebViewEvent& event) {
     ScrollToAnchor(pending_anchor_);
     pending_anchor_.clear();
   }
-  TestReport("loaded", own_page ? current_address_ : Utf8ToGb(utf8));
+  Observe(observer_, "loaded", own_page ? current_address_ : Utf8ToGb(utf8));
 }
 
 void WebViewPane::ScrollToAnchor(const std::string& gb_anchor) {
@@ -223,9 +227,8 @@ void WebViewPane::OnNewWindow(wxWebViewEvent& event) {
     opened = wxLaunchDefaultBrowser(url);
   }
   if (!opened) {
-    ShowMessageBox(wxGetTopLevelParent(this),
-                   "打开网页失败，原因见下面信息：\r\n没有找到可以打开网页的浏览器。\r\n" + WxToGb(url),
-                   MessageIcon::Stop, MessageButtons::Ok);
+    ui_.ShowMessage("打开网页失败，原因见下面信息：\r\n没有找到可以打开网页的浏览器。\r\n" + WxToGb(url),
+                    MessageIcon::Stop, MessageButtons::Ok, MessageOwner::MainWindow);
   }
 }
 
@@ -236,7 +239,7 @@ void WebViewPane::OnScriptMessage(wxWebViewEvent& event) {
     wxTheClipboard->SetData(new wxTextDataObject(text));
     wxTheClipboard->Close();
   }
-  TestReport("copied", WxToGb(text));
+  Observe(observer_, "copied", WxToGb(text));
 }
 
 void WebViewPane::OnFocusTimer(wxTimerEvent&) {

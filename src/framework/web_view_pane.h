@@ -21,6 +21,8 @@
 #include <wx/timer.h>
 
 #include "ports/browser_pane.h"
+#include "ports/event_observer.h"
+#include "ports/ui.h"
 
 class wxWebView;
 class wxWebViewEvent;
@@ -32,7 +34,10 @@ struct FindRequest;
 
 class WebViewPane final : public wxPanel, public BrowserPane {
  public:
-  explicit WebViewPane(wxWindow* parent);
+  // Messages (nothing found, no browser) go to `ui`, which must outlive the
+  // pane.  Links, loaded pages and copies are reported to `observer` when there
+  // is one.
+  WebViewPane(wxWindow* parent, Ui& ui, EventObserver* observer = nullptr);
   ~WebViewPane() override;
 
   // The folder generated pages are based in (the page temp folder).
@@ -70,6 +75,8 @@ class WebViewPane final : public wxPanel, public BrowserPane {
   void OnFocusTimer(wxTimerEvent& event);
   void ScrollToAnchor(const std::string& gb_anchor);
 
+  Ui& ui_;
+  EventObserver* observer_;
   wxWebView* view_ = nullptr;
   wxTimer focus_timer_;
   std::string base_url_;        // UTF-8, ends with "/"

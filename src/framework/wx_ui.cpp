@@ -7,7 +7,6 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
-#include "framework/test_report.h"
 #include "framework/wx_text.h"
 
 namespace mivrel {
@@ -52,20 +51,6 @@ MessageAnswer Answer(int result) {
   }
 }
 
-const char* IconName(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Stop:
-      return "stop";
-    case MessageIcon::Exclamation:
-      return "exclamation";
-    case MessageIcon::Information:
-      return "information";
-    case MessageIcon::Question:
-      return "question";
-  }
-  return "";
-}
-
 }  // namespace
 
 WxUi::~WxUi() {
@@ -76,12 +61,6 @@ void WxUi::SetMainWindow(wxFrame* frame) { frame_ = frame; }
 
 MessageAnswer ShowMessageBox(wxWindow* parent, const std::string& gb_text, MessageIcon icon,
                              MessageButtons buttons) {
-  TestReport(std::string("message-") + IconName(icon), gb_text);
-  // Under the GUI tests nobody can press a button: the box is recorded and
-  // answered with its default button.
-  if (TestReportEnabled()) {
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
-  }
   wxGenericMessageDialog dialog(parent, GbToWx(gb_text), L"Mivrel",
                                 IconStyle(icon) | ButtonStyle(buttons) | wxCENTRE);
   dialog.SetOKLabel(L"确定");
@@ -112,7 +91,7 @@ void WxUi::SetBusyCursor(bool busy) {
 }
 
 void WxUi::SetStatusText(const std::string& text) {
-  TestReport("status", text);
+  Observe(observer_, "status", text);
   if (frame_ == nullptr) return;
   wxStatusBar* bar = frame_->GetStatusBar();
   if (bar != nullptr && bar->GetFieldsCount() > kMessageStatusPart) {
@@ -121,7 +100,7 @@ void WxUi::SetStatusText(const std::string& text) {
 }
 
 void WxUi::Beep() {
-  TestReport("beep", "");
+  Observe(observer_, "beep", "");
   wxBell();
 }
 

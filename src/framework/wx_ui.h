@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "ports/event_observer.h"
 #include "ports/ui.h"
 
 class wxFrame;
@@ -22,7 +23,8 @@ MessageAnswer ShowMessageBox(wxWindow* parent, const std::string& gb_text, Messa
 
 class WxUi final : public Ui {
  public:
-  WxUi() = default;
+  // Status texts and beeps are reported to `observer` when there is one.
+  explicit WxUi(EventObserver* observer = nullptr) : observer_(observer) {}
   ~WxUi() override;
 
   // The owner of boxes with MessageOwner::MainWindow and the holder of the
@@ -37,6 +39,7 @@ class WxUi final : public Ui {
   void Beep() override;
 
  private:
+  EventObserver* observer_;
   wxFrame* frame_ = nullptr;
   bool busy_ = false;
 };

@@ -11,12 +11,11 @@
 
 #include "base/clock.h"
 #include "base/files.h"
-#include "ports/memory_screen.h"
 #include "render/page_temp_folder.h"
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
 #include "store/database.h"
 #include "store/library_files.h"
 #include "tool/commands.h"
