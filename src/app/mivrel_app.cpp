@@ -57,6 +57,11 @@ bool MivrelApp::OnInit() {
     // A warning box would hang a run that nobody watches.
     delete wxLog::SetActiveTarget(new wxLogStderr);
   }
+#ifdef NDEBUG
+  // The toolkit's debug messages ("lost focus even though it didn't have it")
+  // go to standard error; a release build keeps them to itself.
+  wxLog::SetLogLevel(wxLOG_Info);
+#endif
   SetAppName(L"OsterkMivrel");
 
   ui_ = std::make_unique<WxUi>(report_.get());

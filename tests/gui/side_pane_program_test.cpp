@@ -32,12 +32,15 @@ std::string Ask(ProgramDriver& program, const std::string& command, const std::s
 class WindowManager {
  public:
   WindowManager() {
-    pid_ = fork();
-    if (pid_ == 0) {
-      execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-      _exit(127);
+    // A display that is busy starting other clients may refuse the first try.
+    for (int attempt = 0; attempt < 5 && !Running(); ++attempt) {
+      pid_ = fork();
+      if (pid_ == 0) {
+        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+        _exit(127);
+      }
+      usleep(800 * 1000);
     }
-    usleep(800 * 1000);
   }
   ~WindowManager() {
     if (pid_ > 0) {
@@ -45,7 +48,10 @@ class WindowManager {
       waitpid(pid_, nullptr, 0);
     }
   }
-  bool Running() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+  bool Running() {
+    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) != 0) pid_ = -1;  // it has ended
+    return pid_ > 0;
+  }
 
  private:
   pid_t pid_ = -1;
