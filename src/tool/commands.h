@@ -11,5 +11,11 @@ int RunPageCommand(const ToolContext& context);    // page home|category ID|entr
 int RunTreeCommand(const ToolContext& context);    // tree
 int RunIndexCommand(const ToolContext& context);   // index PREFIX [--scope ROW]
 int RunSearchCommand(const ToolContext& context);  // search TEXT [--scope ROW]
+int RunBackupCommand(const ToolContext& context);  // backup
+int RunBackupsCommand(const ToolContext& context); // backups
+int RunRestoreCommand(const ToolContext& context); // restore N
+int RunVacuumCommand(const ToolContext& context);  // vacuum
+int RunSqlCommand(const ToolContext& context);     // sql TEXT
+int RunInfoCommand(const ToolContext& context);    // info
 
 }  // namespace mivrel
