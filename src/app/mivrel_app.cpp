@@ -13,7 +13,7 @@
 #include "framework/wx_ui.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "shell/main_window.h"
+#include "desktop/main_window.h"
 #include "store/database.h"
 #include "store/library_files.h"
 

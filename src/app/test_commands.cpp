@@ -8,8 +8,8 @@
 #include "framework/tree_view_adapter.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
-#include "shell/main_window.h"
-#include "shell/side_pane_window.h"
+#include "desktop/main_window.h"
+#include "desktop/side_pane_window.h"
 
 namespace mivrel {
 

@@ -1,7 +1,7 @@
 #include "shell/commands.h"
 
-#include "base/ui.h"
-#include "render/browser_pane.h"
+#include "ports/ui.h"
+#include "ports/browser_pane.h"
 #include "shell/history.h"
 #include "shell/navigation.h"
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "render/browser_pane.h"
+#include "ports/browser_pane.h"
 #include "render/page_hooks.h"
 #include "shell/commands.h"
-#include "shell/page_opener.h"
+#include "ports/page_opener.h"
 
 namespace mivrel::testing {
 

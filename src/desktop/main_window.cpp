@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "desktop/main_window.h"
 
 #include <wx/accel.h>
 #include <wx/button.h>
@@ -26,11 +26,11 @@
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "shell/about_window.h"
+#include "desktop/about_window.h"
 #include "shell/browsing_shell.h"
 #include "shell/directory_tree.h"
-#include "shell/side_pane_window.h"
-#include "shell/status_bar_window.h"
+#include "desktop/side_pane_window.h"
+#include "desktop/status_bar_window.h"
 #include "store/database.h"
 
 namespace mivrel {

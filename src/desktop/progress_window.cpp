@@ -1,4 +1,4 @@
-#include "shell/progress_window.h"
+#include "desktop/progress_window.h"
 
 #include <wx/button.h>
 #include <wx/dialog.h>
@@ -90,6 +90,14 @@ class ProgressWindowView final : public ProgressView {
 
 std::unique_ptr<ProgressView> WxProgressViews::Open(std::function<void()> on_stop) {
   return std::make_unique<ProgressWindowView>(owner_, std::move(on_stop));
+}
+
+WindowJobRunner::WindowJobRunner(wxWindow* owner, Ui& ui)
+    : views_(owner), questions_(ui), runner_(JobPorts{views_, timer_, pump_, clock_, questions_}) {}
+
+JobOutcome WindowJobRunner::Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+                                const std::function<void()>& on_stop) {
+  return runner_.Run(spec, work, on_stop);
 }
 
 }  // namespace mivrel

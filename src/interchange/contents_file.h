@@ -1,5 +1,5 @@
-// Help-book tables of contents (".hhc") as the directory tree shows them, and
-// the ExternalPageTable of the pages they name.
+// Reading help-book tables of contents (".hhc"): the books and pages they
+// list, for the directory tree's external books and the help-book import.
 //
 // Reading rules: the file is taken as bytes; tags are matched on an upper-cased
 // copy (ASCII letters) and values cut from the text as read at the same
@@ -23,8 +23,6 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/tree_view.h"
-
 namespace mivrel {
 
 constexpr int kMaxContentsDepth = 256;
@@ -41,37 +39,5 @@ struct ContentsItem {
 // The items of a table of contents in document order (a book before its
 // children).  Empty when the text has no "<UL>".
 std::vector<ContentsItem> ParseContents(std::string_view text);
-
-// One external page: the book's folder name (below "htm") and the page's
-// local path with its backslashes turned into "/" (GB18030-aware).
-struct ExternalPage {
-  std::string book_folder;
-  std::string local_path;
-  // "htm/" + book folder + "/" + local path: relative to the application folder.
-  std::string RelativePath() const;
-};
-
-// ExternalPageTable: the pages of the external books, numbered from 1 in the
-// order the tree load meets them; numbers are given anew by every full load.
-class ExternalPageTable {
- public:
-  void Reset() { pages_.clear(); }
-  // The new page's number (>= 1).
-  int Add(ExternalPage page);
-  // The page of that number, or nullptr.
-  const ExternalPage* Find(int number) const;
-  int Count() const { return static_cast<int>(pages_.size()); }
-
- private:
-  std::vector<ExternalPage> pages_;
-};
-
-// LoadContentsFile: reads the contents file at `contents_path` (GB18030 path)
-// of the book in folder "htm/" + `book_folder` and adds its books (image 32,
-// id 0) and pages (image 33, id = page number) below `book_item`, each as the
-// last child, registering every page in `pages`.  An unreadable file adds
-// nothing.  Returns the number of items added.
-int LoadContentsFile(const std::string& book_folder, const std::string& contents_path,
-                     TreeView& view, TreeItem book_item, ExternalPageTable& pages);
 
 }  // namespace mivrel
