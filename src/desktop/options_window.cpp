@@ -70,6 +70,15 @@ OptionsWindow::OptionsWindow(wxWindow* owner, const OptionsWindowContext& contex
   SetSizerAndFit(columns);
   CentreOnParent();
   RefreshFileInformation();
+  // A close from the title bar while a job runs waits for its end: the job
+  // belongs to this dialog's runner.
+  Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {
+    if (ProgressWindowOpen() && event.CanVeto()) {
+      event.Veto();
+    } else {
+      event.Skip();
+    }
+  });
 }
 
 OptionsWindow::~OptionsWindow() = default;

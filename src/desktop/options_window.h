@@ -65,13 +65,14 @@ class OptionsWindow final : public wxDialog {
   void RefreshFileInformation();
   // The "整理" button.
   void Compact();
+  // The "恢复" button: the restore menu at the mouse.
+  void ShowRestoreMenu();
 
  private:
   void BuildDisplayControls(wxWindow* parent, wxSizer* column);
   void BuildLibraryControls(wxWindow* parent, wxSizer* column);
   void ChooseColour(int index);
   void BackUp();
-  void ShowRestoreMenu();
   void RunConsole();
 
   OptionsWindowContext context_;

@@ -19,6 +19,10 @@ class wxWindow;
 
 namespace mivrel {
 
+// True while any progress window is open, that is while a job may be using
+// the database on its worker.
+bool ProgressWindowOpen();
+
 // Opens progress windows over one owner window.
 class WxProgressViews final : public ProgressViews {
  public:
