@@ -106,6 +106,11 @@ void CopyFileTo(const std::string& from, const std::string& to) {
 
 }  // namespace
 
+MessageAnswer BenchUi::ShowMessage(const std::string& text, MessageIcon, MessageButtons, MessageOwner) {
+  std::fprintf(stderr, "mivrel-bench: %s\n", GbToUtf8(text).c_str());
+  return MessageAnswer::No;
+}
+
 const std::string& BenchLibraryFolder() {
   static const std::string folder = [] {
     const std::string given = EnvText("MIVREL_BENCH_LIBRARY");

@@ -10,13 +10,23 @@ LibraryMaintenance::LibraryMaintenance(wxWindow* main_window, LibraryMaintenance
     : main_window_(main_window),
       context_(std::move(context)),
       backups_(context_.db, context_.library_folder),
-      jobs_(main_window, context_.ui) {}
+      jobs_(main_window, context_.ui, context_.observer) {}
 
 void LibraryMaintenance::OpenOptions() {
   OptionsWindow dialog(main_window_, OptionsWindowContext{context_.settings, context_.ini, context_.db,
                                                           backups_, context_.ui, *this,
-                                                          context_.library_folder});
+                                                          context_.library_folder, context_.observer});
+  open_options_ = &dialog;
   dialog.ShowModal();
+  open_options_ = nullptr;
+}
+
+bool LibraryMaintenance::Busy() const { return open_options_ != nullptr || ProgressWindowOpen(); }
+
+void LibraryMaintenance::CloseOptions() {
+  if (open_options_ != nullptr && !ProgressWindowOpen() && open_options_->IsModal()) {
+    open_options_->EndModal(wxID_CANCEL);
+  }
 }
 
 void LibraryMaintenance::RestylePages() {

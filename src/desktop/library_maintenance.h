@@ -22,6 +22,7 @@ class wxWindow;
 namespace mivrel {
 
 class Database;
+class EventObserver;
 class IniFile;
 class Ui;
 struct Settings;
@@ -32,6 +33,7 @@ struct LibraryMaintenanceContext {
   const IniFile& ini;
   Ui& ui;
   std::string library_folder;  // GB18030, ends with a separator
+  EventObserver* observer;     // may be null
   // Rebuilds the page style sheet from the settings.
   std::function<void()> rebuild_style;
   // Shows the current page again without recording it.
@@ -49,6 +51,10 @@ class LibraryMaintenance final : public OptionsWindowHost {
 
   // The 选项 command: the options dialog, modal.
   void OpenOptions();
+  // True while the options dialog is open or a job runs.
+  bool Busy() const;
+  // Ends the options dialog when it is open and no job of its own runs.
+  void CloseOptions();
 
   // For the commands that change data: the automatic backup check (call it
   // first) and the job runner whose progress window disables the main window.
@@ -66,6 +72,7 @@ class LibraryMaintenance final : public OptionsWindowHost {
   LibraryMaintenanceContext context_;
   LibraryBackups backups_;
   WindowJobRunner jobs_;
+  OptionsWindow* open_options_ = nullptr;
 };
 
 }  // namespace mivrel

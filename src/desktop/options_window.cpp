@@ -20,6 +20,7 @@
 #include "framework/wx_text.h"
 #include "jobs/backup_commands.h"
 #include "jobs/maintenance.h"
+#include "ports/event_observer.h"
 #include "ports/ui.h"
 #include "settings/settings.h"
 #include "store/backup_texts.h"
@@ -59,7 +60,7 @@ OptionsWindow::OptionsWindow(wxWindow* owner, const OptionsWindowContext& contex
                wxDEFAULT_DIALOG_STYLE, "FORM_Mivrel_FORM9_CLASS"),
       context_(context),
       changes_(context.settings, context.ini, context.host),
-      jobs_(std::make_unique<WindowJobRunner>(this, context.ui)) {
+      jobs_(std::make_unique<WindowJobRunner>(this, context.ui, context.observer)) {
   auto* columns = new wxBoxSizer(wxHORIZONTAL);
   auto* left = new wxBoxSizer(wxVERTICAL);
   auto* right = new wxBoxSizer(wxVERTICAL);
@@ -70,6 +71,10 @@ OptionsWindow::OptionsWindow(wxWindow* owner, const OptionsWindowContext& contex
   SetSizerAndFit(columns);
   CentreOnParent();
   RefreshFileInformation();
+  Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent& event) {
+    Observe(context_.observer, "options-open", "");
+    event.Skip();
+  });
   // A close from the title bar while a job runs waits for its end: the job
   // belongs to this dialog's runner.
   Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {

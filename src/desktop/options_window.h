@@ -27,6 +27,7 @@ class wxTextCtrl;
 namespace mivrel {
 
 class Database;
+class EventObserver;
 class IniFile;
 class LibraryBackups;
 class Ui;
@@ -51,6 +52,7 @@ struct OptionsWindowContext {
   Ui& ui;
   OptionsWindowHost& host;
   std::string library_folder;  // GB18030, ends with a separator
+  EventObserver* observer;     // may be null; told of progress windows
 };
 
 class OptionsWindow final : public wxDialog {

@@ -1,7 +1,6 @@
 #include "interchange/contents_file.h"
 
 #include "base/text.h"
-#include "render/gb_chars.h"
 
 namespace mivrel {
 namespace {

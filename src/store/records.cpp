@@ -43,29 +43,35 @@ std::optional<long long> ReadCount(Database& db, const std::string& sql) {
   return CellNumber(st, 0);
 }
 
-// Binds the columns after the id of an entry, from parameter `first` on, in
-// schema order; the code of the first bind that failed, else kSqliteOk.
-int BindEntryColumns(Statement& st, int first, const EntryRecord& e) {
-  int rc = kSqliteOk;
-  const auto bind = [&rc](int result) {
-    if (rc == kSqliteOk) rc = result;
-  };
-  bind(st.BindInt(first, e.category));
-  bind(st.BindInt(first + 1, e.category2));
-  bind(st.BindInt(first + 2, e.category3));
-  bind(st.BindText(first + 3, GbToUtf8(e.name)));
-  bind(st.BindText(first + 4, GbToUtf8(e.brief)));
-  bind(st.BindText(first + 5, GbToUtf8(e.content)));
-  bind(st.BindInt(first + 6, e.icon));
-  bind(st.BindInt(first + 7, e.priority));
-  bind(st.BindInt(first + 8, e.keyword));
-  bind(st.BindText(first + 9, e.page_name));
-  return rc;
-}
+// Binds parameters one after another and keeps the code of the first bind
+// that failed (kSqliteOk while all succeed).
+class Binder {
+ public:
+  explicit Binder(Statement& st) : st_(st) {}
+  Binder& Int(int index, long long value) { return Keep(st_.BindInt(index, value)); }
+  Binder& Text(int index, const std::string& gb_text) { return Keep(st_.BindText(index, GbToUtf8(gb_text))); }
+  Binder& Bytes(int index, const std::string& bytes) { return Keep(st_.BindText(index, bytes)); }
+  Binder& Blob(int index, const std::string& bytes) { return Keep(st_.BindBlob(index, bytes)); }
+  // An id > 0 is bound as given; otherwise NULL lets SQLite choose a new one.
+  Binder& Id(int index, long long id) { return Keep(id > 0 ? st_.BindInt(index, id) : st_.BindNull(index)); }
+  int Result() const { return rc_; }
 
-// An id > 0 is bound as given; otherwise NULL lets SQLite choose a new one.
-int BindId(Statement& st, int index, long long id) {
-  return id > 0 ? st.BindInt(index, id) : st.BindNull(index);
+ private:
+  Binder& Keep(int rc) {
+    if (rc_ == kSqliteOk) rc_ = rc;
+    return *this;
+  }
+  Statement& st_;
+  int rc_ = kSqliteOk;
+};
+
+// Binds the columns after the id of an entry, from parameter `first` on, in
+// schema order.
+void BindEntryColumns(Binder& bind, int first, const EntryRecord& e) {
+  bind.Int(first, e.category).Int(first + 1, e.category2).Int(first + 2, e.category3);
+  bind.Text(first + 3, e.name).Text(first + 4, e.brief).Text(first + 5, e.content);
+  bind.Int(first + 6, e.icon).Int(first + 7, e.priority).Int(first + 8, e.keyword);
+  bind.Bytes(first + 9, e.page_name);
 }
 
 // Steps a bound write; kSqliteDone on success.
@@ -125,12 +131,9 @@ std::optional<long long> CountChildCategories(Database& db, long long parent) {
 
 int InsertCategory(Database& db, const CategoryRecord& c) {
   Statement st(db, "INSERT INTO [class] ([ID],[类别名],[父类别],[图标],[优先]) VALUES(?,?,?,?,?)");
-  int rc = BindId(st, 1, c.id);
-  if (rc == kSqliteOk) rc = st.BindText(2, GbToUtf8(c.name));
-  if (rc == kSqliteOk) rc = st.BindInt(3, c.parent);
-  if (rc == kSqliteOk) rc = st.BindInt(4, c.icon);
-  if (rc == kSqliteOk) rc = st.BindInt(5, c.priority);
-  return StepWrite(st, rc);
+  Binder bind(st);
+  bind.Id(1, c.id).Text(2, c.name).Int(3, c.parent).Int(4, c.icon).Int(5, c.priority);
+  return StepWrite(st, bind.Result());
 }
 
 int RenameCategory(Database& db, long long id, const std::string& gb_name) {
@@ -206,18 +209,20 @@ int InsertEntry(Database& db, const EntryRecord& entry) {
   Statement st(db,
                "INSERT INTO [fun] ([id],[类别],[类别2],[类别3],[名字],[简介],[注解],[图标],[优先],"
                "[关键词],[网页名]) VALUES(?,?,?,?,?,?,?,?,?,?,?)");
-  int rc = BindId(st, 1, entry.id);
-  if (rc == kSqliteOk) rc = BindEntryColumns(st, 2, entry);
-  return StepWrite(st, rc);
+  Binder bind(st);
+  bind.Id(1, entry.id);
+  BindEntryColumns(bind, 2, entry);
+  return StepWrite(st, bind.Result());
 }
 
 int UpdateEntry(Database& db, const EntryRecord& entry) {
   Statement st(db,
                "UPDATE [fun] SET [类别]=?,[类别2]=?,[类别3]=?,[名字]=?,[简介]=?,[注解]=?,[图标]=?,"
                "[优先]=?,[关键词]=?,[网页名]=? WHERE [id]=?");
-  int rc = BindEntryColumns(st, 1, entry);
-  if (rc == kSqliteOk) rc = st.BindInt(11, entry.id);
-  return StepWrite(st, rc);
+  Binder bind(st);
+  BindEntryColumns(bind, 1, entry);
+  bind.Int(11, entry.id);
+  return StepWrite(st, bind.Result());
 }
 
 int RenameEntry(Database& db, long long id, const std::string& gb_name) {
@@ -274,18 +279,16 @@ std::vector<ImageRecord> ReadImagesOf(Database& db, long long entry_id) {
 
 int InsertImage(Database& db, const ImageRecord& image) {
   Statement st(db, "INSERT INTO [img] ([ID],[文件名],[资料ID],[数据]) VALUES(?,?,?,?)");
-  int rc = BindId(st, 1, image.id);
-  if (rc == kSqliteOk) rc = st.BindText(2, GbToUtf8(image.file_name));
-  if (rc == kSqliteOk) rc = st.BindInt(3, image.entry_id);
-  if (rc == kSqliteOk) rc = st.BindBlob(4, image.data);
-  return StepWrite(st, rc);
+  Binder bind(st);
+  bind.Id(1, image.id).Text(2, image.file_name).Int(3, image.entry_id).Blob(4, image.data);
+  return StepWrite(st, bind.Result());
 }
 
 int SetImageData(Database& db, const std::string& gb_file_name, const std::string& data) {
   Statement st(db, "UPDATE [img] SET [数据]=? WHERE [文件名]=?");
-  int rc = st.BindBlob(1, data);
-  if (rc == kSqliteOk) rc = st.BindText(2, GbToUtf8(gb_file_name));
-  return StepWrite(st, rc);
+  Binder bind(st);
+  bind.Blob(1, data).Text(2, gb_file_name);
+  return StepWrite(st, bind.Result());
 }
 
 std::optional<std::string> FirstImageWithoutData(Database& db) {
