@@ -38,6 +38,8 @@ bool RunOptionsCommand(const std::string& verb, const std::string& argument) {
     options->ApplyColour(static_cast<int>(index), colour);
   } else if (verb == "options-compact") {
     options->Compact();
+  } else if (verb == "options-backup") {
+    options->BackUp();
   } else if (verb == "options-restore-menu") {
     options->ShowRestoreMenu();
   } else if (verb == "options-close") {

@@ -12,8 +12,8 @@
 //                   through the tree adapter, as a mouse drag ends
 //   options-colour <index> <hex>  sets colour <index> in the open options
 //                   dialog as its colour dialog would
-//   options-compact / options-restore-menu / options-close  the options
-//                   dialog's "整理", "恢复" and closing
+//   options-compact / options-backup / options-restore-menu / options-close
+//                   the options dialog's "整理", "备份", "恢复" and closing
 // Results and events go to the observer (the test report).  User-interface thread only.
 #pragma once
 

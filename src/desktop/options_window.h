@@ -69,12 +69,13 @@ class OptionsWindow final : public wxDialog {
   void Compact();
   // The "恢复" button: the restore menu at the mouse.
   void ShowRestoreMenu();
+  // The "备份" button.
+  void BackUp();
 
  private:
   void BuildDisplayControls(wxWindow* parent, wxSizer* column);
   void BuildLibraryControls(wxWindow* parent, wxSizer* column);
   void ChooseColour(int index);
-  void BackUp();
   void RunConsole();
 
   OptionsWindowContext context_;
