@@ -23,34 +23,23 @@ int Report(const MaintenanceOutcome& outcome) {
 }  // namespace
 
 int RunVacuumCommand(const ToolContext& context) {
-  if (!context.args.empty()) {
-    PrintError("vacuum: takes no arguments");
-    return 2;
-  }
-  StderrUi ui;
-  Database db;
-  if (!OpenToolLibrary(context, db, ui)) return 1;
-  TerminalJobRunner runner;
-  return Report(CompactLibrary(db, context.library_folder, runner, RealFileSteps()));
+  if (!HasArguments(context, 0, "vacuum: takes no arguments")) return 2;
+  return RunOnToolLibrary(context, [&context](Database& db, Ui&) {
+    TerminalJobRunner runner;
+    return Report(CompactLibrary(db, context.library_folder, runner, RealFileSteps()));
+  });
 }
 
 int RunSqlCommand(const ToolContext& context) {
-  if (context.args.size() != 1) {
-    PrintError("sql: needs the statement text as one argument");
-    return 2;
-  }
-  StderrUi ui;
-  Database db;
-  if (!OpenToolLibrary(context, db, ui)) return 1;
-  TerminalJobRunner runner;
-  return Report(RunConsoleStatements(db, context.args[0], runner));
+  if (!HasArguments(context, 1, "sql: needs the statement text as one argument")) return 2;
+  return RunOnToolLibrary(context, [&context](Database& db, Ui&) {
+    TerminalJobRunner runner;
+    return Report(RunConsoleStatements(db, context.args[0], runner));
+  });
 }
 
 int RunInfoCommand(const ToolContext& context) {
-  if (!context.args.empty()) {
-    PrintError("info: takes no arguments");
-    return 2;
-  }
+  if (!HasArguments(context, 0, "info: takes no arguments")) return 2;
   const DatabaseFileInfo info = DatabaseFileInfoTexts(context.library_folder);
   WriteStdout(info.modified + "\n" + info.size + "\n");
   return 0;

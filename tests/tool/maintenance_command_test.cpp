@@ -1,42 +1,22 @@
 // Runs the built mivrel-tool's backup, backups, restore, sql, vacuum and info
 // against a small library: exit codes and the exact lines they print.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "base/files.h"
-#include "base/text.h"
 #include "store/backup_texts.h"
 #include "store/backups.h"
 #include "support/test_library.h"
+#include "support/tool_process.h"
 
 namespace mivrel::testing {
 namespace {
 
-struct ToolRun {
-  int exit_code = -1;
-  std::string out;  // GB18030
-};
-
-std::string Quote(const std::string& gb_text) {
-  std::string quoted = "'";
-  for (char c : GbToUtf8(gb_text)) quoted += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 class MaintenanceCommandTest : public ::testing::Test {
  protected:
   ToolRun Run(const std::string& arguments) {
-    const std::string out = scratch_.Path() + "tool.out";
-    const std::string command = Quote(MIVREL_TOOL_BINARY) + " --library " + Quote(lib_.Folder()) + " " +
-                                arguments + " >" + Quote(out) + " 2>/dev/null";
-    ToolRun run;
-    const int status = std::system(command.c_str());
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    ReadWholeFile(out, run.out);
-    return run;
+    return RunToolCommand(MIVREL_TOOL_BINARY, lib_.Folder(), arguments, scratch_.Path());
   }
   std::string MenuLines() {
     std::string lines;
@@ -57,7 +37,7 @@ TEST_F(MaintenanceCommandTest, BackupPrintsTheMenuAndRestoreBringsTheCopyBack) {
   EXPECT_NE(std::string::npos, backup.out.find("备份1: 2"));
   EXPECT_EQ(MenuLines(), Run("backups").out);
 
-  ASSERT_EQ(0, Run(Quote("sql") + " " + Quote("DELETE FROM class")).exit_code);
+  ASSERT_EQ(0, Run(ShellQuoted("sql") + " " + ShellQuoted("DELETE FROM class")).exit_code);
   const ToolRun restore = Run("restore 1");
   EXPECT_EQ(0, restore.exit_code);
   EXPECT_EQ("执行成功\n", restore.out);
@@ -72,10 +52,10 @@ TEST_F(MaintenanceCommandTest, BackupPrintsTheMenuAndRestoreBringsTheCopyBack) {
 
 TEST_F(MaintenanceCommandTest, SqlAndVacuumPrintTheOutcomeAndSetTheExitCode) {
   lib_.Db().Close();
-  const ToolRun bad = Run("sql " + Quote("DELETE FRM fun"));
+  const ToolRun bad = Run("sql " + ShellQuoted("DELETE FRM fun"));
   EXPECT_EQ(1, bad.exit_code);
   EXPECT_EQ(0u, bad.out.rfind("执行失败，原因见下面信息：\n", 0));
-  const ToolRun two = Run("sql " + Quote("INSERT INTO fun([名字]) VALUES('甲');INSERT INTO fun([名字]) VALUES('乙')"));
+  const ToolRun two = Run("sql " + ShellQuoted("INSERT INTO fun([名字]) VALUES('甲');INSERT INTO fun([名字]) VALUES('乙')"));
   EXPECT_EQ(0, two.exit_code);
   EXPECT_EQ("执行成功\n", two.out);
   EXPECT_EQ(1, Run("sql ''").exit_code);
