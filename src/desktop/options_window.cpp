@@ -30,7 +30,6 @@ namespace mivrel {
 namespace {
 
 constexpr int kRestoreMenuFirstId = 8701;
-constexpr const char* kBackupCaption = "备份中....请稍后....";
 
 // Windows colour values keep red in the lowest byte.
 wxColour ToWx(std::uint32_t colour) {
@@ -210,14 +209,7 @@ void OptionsWindow::RefreshFileInformation() {
 
 // The copy of a large library takes a while: it runs on the worker under the
 // progress window like the other maintenance jobs.
-void OptionsWindow::BackUp() {
-  MaintenanceOutcome outcome;
-  jobs_->Run(JobSpec{kBackupCaption, 0}, [this, &outcome](JobContext&) {
-    outcome = BackUpNow(context_.backups);
-    return 0;
-  });
-  Tell(context_.ui, outcome);
-}
+void OptionsWindow::BackUp() { Tell(context_.ui, BackUpNow(context_.backups, *jobs_)); }
 
 void OptionsWindow::ShowRestoreMenu() {
   wxMenu menu;

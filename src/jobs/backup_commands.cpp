@@ -1,5 +1,6 @@
 #include "jobs/backup_commands.h"
 
+#include "ports/job_runner.h"
 #include "ports/ui.h"
 #include "store/backups.h"
 #include "store/database.h"
@@ -8,9 +9,26 @@
 
 namespace mivrel {
 
-void CheckBackupsBeforeChange(LibraryBackups& backups, Ui& ui, std::time_t now) {
-  const BackupOutcome outcome = backups.AutomaticBackupCheck(now);
+namespace {
+
+void ReportDamage(const BackupOutcome& outcome, Ui& ui) {
   if (outcome.status == BackupStatus::Damaged) ui.ShowMessage(outcome.text, MessageIcon::Stop);
+}
+
+}  // namespace
+
+void CheckBackupsBeforeChange(LibraryBackups& backups, Ui& ui, std::time_t now) {
+  ReportDamage(backups.AutomaticBackupCheck(now), ui);
+}
+
+void CheckBackupsBeforeChange(LibraryBackups& backups, Ui& ui, JobRunner& runner, std::time_t now) {
+  if (!backups.BackupDue(now)) return;
+  BackupOutcome outcome;
+  runner.Run(JobSpec{kBackupCaption, 0}, [&backups, &outcome, now](JobContext&) {
+    outcome = backups.AutomaticBackupCheck(now);
+    return 0;
+  });
+  ReportDamage(outcome, ui);
 }
 
 MaintenanceOutcome BackUpNow(LibraryBackups& backups) {
@@ -26,6 +44,15 @@ MaintenanceOutcome BackUpNow(LibraryBackups& backups) {
   }
   return {MaintenanceStatus::Failed, std::string(kBackupFailedFirstLine) + "\r\n" + outcome.text,
           MessageIcon::Stop};
+}
+
+MaintenanceOutcome BackUpNow(LibraryBackups& backups, JobRunner& runner) {
+  MaintenanceOutcome outcome;
+  runner.Run(JobSpec{kBackupCaption, 0}, [&backups, &outcome](JobContext&) {
+    outcome = BackUpNow(backups);
+    return 0;
+  });
+  return outcome;
 }
 
 RestoreReport RestoreLibrary(Database& db, LibraryBackups& backups, int n, Ui& ui) {
