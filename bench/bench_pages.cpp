@@ -9,10 +9,9 @@
 #include "base/clock.h"
 #include "base/text.h"
 #include "bench_library.h"
-#include "ports/memory_screen.h"
 #include "render/page_temp_folder.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
 #include "store/database.h"
 #include "shell/open_library.h"
 

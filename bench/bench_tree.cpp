@@ -8,9 +8,8 @@
 
 #include "base/clock.h"
 #include "bench_library.h"
-#include "ports/memory_screen.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
 #include "store/database.h"
 #include "shell/open_library.h"
 

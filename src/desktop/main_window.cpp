@@ -88,6 +88,7 @@ struct MainWindowCore {
     tree_view.SetHandlers(TreeViewHandlers{
         [&tree](TreeItem item) { tree.OnSelectionChanged(item); },
         [&tree](TreeItem item) { return tree.BeginLabelEdit(item); },
+        [&tree](TreeItem item) { return tree.LabelEditText(item); },
         [&tree](TreeItem item, const std::string& text) { tree.EndLabelEdit(item, text); },
         [&tree](TreeItem item) { return tree.CanDrag(item); },
         [&tree](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
@@ -118,7 +119,7 @@ MainWindow::MainWindow(const MainWindowContext& context)
   SetIcon(window_icon);
   // Every control of the system uses 宋体 9; children created below inherit it.
   SetFont(wxFont(9, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, L"宋体"));
-  images_ = NewSharedImageList();
+  images_.reset(NewSharedImageList());
   BuildCommandToolbar(*this);
   status_ = new MainStatusBar(this);
   SetStatusBar(status_);
@@ -131,8 +132,8 @@ MainWindow::MainWindow(const MainWindowContext& context)
   splitter_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                    wxSP_LIVE_UPDATE | wxSP_3DSASH);
   splitter_->SetMinimumPaneSize(kSplitterMargin);
-  side_ = new SidePane(splitter_, images_);
-  pane_ = new WebViewPane(splitter_, context_.observer);
+  side_ = new SidePane(splitter_, images_.get());
+  pane_ = new WebViewPane(splitter_, context_.ui, context_.observer);
   splitter_->SplitVertically(side_, pane_, context_.settings.splitter_width);
   splitter_->Hide();
   splitter_->Bind(wxEVT_SPLITTER_SASH_POS_CHANGING, [this](wxSplitterEvent& event) {
@@ -166,16 +167,18 @@ MainWindow::~MainWindow() {
   startup_timer_.Stop();
   core_.reset();
   context_.window_ui.SetMainWindow(nullptr);
-  if (tray_ != nullptr) {
-    tray_->RemoveIcon();
-    delete tray_;
-  }
-  delete images_;
+  RemoveTray();
+}
+
+void MainWindow::RemoveTray() {
+  if (tray_ == nullptr) return;
+  tray_->RemoveIcon();
+  tray_.reset();
 }
 
 void MainWindow::BuildTray() {
   if (!wxTaskBarIcon::IsAvailable()) return;
-  tray_ = new TrayIcon(this);
+  tray_ = std::make_unique<TrayIcon>(this);
   wxIcon icon;
   icon.CopyFromBitmap(NamedIcon("CONNECTED"));
   tray_->SetIcon(icon, L"OsterkMivrel");
@@ -219,6 +222,16 @@ void MainWindow::BindTreeEvents() {
     tree->PopupMenu(menu.get(), event.GetPosition());
   });
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  // No tooltip box over the rows: it covers the rows below the pointer.
+  tree->Bind(wxEVT_TREE_ITEM_GETTOOLTIP, [](wxTreeEvent& event) { event.Veto(); });
+  // F2 renames like the menu's 重命名, with the same refusals.
+  tree->Bind(wxEVT_TREE_KEY_DOWN, [this](wxTreeEvent& event) {
+    if (event.GetKeyCode() == WXK_F2) {
+      RunCommand(static_cast<int>(CommandId::TreeRename));
+    } else {
+      event.Skip();
+    }
+  });
   tree->Bind(wxEVT_MOTION, [tree, &view](wxMouseEvent& event) {
     if (view.SelectedItem() != kNoTreeItem && !view.EditingLabel() && wxWindow::FindFocus() != tree) {
       tree->SetFocus();
@@ -237,12 +250,17 @@ void MainWindow::RunDeferredStartup() {
 
   loading_label_->Hide();
   splitter_->Show();
+  // The window may not have its real size yet (the window manager has not
+  // placed it): a sash set now would be squeezed to the margin and saved so.
+  // OnSize sets it at the first real size.
+  pending_sash_ = context_.settings.splitter_width;
   wxSizeEvent resize(GetSize());
   OnSize(resize);
-  splitter_->SetSashPosition(SplitterLimit(context_.settings.splitter_width));
   startup_done_ = true;
   Observe(context_.observer, "started", temp_folder);
 }
+
+int MainWindow::SashWidth() const { return pending_sash_ >= 0 ? pending_sash_ : splitter_->GetSashPosition(); }
 
 int MainWindow::SplitterLimit(int width) const {
   const int widest = GetSize().GetWidth() - kSplitterMargin;
@@ -260,6 +278,10 @@ void MainWindow::OnSize(wxSizeEvent& event) {
   // The frame's client area already excludes the toolbar and the status bar.
   if (client.GetWidth() >= kLayoutMinWidth && client.GetHeight() >= kLayoutMinHeight) {
     splitter_->SetSize(0, 0, client.GetWidth(), client.GetHeight());
+    if (pending_sash_ >= 0 && splitter_->IsShown()) {
+      splitter_->SetSashPosition(SplitterLimit(pending_sash_));
+      pending_sash_ = -1;
+    }
   }
   event.Skip(false);
 }
@@ -379,13 +401,9 @@ void MainWindow::OnClose(wxCloseEvent& event) {
 }
 
 void MainWindow::ShutDown() {
-  if (tray_ != nullptr) {
-    tray_->RemoveIcon();
-    delete tray_;
-    tray_ = nullptr;
-  }
+  RemoveTray();
   const wxSize outer = GetSize();
-  WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), splitter_->GetSashPosition());
+  WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), SashWidth());
   const std::string temp_folder = core_->session.pages().PageTempFolder();
   pane_->SetLinkHandler(nullptr);
   pane_->SetFocusGuard(nullptr);

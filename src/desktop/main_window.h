@@ -78,6 +78,10 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   // True once the deferred start-up has shown the panes.
   bool StartupDone() const { return startup_done_; }
 
+  // The side pane's width: the saved one until the window has its real size
+  // and the sash is set, then the sash position.
+  int SashWidth() const;
+
   WebViewPane& Pane() { return *pane_; }
   SidePane& Side() { return *side_; }
   WxTreeView& TreeAdapter();
@@ -105,23 +109,25 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void OnSize(wxSizeEvent& event);
   void ShowTrayMenu();
   void ShutDown();
+  void RemoveTray();
   int SplitterLimit(int width) const;
 
   MainWindowContext context_;
-  wxImageList* images_ = nullptr;
+  std::unique_ptr<wxImageList> images_;  // shared by the side pane's controls
   wxStaticText* loading_label_ = nullptr;
   wxSplitterWindow* splitter_ = nullptr;
   SidePane* side_ = nullptr;
   WebViewPane* pane_ = nullptr;
   MainStatusBar* status_ = nullptr;
   AboutWindow* about_ = nullptr;
-  wxTaskBarIcon* tray_ = nullptr;
+  std::unique_ptr<wxTaskBarIcon> tray_;  // null where the desktop has no tray
   wxTimer startup_timer_;
   wxTimer exit_retry_;  // an exit asked for while a job runs
   std::unique_ptr<MainWindowCore> core_;
   std::unique_ptr<LibraryMaintenance> maintenance_;
   bool exit_flag_ = false;
   bool startup_done_ = false;
+  int pending_sash_ = -1;  // the saved side-pane width not yet set; -1: set
 };
 
 }  // namespace mivrel

@@ -1,4 +1,4 @@
-// The side pane's controls behind the shell's ports (shell/pane_ports.h):
+// The side pane's controls behind the core's ports (ports/panes.h):
 // input boxes over wxTextCtrl, flat result lists over wxTreeCtrl, scope
 // pickers over wxChoice, the typing timer over wxTimer and the tab strip over
 // wxNotebook.  The adapters borrow their controls (wx parents own them).
@@ -17,6 +17,11 @@ class wxTextCtrl;
 class wxTreeCtrl;
 
 namespace mivrel {
+
+// Gives the box the focus with the caret at the end and nothing selected
+// (GTK selects an entry's whole text when it takes the focus, and the next
+// key typed would replace it).
+void FocusWithCaretAtEnd(wxTextCtrl* control);
 
 class WxTextBox final : public TextBox {
  public:

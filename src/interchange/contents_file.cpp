@@ -17,6 +17,11 @@ std::string ParameterValue(std::string_view tag, size_t prefix_length) {
   return std::string(tag.substr(prefix_length, tag.size() - 2 - prefix_length));
 }
 
+// A name as items carry it: cut, since every page of the list copies it.
+std::string ItemName(std::string_view tag) {
+  return CutAtCharBoundary(ParameterValue(tag, kNamePrefix.size()), kMaxContentsLabelBytes);
+}
+
 // One open list while reading: the book it fills (-1 = the top list), its
 // current name, and for each list too deep for a book of its own that is open
 // inside it, the name that was current when that list began.
@@ -62,7 +67,7 @@ std::vector<ContentsItem> ParseContents(std::string_view text) {
         lists.pop_back();
       }
     } else if (StartsWith(tag, kNamePrefix)) {
-      list.name = ParameterValue(original, kNamePrefix.size());
+      list.name = ItemName(original);
     } else if (StartsWith(tag, kLocalPrefix)) {
       items.push_back({ContentsKind::Page, list.book, list.name,
                        ParameterValue(original, kLocalPrefix.size())});

@@ -12,8 +12,8 @@
 // tag's last two bytes.  Every other tag is skipped; an unfinished tag or list
 // ends the reading.  So an item with a page and a nested list shows twice.
 //
-// Any input is safe: the reading is one forward pass with an explicit list
-// stack (no recursion).  Lists nested deeper than kMaxContentsDepth are not
+// Names are cut to kMaxContentsLabelBytes.  Any input is safe: the reading is
+// one forward pass with an explicit list stack (no recursion).  Lists nested deeper than kMaxContentsDepth are not
 // given books of their own; their items go into the deepest book, so that no
 // tree control has to hold an absurdly deep tree.  Pure functions and plain
 // data; any thread.
@@ -26,6 +26,10 @@
 namespace mivrel {
 
 constexpr int kMaxContentsDepth = 256;
+// Names longer than this are cut (at a character boundary): a page takes its
+// list's current name, so an uncut name would be copied once per page and a
+// small file could fill the memory.
+constexpr size_t kMaxContentsLabelBytes = 1000;
 
 enum class ContentsKind { Book, Page };
 

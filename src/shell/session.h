@@ -32,7 +32,6 @@ class Clock;
 class Database;
 class TreeView;
 class Ui;
-struct MemoryScreen;
 struct Settings;
 
 // The screen and the clock a session is built over; all borrowed.
@@ -47,13 +46,6 @@ struct SessionPorts {
   TypingTimer& index_timer;
   MainWindowActions& window;
 };
-
-// The ports of a screen held in memory, with its controls' events wired to
-// the session the way the windows wire them (typing, timer ticks, list and
-// tree selection); call after the session is built.
-SessionPorts MemoryPorts(MemoryScreen& screen, Ui& ui, Clock& clock);
-class Session;
-void WireMemoryScreen(MemoryScreen& screen, Session& session);
 
 class Session final : public TreeSelection {
  public:

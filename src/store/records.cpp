@@ -36,6 +36,23 @@ std::optional<EntryRecord> ReadEntryRow(Statement& row) {
   return entry;
 }
 
+// Every row of the statement, each read by `read`.  A query that fails, also
+// part way, reads as no rows, like one that fails at once.
+template <typename Row, typename ReadRow>
+std::vector<Row> ReadRows(Statement& st, ReadRow read) {
+  std::vector<Row> rows;
+  int rc;
+  while ((rc = st.Step()) == kSqliteRow) rows.push_back(read(st));
+  if (rc != kSqliteDone) rows.clear();
+  return rows;
+}
+
+// The condition of the entries filed under a category as main or secondary.
+std::string FiledUnder(long long category) {
+  const std::string key = WithBlank(category);
+  return "[类别]=" + key + " or [类别2]=" + key + " or [类别3]=" + key;
+}
+
 // The count of a "Select COUNT(*) ..." statement; nothing when it fails.
 std::optional<long long> ReadCount(Database& db, const std::string& sql) {
   Statement st(db, sql);
@@ -97,14 +114,11 @@ std::optional<CategoryRecord> ReadCategory(Database& db, long long id) {
 }
 
 std::vector<CategoryLink> ReadChildCategories(Database& db, long long parent) {
-  std::vector<CategoryLink> children;
   Statement st(db, "Select [类别名],[ID] From [class] where [父类别]=" + WithBlank(parent) +
                        " ORDER BY [优先]");
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) children.push_back({CellNumber(st, 1), st.ColumnGb(0)});
-  // A query that fails part way lists nothing, like one that fails at once.
-  if (rc != kSqliteDone) children.clear();
-  return children;
+  return ReadRows<CategoryLink>(st, [](const Statement& row) {
+    return CategoryLink{CellNumber(row, 1), row.ColumnGb(0)};
+  });
 }
 
 std::vector<CategoryRecord> ReadCategoriesByParent(Database& db) {
@@ -164,26 +178,19 @@ long long FindEntryByPageName(Database& db, const std::string& page_name) {
 }
 
 std::vector<EntryListing> ReadEntryListing(Database& db, long long category) {
-  const std::string key = WithBlank(category);
-  std::vector<EntryListing> entries;
-  Statement st(db, "Select [名字],[简介],[ID] From [fun] where [类别]=" + key + " or [类别2]=" + key +
-                       " or [类别3]=" + key + "  ORDER BY [优先],[名字]");
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) entries.push_back({CellNumber(st, 2), st.ColumnGb(0), st.ColumnGb(1), 0});
-  if (rc != kSqliteDone) entries.clear();
-  return entries;
+  Statement st(db, "Select [名字],[简介],[ID] From [fun] where " + FiledUnder(category) +
+                       "  ORDER BY [优先],[名字]");
+  return ReadRows<EntryListing>(st, [](const Statement& row) {
+    return EntryListing{CellNumber(row, 2), row.ColumnGb(0), row.ColumnGb(1), 0};
+  });
 }
 
 std::vector<EntryListing> ReadTreeEntries(Database& db, long long category) {
-  const std::string key = WithBlank(category);
-  std::vector<EntryListing> entries;
-  Statement st(db, "Select id,[名字],[图标] From [fun] where [类别]=" + key + " or [类别2]=" + key +
-                       " or [类别3]=" + key + " ORDER BY [优先] DESC,[名字] DESC");
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow)
-    entries.push_back({CellNumber(st, 0), st.ColumnGb(1), std::string(), CellNumber(st, 2)});
-  if (rc != kSqliteDone) entries.clear();
-  return entries;
+  Statement st(db, "Select id,[名字],[图标] From [fun] where " + FiledUnder(category) +
+                       " ORDER BY [优先] DESC,[名字] DESC");
+  return ReadRows<EntryListing>(st, [](const Statement& row) {
+    return EntryListing{CellNumber(row, 0), row.ColumnGb(1), std::string(), CellNumber(row, 2)};
+  });
 }
 
 std::optional<long long> CountEntriesIn(Database& db, long long category) {
@@ -191,12 +198,8 @@ std::optional<long long> CountEntriesIn(Database& db, long long category) {
 }
 
 std::vector<std::string> ReadKeywordNames(Database& db, int keyword_kind) {
-  std::vector<std::string> names;
   Statement st(db, "Select [名字] From [fun] where [关键词]=" + std::to_string(keyword_kind) + " ");
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) names.push_back(st.ColumnGb(0));
-  if (rc != kSqliteDone) names.clear();
-  return names;
+  return ReadRows<std::string>(st, [](const Statement& row) { return row.ColumnGb(0); });
 }
 
 std::optional<EntryCategories> ReadEntryCategories(Database& db, long long id) {
@@ -249,22 +252,12 @@ std::string IndexQuery(const std::string& gb_text) {
 }
 
 int ReadEntryHits(Database& db, const std::string& gb_sql, std::vector<EntryHit>& hits) {
-  hits.clear();
   Statement st(db, gb_sql);
-  if (!st.Ok()) return 0;
-  const auto bracketed = [&st](int column) { return "[" + st.ColumnBytes(column) + "]"; };
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) {
-    EntryHit hit;
-    hit.id = static_cast<int>(st.ColumnInt(0));
-    hit.name = st.ColumnGb(1);
-    hit.icon = static_cast<int>(st.ColumnInt(2));
-    hit.category = bracketed(3);
-    hit.category2 = bracketed(4);
-    hit.category3 = bracketed(5);
-    hits.push_back(std::move(hit));
-  }
-  if (rc != kSqliteDone) hits.clear();
+  hits = ReadRows<EntryHit>(st, [](const Statement& row) {
+    const auto bracketed = [&row](int column) { return "[" + row.ColumnBytes(column) + "]"; };
+    return EntryHit{static_cast<int>(row.ColumnInt(0)), row.ColumnGb(1), static_cast<int>(row.ColumnInt(2)),
+                    bracketed(3), bracketed(4), bracketed(5)};
+  });
   return static_cast<int>(hits.size());
 }
 

@@ -11,12 +11,11 @@
 
 #include "base/clock.h"
 #include "base/files.h"
-#include "ports/memory_screen.h"
 #include "render/page_temp_folder.h"
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
 #include "store/database.h"
 #include "store/library_files.h"
 #include "tool/commands.h"
@@ -68,7 +67,8 @@ bool ParseRequest(const std::vector<std::string>& args, PageRequest& request) {
         request.highlight_text = value;
       } else if (arg == "--temp") {
         if (value.empty()) return UsageError("--temp needs a folder");
-        request.temp_folder = WithTrailingSeparator(value);
+        // Image addresses are file URLs: a relative folder would root them at "/".
+        request.temp_folder = WithTrailingSeparator(AbsolutePath(value));
       } else {
         if (!request.name.empty() || value.empty()) return UsageError("--name needs one non-empty name");
         request.name = value;

@@ -5,9 +5,8 @@
 #include <string>
 
 #include "base/clock.h"
-#include "ports/memory_screen.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
 #include "store/database.h"
 #include "tool/commands.h"
 

@@ -5,9 +5,8 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "ports/memory_screen.h"
 #include "settings/settings.h"
-#include "shell/session.h"
+#include "shell/memory_session.h"
 #include "support/recording_ui.h"
 #include "support/test_library.h"
 
