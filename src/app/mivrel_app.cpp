@@ -126,7 +126,11 @@ void MivrelApp::OnChannelTimer(wxTimerEvent&) {
     window_->RunCommand(static_cast<int>(CommandId::TrayExit));
     return;
   }
-  for (const std::string& message : start_->channel->Receive()) HandleMessage(message);
+  // Handled after the tick: a message that opens a modal window must not
+  // hold up this timer, or no later message would arrive while it is open.
+  for (const std::string& message : start_->channel->Receive()) {
+    CallAfter([this, message] { HandleMessage(message); });
+  }
 }
 
 void MivrelApp::HandleMessage(const std::string& message) {

@@ -14,6 +14,7 @@
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
 #include "desktop/main_window.h"
+#include "desktop/options_window.h"
 #include "desktop/side_pane_window.h"
 
 namespace mivrel {
@@ -94,6 +95,34 @@ void RunDialogCommand(EventObserver& report, const std::string& verb, const std:
   }
 }
 
+OptionsWindow* OpenOptionsWindow() {
+  return dynamic_cast<OptionsWindow*>(wxWindow::FindWindowByName("FORM_Mivrel_FORM9_CLASS"));
+}
+
+// The options dialog's controls that a test cannot click through a system
+// dialog or a pop-up menu.
+bool RunOptionsCommand(const std::string& verb, const std::string& argument) {
+  OptionsWindow* options = OpenOptionsWindow();
+  if (options == nullptr) return false;
+  if (verb == "options-colour") {
+    const size_t blank = argument.find(' ');
+    const long long index = LeadingNumber(argument);
+    const auto colour = static_cast<std::uint32_t>(std::stoul(argument.substr(blank + 1), nullptr, 16));
+    options->ApplyColour(static_cast<int>(index), colour);
+  } else if (verb == "options-compact") {
+    options->Compact();
+  } else if (verb == "options-backup") {
+    options->BackUp();
+  } else if (verb == "options-restore-menu") {
+    options->ShowRestoreMenu();
+  } else if (verb == "options-close") {
+    options->EndModal(wxID_CANCEL);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command) {
@@ -160,6 +189,8 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
     if (dialog != nullptr) dialog->FindText(wxString::FromUTF8(argument));
   } else if (StartsWith(verb, "dialog")) {
     RunDialogCommand(report, verb, argument);
+  } else if (StartsWith(verb, "options-")) {
+    if (!RunOptionsCommand(verb, argument)) report.Observe("unknown-command", Utf8ToGb(command));
   } else {
     report.Observe("unknown-command", Utf8ToGb(command));
   }

@@ -17,6 +17,10 @@
 //   dialog-script <js>     runs JavaScript in the dialog's web view ("web");
 //                   reports "dialog-script" + result
 //   dialog-close    closes the open dialog by its close box
+//   options-colour <index> <hex>  sets colour <index> in the open options
+//                   dialog as its colour dialog would
+//   options-compact / options-backup / options-restore-menu / options-close
+//                   the options dialog's "整理", "备份", "恢复" and closing
 // Results and events go to the observer (the test report).  User-interface thread only.
 #pragma once
 

@@ -11,6 +11,7 @@
 #include <wx/taskbar.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
+#include <wx/utils.h>
 #include <wx/treectrl.h>
 
 #include "base/clock.h"
@@ -27,11 +28,12 @@
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
+#include "desktop/library_maintenance.h"
+#include "desktop/progress_window.h"
 #include "desktop/about_window.h"
 #include "desktop/command_menus.h"
 #include "desktop/editor_windows_window.h"
-#include "desktop/progress_window.h"
-#include "framework/wx_job_runner.h"
+#include "framework/wx_job_ports.h"
 #include "jobs/backup_commands.h"
 #include "shell/writing_commands.h"
 #include "store/backups.h"
@@ -45,6 +47,7 @@ namespace mivrel {
 namespace {
 
 constexpr int kStartupTimerId = 1002;
+constexpr int kExitRetryMs = 200;
 constexpr int kStartupDelayMs = 10;
 // The deferred start-up waits until the window with its loading label is on
 // the screen (at most kMostMapWaits ticks), then kPaintWaitMs more so that the
@@ -79,7 +82,7 @@ class TrayIcon final : public wxTaskBarIcon {
 // session through the lambdas bound here and in BuildCore.
 struct MainWindowCore {
   MainWindowCore(const MainWindowContext& context, MainWindow& window, WebViewPane& pane,
-                 SidePane& side)
+                 SidePane& side, LibraryMaintenance& maintenance)
       : search_input(side.search_input),
         index_input(side.index_input),
         search_list(side.search_list, [this] { session.panes().OnHitSelected(ResultPane::Search); }),
@@ -93,22 +96,24 @@ struct MainWindowCore {
                 SessionPorts{context.ui, context.clock, pane, tree_view, tabs,
                              PaneControls{search_input, search_list, search_scope},
                              PaneControls{index_input, index_list, index_scope}, index_timer, window}),
-        progress_views(&window),
-        jobs(progress_views, context.ui),
         questions(context.ui),
-        backups(context.db, context.library_folder),
         editor_context{context.ui,
                        context.settings,
                        context.ini,
                        context.library_folder,
                        TempRoot(),
-                       [this, &context] { CheckBackupsBeforeChange(backups, context.ui); },
+                       [&maintenance, &context] {
+                         CheckBackupsBeforeChange(maintenance.Backups(), context.ui, maintenance.Jobs());
+                       },
                        [this] { questions.PostNotice("执行成功", MessageIcon::Information); }},
         editor_windows(&window, editor_context, context.observer),
         editors(context.db, context.ui, session.history(), session.tree(), session.opener(), pane,
                 session.pages().Template(), editor_windows),
-        deletion(context.db, context.ui, session.tree(), session.history(), context.settings, jobs,
-                 [this, &context] { CheckBackupsBeforeChange(backups, context.ui); }),
+        deletion(context.db, context.ui, session.tree(), session.history(), context.settings,
+                 maintenance.Jobs(),
+                 [&maintenance, &context] {
+                   CheckBackupsBeforeChange(maintenance.Backups(), context.ui, maintenance.Jobs());
+                 }),
         writing(editors, deletion) {
     session.commands().SetEditingActions(&writing);
     DirectoryTree& tree = session.tree();
@@ -131,10 +136,7 @@ struct MainWindowCore {
   WxSideTabs tabs;
   WxTreeView tree_view;
   Session session;
-  WxProgressViews progress_views;
-  WxJobRunner jobs;
   WxWorkerQuestions questions;
-  LibraryBackups backups;
   EditorWindowContext editor_context;
   DesktopEditorWindows editor_windows;
   EditorCommands editors;
@@ -148,6 +150,7 @@ MainWindow::MainWindow(const MainWindowContext& context)
               wxDEFAULT_FRAME_STYLE | wxCLIP_CHILDREN, L"FORM_Mivrel_FORM1_CLASS"),
       context_(context),
       startup_timer_(this, kStartupTimerId) {
+  exit_retry_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Close(); });
   SetMinSize(FromDIP(kSmallestSize));
   wxIcon window_icon;
   window_icon.CopyFromBitmap(NamedIcon("CONNECTED"));
@@ -225,7 +228,10 @@ void MainWindow::BuildTray() {
 }
 
 void MainWindow::BuildCore() {
-  core_ = std::make_unique<MainWindowCore>(context_, *this, *pane_, *side_);
+  // The maintenance first: the writing commands of the core run their jobs
+  // and backup checks through it.
+  BuildMaintenance();
+  core_ = std::make_unique<MainWindowCore>(context_, *this, *pane_, *side_, *maintenance_);
   Session& session = core_->session;
   pane_->SetLinkHandler([&session](const std::string& address) {
     session.navigator().ResolveNavigation(address);
@@ -357,6 +363,39 @@ void MainWindow::HandOver(const std::string& gb_text) {
   core_->session.HandOverKeyword(gb_text);
 }
 
+void MainWindow::BuildMaintenance() {
+  // The callbacks run only after the core exists; they reach its session then.
+  // The page shown now, again, without a history record.
+  auto show_page_again = [this] {
+    Session& session = core_->session;
+    const HistoryRecord* current = session.history().CurrentPage();
+    if (current != nullptr && current->kind == PageKind::Entry) {
+      session.opener().ShowEntryPage(current->id, "", Record::No, SyncTree::No, "");
+    } else {
+      session.opener().ShowCategoryPage(current != nullptr ? current->id : 0, Record::No, SyncTree::No);
+    }
+  };
+  maintenance_ = std::make_unique<LibraryMaintenance>(
+      this, LibraryMaintenanceContext{
+                context_.db, context_.settings, context_.ini, context_.ui, context_.library_folder,
+                context_.observer,
+                [this] {
+                  core_->session.pages().BuildPageTemplate();
+                  core_->session.pages().ClearPageCache();
+                },
+                show_page_again,
+                [this] {
+                  Session& session = core_->session;
+                  session.pages().ClearPageCache();
+                  session.tree().LoadDirectoryTree();
+                  session.opener().ShowCategoryPage(0, Record::No, SyncTree::No);
+                },
+                [this] {
+                  SetExitFlag();
+                  PostCloseRequest();
+                }});
+}
+
 void MainWindow::RunCommand(int id) {
   const CommandOutcome outcome = core_->session.commands().ExecuteCommand(id);
   Observe(context_.observer, "command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
@@ -401,12 +440,32 @@ void MainWindow::PostCloseRequest() {
   CallAfter([this] { Close(); });
 }
 
+void MainWindow::OpenOptionsWindow() { maintenance_->OpenOptions(); }
+
+void MainWindow::RestoreBackup(int n) { maintenance_->RestoreBackup(n); }
+
 void MainWindow::OnClose(wxCloseEvent& event) {
   if (!exit_flag_ && event.CanVeto()) {
     Hide();
     event.Veto();
     Observe(context_.observer, "hidden", "");
     return;
+  }
+  // The exit command can come from the tray or a signal while the options
+  // dialog is open, or while a job uses the database on its worker: the
+  // dialog is closed once its job has ended, and the exit waits for both.
+  if (maintenance_->Busy()) {
+    if (event.CanVeto()) {
+      event.Veto();
+      maintenance_->CloseOptions();
+      exit_retry_.StartOnce(kExitRetryMs);
+      return;
+    }
+    while (maintenance_->Busy()) {
+      maintenance_->CloseOptions();
+      wxYield();
+      wxMilliSleep(10);
+    }
   }
   // An editor still open is closed first (as if by its close box); the
   // program ends once the command that opened it has returned, as the
@@ -431,6 +490,7 @@ void MainWindow::ShutDown() {
   const std::string temp_folder = core_->session.pages().PageTempFolder();
   pane_->SetLinkHandler(nullptr);
   pane_->SetFocusGuard(nullptr);
+  maintenance_.reset();
   core_.reset();
   context_.shut_down(temp_folder);
   Observe(context_.observer, "exited", temp_folder);

@@ -41,7 +41,7 @@ struct Settings;
 // until the window is destroyed.
 struct MainWindowContext {
   Database& db;
-  Settings& settings;  // the editor window keeps its size here
+  Settings& settings;  // the options dialog changes it; the editor window keeps its size here
   const IniFile& ini;
   WxUi& window_ui;  // the Ui over this window's boxes and status bar
   Ui& ui;           // the Ui the session reports through (window_ui, or a scripted one)
@@ -63,6 +63,7 @@ class SidePane;
 class MainStatusBar;
 class AboutWindow;
 struct MainWindowCore;
+class LibraryMaintenance;
 
 class MainWindow final : public wxFrame, public MainWindowActions {
  public:
@@ -84,6 +85,7 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   WebViewPane& Pane() { return *pane_; }
   SidePane& Side() { return *side_; }
   WxTreeView& TreeAdapter();
+  LibraryMaintenance& Maintenance() { return *maintenance_; }
 
   // MainWindowActions
   bool AlwaysOnTopButtonDown() override;
@@ -94,10 +96,13 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void HideMainWindow() override;
   void SetExitFlag() override;
   void PostCloseRequest() override;
+  void OpenOptionsWindow() override;
+  void RestoreBackup(int n) override;
 
  private:
   void BuildTray();
   void BuildCore();
+  void BuildMaintenance();
   void BindTreeEvents();
   // Timer 1002: waits for the loading label to be on the screen, then runs
   // the deferred start-up once.
@@ -120,7 +125,9 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   AboutWindow* about_ = nullptr;
   std::unique_ptr<wxTaskBarIcon> tray_;  // null where the desktop has no tray
   wxTimer startup_timer_;
+  wxTimer exit_retry_;  // an exit asked for while a job runs
   std::unique_ptr<MainWindowCore> core_;
+  std::unique_ptr<LibraryMaintenance> maintenance_;
   bool exit_flag_ = false;
   bool close_after_command_ = false;  // a close came while an editor was open
   bool startup_done_ = false;

@@ -1,5 +1,6 @@
 #include "jobs/backup_commands.h"
 
+#include "ports/job_runner.h"
 #include "ports/ui.h"
 #include "store/backups.h"
 #include "store/database.h"
@@ -8,9 +9,26 @@
 
 namespace mivrel {
 
-void CheckBackupsBeforeChange(LibraryBackups& backups, Ui& ui, std::time_t now) {
-  const BackupOutcome outcome = backups.AutomaticBackupCheck(now);
+namespace {
+
+void ReportDamage(const BackupOutcome& outcome, Ui& ui) {
   if (outcome.status == BackupStatus::Damaged) ui.ShowMessage(outcome.text, MessageIcon::Stop);
+}
+
+}  // namespace
+
+void CheckBackupsBeforeChange(LibraryBackups& backups, Ui& ui, std::time_t now) {
+  ReportDamage(backups.AutomaticBackupCheck(now), ui);
+}
+
+void CheckBackupsBeforeChange(LibraryBackups& backups, Ui& ui, JobRunner& runner, std::time_t now) {
+  if (!backups.BackupDue(now)) return;
+  BackupOutcome outcome;
+  runner.Run(JobSpec{kBackupCaption, 0}, [&backups, &outcome, now](JobContext&) {
+    outcome = backups.AutomaticBackupCheck(now);
+    return 0;
+  });
+  ReportDamage(outcome, ui);
 }
 
 MaintenanceOutcome BackUpNow(LibraryBackups& backups) {
@@ -28,14 +46,23 @@ MaintenanceOutcome BackUpNow(LibraryBackups& backups) {
           MessageIcon::Stop};
 }
 
+MaintenanceOutcome BackUpNow(LibraryBackups& backups, JobRunner& runner) {
+  MaintenanceOutcome outcome;
+  runner.Run(JobSpec{kBackupCaption, 0}, [&backups, &outcome](JobContext&) {
+    outcome = BackUpNow(backups);
+    return 0;
+  });
+  return outcome;
+}
+
 RestoreReport RestoreLibrary(Database& db, LibraryBackups& backups, int n, Ui& ui) {
   const std::string& folder = backups.Folder();
   if (n < 1 || n > kBackupCount || FindBackupFile(folder, n, backups.Steps()).empty()) return {RestoreEnd::Nothing, {}};
   db.Close();
   const RestoreOutcome outcome = RestoreBackupFiles(folder, n, backups.Steps());
-  std::string failure;
-  if (OpenReferenceDatabase(db, folder, failure) != OpenResult::Opened) {
-    ui.ShowMessage(failure, MessageIcon::Stop, MessageButtons::Ok, MessageOwner::None);
+  std::string open_failure;
+  if (OpenReferenceDatabase(db, folder, open_failure) != OpenResult::Opened) {
+    ui.ShowMessage(open_failure, MessageIcon::Stop, MessageButtons::Ok, MessageOwner::None);
     return {RestoreEnd::NoDatabase, {}};
   }
   backups.Resume();

@@ -13,10 +13,12 @@
 namespace mivrel {
 
 class Database;
+class JobRunner;
 class LibraryBackups;
 class Ui;
 
 constexpr const char* kBackupDoneText = "备份完成。";
+constexpr const char* kBackupCaption = "备份中....请稍后....";
 constexpr const char* kBackupFailedFirstLine = "备份失败，原因见下面信息：";
 constexpr const char* kRestoreFailedFirstLine = "执行失败，发生了错误：";
 
@@ -25,10 +27,17 @@ constexpr const char* kRestoreFailedFirstLine = "执行失败，发生了错误�
 // reported once (stop icon, owned by the main window); a failing file step is
 // not reported, as the rotation has always been silent.
 void CheckBackupsBeforeChange(LibraryBackups& backups, Ui& ui, std::time_t now = std::time(nullptr));
+// The same with the copy, when one is due, on the worker of `runner` under
+// its progress window ("备份中....请稍后...."), so that copying a large library
+// does not freeze the windows (the desktop program's form).
+void CheckBackupsBeforeChange(LibraryBackups& backups, Ui& ui, JobRunner& runner,
+                              std::time_t now = std::time(nullptr));
 
 // "备份": rotate and back up.  Succeeded: "备份完成。"; a damaged database or a
 // failed step: Failed with its text (stop icon).
 MaintenanceOutcome BackUpNow(LibraryBackups& backups);
+// The same on the worker of `runner` under its progress window.
+MaintenanceOutcome BackUpNow(LibraryBackups& backups, JobRunner& runner);
 
 enum class RestoreEnd {
   Restored,     // show "执行成功", reload the tree, show the home page

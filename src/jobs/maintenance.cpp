@@ -20,7 +20,7 @@ namespace {
 
 MaintenanceOutcome StatementOutcome(const Database& db, int code) {
   if (code == kSqliteOk) return {MaintenanceStatus::Succeeded, kSuccessText, MessageIcon::Information};
-  return {MaintenanceStatus::Failed, FailureText(db), MessageIcon::Stop};
+  return {MaintenanceStatus::Failed, db.FailureText(), MessageIcon::Stop};
 }
 
 // A statement on the worker; "停止" interrupts it, since SQLite reads no stop
@@ -34,8 +34,6 @@ MaintenanceOutcome RunOnWorker(Database& db, JobRunner& runner, const std::strin
 }
 
 }  // namespace
-
-std::string FailureText(const Database& db) { return std::string(kFailureFirstLine) + "\r\n" + db.LastError(); }
 
 MaintenanceOutcome CompactLibrary(Database& db, const std::string& folder, JobRunner& runner,
                                   FileSteps& steps) {

@@ -20,7 +20,6 @@ class FileSteps;
 class JobRunner;
 
 constexpr const char* kSuccessText = "执行成功";
-constexpr const char* kFailureFirstLine = "执行失败，原因见下面信息：";
 constexpr const char* kCompactionCaption = "整理中....请稍后....";
 constexpr const char* kConsoleCaptionPrefix = "执行SQL:";
 constexpr const char* kEmptyConsoleText = "没有命令，无法执行";
@@ -54,8 +53,5 @@ MaintenanceOutcome CompactLibrary(Database& db, const std::string& folder, JobRu
 // leaves it.
 MaintenanceOutcome RunConsoleStatements(Database& db, const std::string& sql, JobRunner& runner,
                                         const std::function<bool()>& confirm = {});
-
-// "执行失败，原因见下面信息：" + CR LF + the connection's last error text.
-std::string FailureText(const Database& db);
 
 }  // namespace mivrel

@@ -21,6 +21,8 @@ class NoWindow final : public MainWindowActions {
   void HideMainWindow() override {}
   void SetExitFlag() override {}
   void PostCloseRequest() override {}
+  void OpenOptionsWindow() override {}
+  void RestoreBackup(int) override {}
 };
 
 struct MemoryScreen {

@@ -1,5 +1,6 @@
 // The port to what the main window does itself for the commands: the
-// always-on-top band, the About window, showing, hiding and ending.  The
+// always-on-top band, the About window, the options dialog, restoring a
+// backup, showing, hiding and ending.  The
 // desktop's main window implements it; the tool and tests use a double.
 // User-interface thread only.
 #pragma once
@@ -25,6 +26,10 @@ class MainWindowActions {
   virtual void SetExitFlag() = 0;
   // Posts a close request to the main window (handled after this returns).
   virtual void PostCloseRequest() = 0;
+  // Opens the options dialog (modal).
+  virtual void OpenOptionsWindow() = 0;
+  // Restores backup n (1-11) over the database.
+  virtual void RestoreBackup(int n) = 0;
 };
 
 }  // namespace mivrel

@@ -4,10 +4,9 @@
 // so, then runs the command.  编辑 and 导出 act on the current page (the last
 // history record), not on the tree selection.
 //
-// Commands whose owning feature is not built yet (import, export, options,
-// the backup list and the edit menu) still give their refusals and then
-// answer NotAvailable; the window asks CommandAvailable to show them
-// disabled.  User-interface thread only.
+// Commands whose owning feature is not built yet (import, export and the edit
+// menu) still give their refusals and then answer NotAvailable; the window
+// asks CommandAvailable to show them disabled.  User-interface thread only.
 #pragma once
 
 #include "ports/item_images.h"
@@ -38,8 +37,8 @@ enum class CommandId : int {
   TrayHide = 8601,     // 隐藏资料库
   TrayAbout = 8602,    // 关于资料库
   TrayExit = 8603,     // 退出资料库
-  BackupFirst = 8701,  // backup list items 8701..8710 (8711 is the menu's spare row)
-  BackupLast = 8710,
+  BackupFirst = 8701,  // restore menu items 8701..8711: backups 1..11
+  BackupLast = 8711,
   EditCopy = 8800,     // 复制 (entry editor)
   EditCut = 8801,      // 剪切
   EditPaste = 8802,    // 粘贴

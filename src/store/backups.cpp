@@ -106,15 +106,16 @@ BackupOutcome LibraryBackups::RotateAndBackUp() {
   return {BackupStatus::Done, {}};
 }
 
-BackupOutcome LibraryBackups::AutomaticBackupCheck(std::time_t now) {
-  if (automatic_paused_) return {BackupStatus::NotDue, {}};
+bool LibraryBackups::BackupDue(std::time_t now) {
+  if (automatic_paused_) return false;
   const std::string newest = FindBackupFile(folder_, 1, steps_);
-  if (!newest.empty()) {
-    const auto facts = steps_.Facts(folder_ + newest);
-    if (facts && WholeDaysBetween(facts->last_write, now) < kBackupDueDays) {
-      return {BackupStatus::NotDue, {}};
-    }
-  }
+  if (newest.empty()) return true;
+  const auto facts = steps_.Facts(folder_ + newest);
+  return !facts || WholeDaysBetween(facts->last_write, now) >= kBackupDueDays;
+}
+
+BackupOutcome LibraryBackups::AutomaticBackupCheck(std::time_t now) {
+  if (!BackupDue(now)) return {BackupStatus::NotDue, {}};
   BackupOutcome outcome = RotateAndBackUp();
   if (outcome.status == BackupStatus::Damaged || outcome.status == BackupStatus::Failed) {
     automatic_paused_ = true;

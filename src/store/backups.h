@@ -72,6 +72,9 @@ class LibraryBackups {
   // folder that cannot take a backup does not cost a full copy before every
   // change.
   [[nodiscard]] BackupOutcome AutomaticBackupCheck(std::time_t now);
+  // Whether AutomaticBackupCheck would rotate now (no backup 1, or one two or
+  // more whole days old, and the check not quiet after a refusal); cheap.
+  bool BackupDue(std::time_t now);
 
   // Lets the automatic check try again (after a restore replaced the database).
   void Resume() { automatic_paused_ = false; }

@@ -12,5 +12,11 @@ int RunTreeCommand(const ToolContext& context);    // tree
 int RunIndexCommand(const ToolContext& context);   // index PREFIX [--scope ROW]
 int RunSearchCommand(const ToolContext& context);  // search TEXT [--scope ROW]
 int RunDeleteCommand(const ToolContext& context);  // delete entry ID | category ID [--permanent]
+int RunBackupCommand(const ToolContext& context);  // backup
+int RunBackupsCommand(const ToolContext& context); // backups
+int RunRestoreCommand(const ToolContext& context); // restore N
+int RunVacuumCommand(const ToolContext& context);  // vacuum
+int RunSqlCommand(const ToolContext& context);     // sql TEXT
+int RunInfoCommand(const ToolContext& context);    // info
 
 }  // namespace mivrel

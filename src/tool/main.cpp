@@ -27,6 +27,12 @@ constexpr const char* kUsage =
     "  delete entry ID | category ID     move into the recycle bin (or remove for\n"
     "       [--permanent]                good: --permanent, the bin switched off in\n"
     "                                    the settings, or an item in the bin)\n"
+    "  backup                            rotate the backups and back up; print the backups\n"
+    "  backups                           print the eleven backup lines\n"
+    "  restore N                         restore backup N (1-11)\n"
+    "  vacuum                            compact the database\n"
+    "  sql TEXT                          run the SQL statement(s) in TEXT\n"
+    "  info                              print the database file's date and size\n"
     "\n"
     "The library folder is --library DIR, else $MIVREL_HOME, else the folder of\n"
     "this program.  Texts on the command line and on standard error are UTF-8;\n"
@@ -72,6 +78,12 @@ int main(int argc, char** argv) {
   if (command == "index") return RunIndexCommand(context);
   if (command == "search") return RunSearchCommand(context);
   if (command == "delete") return RunDeleteCommand(context);
+  if (command == "backup") return RunBackupCommand(context);
+  if (command == "backups") return RunBackupsCommand(context);
+  if (command == "restore") return RunRestoreCommand(context);
+  if (command == "vacuum") return RunVacuumCommand(context);
+  if (command == "sql") return RunSqlCommand(context);
+  if (command == "info") return RunInfoCommand(context);
   std::fprintf(stderr, "mivrel-tool: unknown command %s\n\n%s", command.c_str(), kUsage);
   return 2;
 }

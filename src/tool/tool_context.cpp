@@ -36,6 +36,19 @@ bool ParseId(const std::string& text, int& id) {
   return true;
 }
 
+int RunOnToolLibrary(const ToolContext& context, const std::function<int(Database& db, Ui& ui)>& body) {
+  StderrUi ui;
+  Database db;
+  if (!OpenToolLibrary(context, db, ui)) return 1;
+  return body(db, ui);
+}
+
+bool HasArguments(const ToolContext& context, size_t count, const std::string& usage) {
+  if (context.args.size() == count) return true;
+  PrintError(usage);
+  return false;
+}
+
 void WriteStdout(const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   std::fflush(stdout);

@@ -3,6 +3,7 @@
 // library and reporting on standard error.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,12 @@ class StderrUi final : public Ui {
 // place of a missing file, indexes ensured).  Reports on standard error and
 // returns false when it cannot.
 bool OpenToolLibrary(const ToolContext& context, Database& db, Ui& ui);
+// Opens the library as OpenToolLibrary does and runs `body` on it with a
+// StderrUi; returns what `body` returns, or 1 when the library cannot be opened.
+int RunOnToolLibrary(const ToolContext& context, const std::function<int(Database& db, Ui& ui)>& body);
+// True when the command got `count` arguments; otherwise prints
+// "<usage>" as the error and returns false (exit code 2 follows).
+bool HasArguments(const ToolContext& context, size_t count, const std::string& usage);
 
 // A whole decimal number that fits an id; false for anything else.
 bool ParseId(const std::string& text, int& id);

@@ -41,14 +41,10 @@ TEST(JobRunnerTest, StopAnsweredNoChangesNothingAndYesEndsTheJob) {
   harness.on_poll[3] = [&] { harness.views.record.press_stop(); };
   harness.on_poll[4] = [&] { stopped_after_no = harness.runner.State().StopRequested(); };
   harness.on_poll[6] = [&] { harness.views.record.press_stop(); };
-  int items = 0;
   const JobOutcome outcome = harness.runner.Run(
       JobSpec{"导出整个分类的所有资料", 0},
       [&](JobContext& context) {
-        while (!context.StopRequested()) {
-          ++items;
-          std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        while (!context.StopRequested()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
         return 0;
       },
       [&] { ++interrupts; });
@@ -56,7 +52,6 @@ TEST(JobRunnerTest, StopAnsweredNoChangesNothingAndYesEndsTheJob) {
   EXPECT_TRUE(outcome.stopped);
   EXPECT_EQ(2, harness.views.record.stop_questions);
   EXPECT_EQ(1, interrupts);
-  EXPECT_GT(items, 0);
 }
 
 TEST(JobRunnerTest, WorkerQuestionsAndCaptionsReachTheUser) {

@@ -122,6 +122,19 @@ TEST_F(MaintenanceTest, BackupButtonReportsDoneOrTheFailure) {
   EXPECT_EQ(0u, failed.text.rfind("备份失败，原因见下面信息：\r\n", 0));
 }
 
+TEST_F(MaintenanceTest, DueBackupBeforeAChangeIsCopiedOnTheWorkerAndOnlyOnce) {
+  LibraryBackups backups(lib_.Db(), lib_.Folder());
+  RecordingUi ui;
+  CheckBackupsBeforeChange(backups, ui, harness_.runner);
+  EXPECT_TRUE(PathExists(lib_.Folder() + BackupFileName(1)));
+  ASSERT_EQ(1, harness_.views.record.opened);
+  EXPECT_EQ("备份中....请稍后....", harness_.views.record.captions.front());
+  CheckBackupsBeforeChange(backups, ui, harness_.runner);
+  EXPECT_EQ(1, harness_.views.record.opened);
+  EXPECT_FALSE(PathExists(lib_.Folder() + BackupFileName(2)));
+  EXPECT_TRUE(ui.messages.empty());
+}
+
 // Backups 3, 2, 1 made after adding 甲, 乙, 丙 in turn; then 丁 added.
 class RestoreTest : public MaintenanceTest {
  protected:

@@ -93,6 +93,8 @@ class RecordingWindow final : public MainWindowActions {
   void HideMainWindow() override { ++hides; }
   void SetExitFlag() override { exit_flag = true; }
   void PostCloseRequest() override { close_requested_with_exit_flag = exit_flag; ++closes; }
+  void OpenOptionsWindow() override { ++options_opened; }
+  void RestoreBackup(int n) override { restored.push_back(n); }
 
   bool button_down = false;
   std::vector<bool> topmost_calls;
@@ -103,6 +105,8 @@ class RecordingWindow final : public MainWindowActions {
   bool exit_flag = false;
   bool close_requested_with_exit_flag = false;
   int closes = 0;
+  int options_opened = 0;
+  std::vector<int> restored;
 };
 
 }  // namespace mivrel::testing

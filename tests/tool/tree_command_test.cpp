@@ -1,37 +1,18 @@
 // Runs the built mivrel-tool's `tree` against a small library and checks the
 // exact listing: pre-order, depth, image, id and GB18030 label per line.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "base/files.h"
-#include "base/text.h"
 #include "support/test_library.h"
+#include "support/tool_process.h"
 
 namespace mivrel::testing {
 namespace {
 
-struct TreeRun {
-  int exit_code = -1;
-  std::string out;  // GB18030
-};
-
-std::string Quote(const std::string& gb_text) {
-  std::string quoted = "'";
-  for (char c : GbToUtf8(gb_text)) quoted += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-TreeRun RunTree(const std::string& library, const std::string& extra, const std::string& scratch) {
-  const std::string command = Quote(MIVREL_TOOL_BINARY) + " --library " + Quote(library) + " tree" + extra +
-                              " >" + Quote(scratch + "tree.out") + " 2>/dev/null";
-  TreeRun run;
-  const int status = std::system(command.c_str());
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  ReadWholeFile(scratch + "tree.out", run.out);
-  return run;
+ToolRun RunTree(const std::string& library, const std::string& extra, const std::string& scratch) {
+  return RunToolCommand(MIVREL_TOOL_BINARY, library, "tree" + extra, scratch);
 }
 
 TEST(TreeCommandTest, PrintsTheLoadedTreeBeforeAnyEntriesAreLoaded) {
@@ -47,7 +28,7 @@ TEST(TreeCommandTest, PrintsTheLoadedTreeBeforeAnyEntriesAreLoaded) {
   ASSERT_TRUE(WriteWholeFile(lib.Folder() + "htm/书/toc.hhc",
                              "<UL><param name=\"Name\" value=\"页\"><param name=\"Local\" value=\"p.htm\"></UL>"));
 
-  const TreeRun run = RunTree(lib.Folder(), "", scratch.Path());
+  const ToolRun run = RunTree(lib.Folder(), "", scratch.Path());
   ASSERT_EQ(run.exit_code, 0);
   const auto n = [](int v) { return std::to_string(v); };
   EXPECT_EQ(run.out, "0\t16\t" + n(top) + "\t首页资料\n"
