@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <string>
 #include <vector>
@@ -107,6 +108,13 @@ inline std::string MarkedEntry(const EntrySpec& e, const std::vector<std::string
   lines.insert(lines.end(), image_lines.begin(), image_lines.end());
   lines.push_back("</tkxml-是资料>");
   return JoinLines(lines);
+}
+
+// The shared generators' folder: $MIVREL_SHARED_TOOLS (a worktree lies
+// elsewhere than the main checkout), else the one beside the sources.
+inline std::string SharedTools() {
+  const char* env = std::getenv("MIVREL_SHARED_TOOLS");
+  return env != nullptr && *env != '\0' ? std::string(env) : std::string(MIVREL_SHARED_TOOLS);
 }
 
 // A library in memory with the real schema: for tests that import many times.
