@@ -10,7 +10,7 @@
 #include "render/html_escape.h"
 #include "render/pages.h"
 #include "settings/settings.h"
-#include "store/database.h"
+#include "store/records.h"
 
 namespace mivrel {
 namespace {
@@ -48,25 +48,23 @@ void PageRenderer::ShowCategoryPage(int id, Record record, SyncTree sync) {
     if (sync == SyncTree::Yes)
       hooks_.SelectTreeItemByPath(WithoutFinalNul(category_path_), PageKind::Category);
   } else {
-    ResultGrid grid;
-    const int subcategories = db_.Query(
-        "Select [类别名],[ID] From [class] where [父类别]=" + WithBlank(id) + " ORDER BY [优先]", grid);
+    const std::vector<CategoryLink> children = ReadChildCategories(db_, id);
+    const int subcategories = static_cast<int>(children.size());
     std::string subcategory_rows;
-    ResultGrid count;
-    for (int r = 1; r <= subcategories; ++r) {
+    for (const CategoryLink& child_link : children) {
       // The id is written as the number it holds, so a damaged cell can
       // neither break the link nor inject SQL into the counting queries.
-      const std::string child = std::to_string(grid.Number(r, 1));
+      const std::string child = std::to_string(child_link.id);
       subcategory_rows += "  <tr>\r\n    <td valign=\"top\"><a href=\".r." + child + "\">" +
-                          grid.At(r, 0) + "</a></td>\r\n";
+                          child_link.name + "</a></td>\r\n";
       if (settings_.no_counts) {
         subcategory_rows += "    <td >分类</td>\r\n    <td >包含资料数未统计</td>\r\n";
       } else {
-        if (db_.Query("Select COUNT(*) From [class] where [父类别]=" + child, count) > 0)
-          subcategory_rows += "    <td >共" + count_open + " " + count.At(1, 0) + count_close +
+        if (const auto count = CountChildCategories(db_, child_link.id))
+          subcategory_rows += "    <td >共" + count_open + " " + std::to_string(*count) + count_close +
                               " 个子分类</td>\r\n";
-        if (db_.Query("Select COUNT(*) From [fun] where [类别]=" + child, count) > 0)
-          subcategory_rows += "    <td >共" + count_open + " " + count.At(1, 0) + count_close +
+        if (const auto count = CountEntriesIn(db_, child_link.id))
+          subcategory_rows += "    <td >共" + count_open + " " + std::to_string(*count) + count_close +
                               " 篇资料</td>\r\n";
       }
       subcategory_rows += "  </tr>\r\n";
@@ -78,21 +76,17 @@ void PageRenderer::ShowCategoryPage(int id, Record record, SyncTree sync) {
                           "\r\n</table>";
     }
 
-    const std::string key = WithBlank(id);
-    const int entries = db_.Query("Select [名字],[简介],[ID] From [fun] where [类别]=" + key +
-                                      " or [类别2]=" + key + " or [类别3]=" + key +
-                                      "  ORDER BY [优先],[名字]",
-                                  grid);
+    const std::vector<EntryListing> listing = ReadEntryListing(db_, id);
+    const int entries = static_cast<int>(listing.size());
     const int listed = std::min(entries, kEntryListLimit);
     std::string entry_part;
     if (entries > 0) {
       std::string entry_rows;
-      for (int r = 1; r <= listed; ++r) {
-        const std::string& name = grid.At(r, 0);
-        const std::string& brief = grid.At(r, 1).empty() ? name : grid.At(r, 1);
-        entry_rows += "  <tr>\r\n    <td valign=\"top\"><a href=\".y." +
-                      std::to_string(grid.Number(r, 2)) + "\">" + EscapeHtmlText(name) +
-                      "</a></td>\r\n    <td >" + brief + "</td>\r\n  </tr>\r\n";
+      for (int r = 0; r < listed; ++r) {
+        const EntryListing& row = listing[static_cast<size_t>(r)];
+        const std::string& brief = row.brief.empty() ? row.name : row.brief;
+        entry_rows += "  <tr>\r\n    <td valign=\"top\"><a href=\".y." + std::to_string(row.id) + "\">" +
+                      EscapeHtmlText(row.name) + "</a></td>\r\n    <td >" + brief + "</td>\r\n  </tr>\r\n";
       }
       entry_part = "<table Width=\"100%\" cellpadding=\"3\" >\r\n" + entry_rows + "\r\n</table>";
     }

@@ -1,13 +1,14 @@
 // CategoryTrail: the breadcrumb links of a category and its ancestors, and
 // CategoryPath, the same chain as NUL-separated ids for the directory tree.
 #include <algorithm>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
 #include "base/text.h"
 #include "render/html_escape.h"
 #include "render/pages.h"
-#include "store/database.h"
+#include "store/records.h"
 
 namespace mivrel {
 
@@ -22,13 +23,11 @@ std::string PageRenderer::CategoryTrail(int id) {
   std::vector<Link> chain;
   std::unordered_set<long long> seen;
   long long next = id;
-  ResultGrid row;
-  // Columns of `class`: ID, 类别名, 父类别, 图标, 优先.
-  while (seen.insert(next).second &&
-         db_.Query("Select * From [class] where id=" + WithBlank(next), row) > 0 &&
-         row.Columns() >= 3) {
-    chain.push_back({row.Number(1, 0), row.At(1, 1)});
-    next = row.Number(1, 2);
+  while (seen.insert(next).second) {
+    const std::optional<CategoryRecord> category = ReadCategory(db_, next);
+    if (!category) break;
+    chain.push_back({category->id, category->name});
+    next = category->parent;
   }
   std::reverse(chain.begin(), chain.end());
 

@@ -1,5 +1,6 @@
 // ShowEntryPage: one entry (a row of `fun`) as a page with its category trail,
 // images, coloured text and section rules.
+#include <optional>
 #include <string_view>
 
 #include "base/clock.h"
@@ -12,37 +13,19 @@
 #include "render/image_files.h"
 #include "render/pages.h"
 #include "settings/settings.h"
-#include "store/database.h"
+#include "store/records.h"
 
 namespace mivrel {
 namespace {
 
 constexpr const char* kNotFoundText = "很抱歉，您要访问的内容不存在<br>请联系Osterk查证";
 
-// Columns of `fun` as `Select *` returns them.
-enum FunColumn : int {
-  kFunId = 0,
-  kFunCategory = 1,
-  kFunCategory2 = 2,
-  kFunCategory3 = 3,
-  kFunName = 4,
-  kFunBrief = 5,
-  kFunContent = 6,
-  kFunPageName = 10,
-};
-
-// A secondary category that is NULL counts as not used, like -1.
-long long SecondaryCategory(const Statement& row, int column) {
-  return row.ColumnIsNull(column) ? -1 : row.ColumnInt(column);
-}
-
 }  // namespace
 
 void PageRenderer::ShowEntryPage(int id, const std::string& name, Record record, SyncTree sync,
                                  const std::string& anchor) {
   const uint32_t start = clock_.NowMs();
-  Statement row(db_, name.empty() ? "Select * From [fun] where id=" + WithBlank(id)
-                                  : "Select * From [fun] where [名字]='" + QuoteSql(name) + "'");
+  const std::optional<EntryRecord> entry = name.empty() ? ReadEntryById(db_, id) : ReadEntryByName(db_, name);
   ui_.SetBusyCursor(true);
 
   std::string trail;
@@ -51,27 +34,26 @@ void PageRenderer::ShowEntryPage(int id, const std::string& name, Record record,
   std::string entry_name;
   long long entry_id = 0;
   size_t content_size = 0;
-  if (row.Step() == kSqliteRow && row.ColumnInt(kFunId) != 0) {
+  if (entry) {
     found = true;
-    entry_id = row.ColumnInt(kFunId);
-    const std::string content = row.ColumnBytes(kFunContent);
-    content_size = content.size();
-    text = row.ColumnGb(kFunBrief) + "\r\n" + Utf8ToGb(content);
+    entry_id = entry->id;
+    content_size = entry->stored_content_size;
+    text = entry->brief + "\r\n" + entry->content;
     DropMarkerBytes(text);
 
     std::string secondary[2];
-    const int secondary_columns[2] = {kFunCategory2, kFunCategory3};
+    const long long secondary_categories[2] = {entry->category2, entry->category3};
     for (int i = 0; i < 2; ++i) {
-      const long long category = SecondaryCategory(row, secondary_columns[i]);
+      const long long category = secondary_categories[i];
       if (category >= 0) secondary[i] = "次分类：&gt; " + CategoryTrail(static_cast<int>(category));
     }
     // The main trail comes last so that CategoryPath belongs to the main category.
-    entry_name = row.ColumnGb(kFunName);
-    trail = CategoryTrail(static_cast<int>(row.ColumnInt(kFunCategory))) + EscapeHtmlText(entry_name);
+    entry_name = entry->name;
+    trail = CategoryTrail(static_cast<int>(entry->category)) + EscapeHtmlText(entry_name);
 
     const std::vector<WrittenImage> images = WriteEntryImages(db_, entry_id, temp_folder_);
 
-    const bool web_format = !row.ColumnBytes(kFunPageName).empty();
+    const bool web_format = !entry->page_name.empty();
     const bool highlighted =
         hooks_.SearchTabShowing() &&
         MarkSearchHits(text, hooks_.CurrentSearchText(),

@@ -3,7 +3,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "render/gb_chars.h"
-#include "store/database.h"
+#include "store/records.h"
 
 namespace mivrel {
 namespace {
@@ -35,16 +35,12 @@ std::vector<WrittenImage> WriteEntryImages(Database& db, long long entry_id,
                                            const std::string& gb_folder) {
   std::vector<WrittenImage> written;
   if (gb_folder.empty()) return written;
-  Statement images(db, "Select * From [img] where [资料ID]=" + WithBlank(entry_id));
-  // Columns of `img`: ID, 文件名, 资料ID, 数据.
-  while (images.Step() == kSqliteRow) {
-    std::string stored_name = images.ColumnGb(1);
-    std::string file_name = PlainImageFileName(stored_name);
+  for (ImageRecord& image : ReadImagesOf(db, entry_id)) {
+    std::string file_name = PlainImageFileName(image.file_name);
     if (file_name.empty()) continue;
     const std::string path = gb_folder + file_name;
     RemoveFile(path);
-    if (WriteWholeFile(path, images.ColumnBytes(3)))
-      written.push_back({std::move(stored_name), std::move(file_name)});
+    if (WriteWholeFile(path, image.data)) written.push_back({std::move(image.file_name), std::move(file_name)});
   }
   return written;
 }

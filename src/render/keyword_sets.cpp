@@ -4,8 +4,7 @@
 #include <cstring>
 
 #include "base/text.h"
-#include "store/database.h"
-#include "store/result_grid.h"
+#include "store/records.h"
 
 namespace mivrel {
 namespace {
@@ -51,10 +50,6 @@ bool FindUpperKeyword(const std::vector<std::string>& set, std::string_view uppe
   return false;
 }
 
-std::string KeywordQuery(KeywordKind kind) {
-  return "Select [名字] From [fun] where [关键词]=" + std::to_string(static_cast<int>(kind)) + " ";
-}
-
 }  // namespace
 
 const std::vector<std::string>& KeywordSets::Set(KeywordKind kind) const {
@@ -67,14 +62,12 @@ std::vector<std::string>& KeywordSets::MutableSet(KeywordKind kind) {
 }
 
 void KeywordSets::Load(Database& db) {
-  ResultGrid grid;
   for (KeywordKind kind : kLoadOrder) {
-    const int rows = db.Query(KeywordQuery(kind), grid);
-    if (rows <= 0) continue;
+    std::vector<std::string> names = ReadKeywordNames(db, static_cast<int>(kind));
+    if (names.empty()) continue;
     std::vector<std::string>& set = MutableSet(kind);
-    set.clear();
-    set.reserve(static_cast<size_t>(rows));
-    for (int row = 1; row <= rows; ++row) set.push_back(UpperAscii(grid.At(row, 0)));
+    set = std::move(names);
+    for (std::string& name : set) name = UpperAscii(name);
   }
   SortAll();
 }

@@ -28,6 +28,7 @@
 #include "shell/contents_file.h"
 #include "shell/scope_list.h"
 #include "shell/tree_view.h"
+#include "store/records.h"
 
 namespace mivrel {
 
@@ -154,6 +155,9 @@ class DirectoryTree {
   std::string AddCategories(const ChildMap& children, int parent_id, TreeItem parent_item,
                             const std::string& prefix, ScopeRows scope_rows, BinRows bin_rows);
   void AddTopLevelEntries();
+  // Inserts the entries as the first children of `parent` (0: root), each
+  // before the one inserted earlier.
+  void InsertEntriesFirst(TreeItem parent, const std::vector<EntryListing>& entries);
   void AddExternalBooks();
 
   void ShowExternalPage(TreeItem item);
@@ -168,8 +172,8 @@ class DirectoryTree {
   // Removes the item and forgets the loaded marks of its subtree.
   void DeleteSubtree(TreeItem item);
   bool IsInSubtree(TreeItem item, TreeItem root) const;
-  // The statement that files the moved item under `new_parent_id`.
-  std::string MoveStatement(TreeItem dragged, int new_parent_id);
+  // Files the moved item under `new_parent_id` in the database; the SQLite code.
+  int StoreMove(TreeItem dragged, int new_parent_id);
 
   Database& db_;
   TreeView& view_;

@@ -1,5 +1,6 @@
 // Changing the library through the directory tree: rename in place and
 // drag-and-drop moves.
+#include <optional>
 #include <vector>
 
 #include "base/text.h"
@@ -7,7 +8,7 @@
 #include "render/pages.h"
 #include "shell/directory_tree.h"
 #include "store/database.h"
-#include "store/result_grid.h"
+#include "store/records.h"
 
 namespace mivrel {
 namespace {
@@ -54,10 +55,8 @@ void DirectoryTree::EndLabelEdit(TreeItem item, const std::string& new_text) {
   if (name == LabelWithoutCount(item)) return;
 
   const int id = view_.Id(item);
-  const std::string sql = kind == ItemKind::Entry
-                              ? "UPDATE fun SET [名字]='" + QuoteSql(name) + "' WHERE id=" + std::to_string(id)
-                              : "UPDATE class SET [类别名]='" + QuoteSql(name) + "' WHERE id=" + std::to_string(id);
-  if (db_.Run(sql) != kSqliteOk) {
+  const int rc = kind == ItemKind::Entry ? RenameEntry(db_, id, name) : RenameCategory(db_, id, name);
+  if (rc != kSqliteOk) {
     ui_.ShowMessage("重命名失败，原因见下面信息：\r\n" + db_.LastError() + "\r\n" + name, MessageIcon::Stop);
     return;
   }
@@ -96,25 +95,22 @@ bool DirectoryTree::IsInSubtree(TreeItem item, TreeItem root) const {
   return false;
 }
 
-std::string DirectoryTree::MoveStatement(TreeItem dragged, int new_parent_id) {
-  const std::string id = std::to_string(view_.Id(dragged));
-  const std::string parent = std::to_string(new_parent_id);
-  if (KindOf(dragged) == ItemKind::Category)
-    return "UPDATE class  SET [父类别]=" + parent + "  WHERE id=" + id;
+int DirectoryTree::StoreMove(TreeItem dragged, int new_parent_id) {
+  const int id = view_.Id(dragged);
+  if (KindOf(dragged) == ItemKind::Category) return MoveCategory(db_, id, new_parent_id);
   // An entry shown under one of its secondary categories leaves that one; the
   // others stay where they are.
   const TreeItem old_parent = view_.Parent(dragged);
   const long long old_id = old_parent == kNoTreeItem ? 0 : view_.Id(old_parent);
-  const char* column = "[类别]";
-  ResultGrid grid;
-  if (db_.Query("Select [类别],[类别2],[类别3] From [fun] where id=" + id, grid) > 0 &&
-      grid.Number(1, 0) != old_id) {
-    if (grid.Number(1, 1) == old_id)
-      column = "[类别2]";
-    else if (grid.Number(1, 2) == old_id)
-      column = "[类别3]";
+  CategorySlot slot = CategorySlot::Main;
+  const std::optional<EntryCategories> filed = ReadEntryCategories(db_, id);
+  if (filed && filed->category != old_id) {
+    if (filed->category2 == old_id)
+      slot = CategorySlot::Second;
+    else if (filed->category3 == old_id)
+      slot = CategorySlot::Third;
   }
-  return std::string("UPDATE fun  SET ") + column + "=" + parent + "  WHERE id=" + id;
+  return MoveEntry(db_, id, slot, new_parent_id);
 }
 
 void DirectoryTree::DeleteSubtree(TreeItem item) {
@@ -144,7 +140,7 @@ MoveResult DirectoryTree::MoveItem(TreeItem dragged, TreeItem target) {
   if (new_parent != kNoTreeItem) LoadEntriesUnder(new_parent);
   const int new_parent_id = new_parent == kNoTreeItem ? 0 : view_.Id(new_parent);
 
-  if (db_.Run(MoveStatement(dragged, new_parent_id)) != kSqliteOk) {
+  if (StoreMove(dragged, new_parent_id) != kSqliteOk) {
     db_.ReportFailure(ui_);
     view_.Enable();
     return MoveResult::Failed;

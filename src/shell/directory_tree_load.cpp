@@ -8,7 +8,7 @@
 #include "base/ui.h"
 #include "render/pages.h"
 #include "shell/directory_tree.h"
-#include "store/database.h"
+#include "store/records.h"
 #include "store/library_files.h"
 
 namespace mivrel {
@@ -79,19 +79,11 @@ std::string DirectoryTree::LoadCategoryLevel(int parent_id, TreeItem parent_item
 }
 
 DirectoryTree::ChildMap DirectoryTree::ReadCategoryChildren() {
-  // One read of the whole table instead of one query per category.  Within a
-  // parent the order is that of "... where [父类别]=x  ORDER BY [优先]": by
-  // 优先, ties in row order.  Only integer parents can equal an id.
+  // One read of the whole table instead of one query per category.
   ChildMap children;
-  Statement st(db_,
-               "Select [ID],[类别名],[父类别],[图标] From [class] "
-               "where typeof([父类别])='integer' ORDER BY [父类别],[优先],[ID]");
-  if (!st.Ok()) return children;
-  while (st.Step() == kSqliteRow) {
-    children[static_cast<int>(st.ColumnInt(2))].push_back(
-        CategoryRow{static_cast<int>(st.ColumnInt(0)), st.ColumnGb(1),
-                    CategoryImage(st.ColumnInt(3))});
-  }
+  for (const CategoryRecord& row : ReadCategoriesByParent(db_))
+    children[static_cast<int>(row.parent)].push_back(
+        CategoryRow{static_cast<int>(row.id), row.name, CategoryImage(row.icon)});
   return children;
 }
 
@@ -146,16 +138,11 @@ std::string DirectoryTree::AddCategories(const ChildMap& children, int parent_id
   return level_ids;
 }
 
-void DirectoryTree::AddTopLevelEntries() {
-  ResultGrid grid;
-  const int rows = db_.Query(
-      "Select id,[名字],[图标] From [fun] where [类别]=0 or [类别2]=0 or [类别3]=0 "
-      "ORDER BY [优先] DESC,[名字] DESC",
-      grid);
-  for (int r = 1; r <= rows; ++r) {
-    view_.InsertFirst(kNoTreeItem, DirectoryItem{grid.At(r, 1), static_cast<int>(grid.Number(r, 0)),
-                                                 EntryImage(grid.Number(r, 2))});
-  }
+void DirectoryTree::AddTopLevelEntries() { InsertEntriesFirst(kNoTreeItem, ReadTreeEntries(db_, 0)); }
+
+void DirectoryTree::InsertEntriesFirst(TreeItem parent, const std::vector<EntryListing>& entries) {
+  for (const EntryListing& entry : entries)
+    view_.InsertFirst(parent, DirectoryItem{entry.name, static_cast<int>(entry.id), EntryImage(entry.icon)});
 }
 
 void DirectoryTree::AddExternalBooks() {
@@ -179,17 +166,11 @@ EntryLoad DirectoryTree::LoadEntriesUnder(TreeItem category_item) {
   if ((kind != ItemKind::Category && kind != ItemKind::RecycleBin) || EntriesLoaded(category_item))
     return load;
   ui_.SetBusyCursor(true);
-  const std::string id = WithBlank(view_.Id(category_item));
   const uint32_t start = clock_.NowMs();
-  ResultGrid grid;
-  load.rows = db_.Query("Select id,[名字],[图标] From [fun] where [类别]=" + id + " or [类别2]=" + id +
-                            " or [类别3]=" + id + " ORDER BY [优先] DESC,[名字] DESC",
-                        grid);
+  const std::vector<EntryListing> entries = ReadTreeEntries(db_, view_.Id(category_item));
+  load.rows = static_cast<int>(entries.size());
   const uint32_t queried = clock_.NowMs();
-  for (int r = 1; r <= load.rows; ++r) {
-    view_.InsertFirst(category_item, DirectoryItem{grid.At(r, 1), static_cast<int>(grid.Number(r, 0)),
-                                                   EntryImage(grid.Number(r, 2))});
-  }
+  InsertEntriesFirst(category_item, entries);
   const uint32_t inserted = clock_.NowMs();
   load.query_ms = queried - start;
   load.insert_ms = inserted - queried;

@@ -5,7 +5,7 @@
 #include "shell/history.h"
 #include "shell/page_opener.h"
 #include "shell/search_panes.h"
-#include "store/database.h"
+#include "store/records.h"
 
 namespace mivrel {
 
@@ -66,12 +66,7 @@ void Navigator::ResolveNavigation(const std::string& gb_address) {
 }
 
 int Navigator::FindWebPage(const std::string& gb_name) {
-  // Page names are stored as the program's own bytes, so the name is bound
-  // unconverted: names with quotes, "%", "_" or Chinese are all found exactly.
-  Statement st(db_, "Select [id] From [fun] where [网页名]=?");
-  if (!st.Ok() || st.BindText(1, gb_name) != kSqliteOk) return 0;
-  if (st.Step() != kSqliteRow) return 0;
-  return static_cast<int>(st.ColumnInt(0));
+  return static_cast<int>(FindEntryByPageName(db_, gb_name));
 }
 
 void Navigator::ResolvePageName(const std::string& gb_text) {

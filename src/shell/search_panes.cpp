@@ -5,41 +5,14 @@
 #include "base/ui.h"
 #include "render/page_hooks.h"
 #include "shell/page_opener.h"
-#include "store/database.h"
+#include "store/records.h"
 
 namespace mivrel {
 
 namespace {
 
-// Columns of both queries, in this order.
-enum Column { kId = 0, kName, kIcon, kCategory, kCategory2, kCategory3 };
-
 // The entry images of the shared image list follow the 16 category images.
 constexpr int kEntryImageBase = 16;
-
-std::string Bracketed(const std::string& value) { return "[" + value + "]"; }
-
-// Runs the query and reads its rows straight into `rows`: the numbers of id and
-// icon, the name converted to GB18030, the category cells' texts as stored.  A failing
-// query, also one that fails part way, gives no rows.  Returns the row count.
-int ReadResultSet(Database& db, const std::string& sql, ResultSet& rows) {
-  rows.clear();
-  Statement st(db, sql);
-  if (!st.Ok()) return 0;
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) {
-    ResultRow row;
-    row.id = static_cast<int>(st.ColumnInt(kId));
-    row.name = st.ColumnGb(kName);
-    row.icon = static_cast<int>(st.ColumnInt(kIcon));
-    row.category = Bracketed(st.ColumnBytes(kCategory));
-    row.category2 = Bracketed(st.ColumnBytes(kCategory2));
-    row.category3 = Bracketed(st.ColumnBytes(kCategory3));
-    rows.push_back(std::move(row));
-  }
-  if (rc != kSqliteDone) rows.clear();
-  return static_cast<int>(rows.size());
-}
 
 // Restores the normal cursor however the operation ends.
 class BusyCursor {
@@ -54,19 +27,6 @@ class BusyCursor {
 };
 
 }  // namespace
-
-std::string SearchQuery(const std::string& gb_text) {
-  const std::string t = QuoteSql(gb_text);
-  return "Select  id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where ([名字] LIKE '%" + t +
-         "%' or [简介] LIKE '%" + t + "%' or [注解] LIKE '%" + t + "%')" + " ORDER BY [名字]";
-}
-
-std::string IndexQuery(const std::string& gb_text) {
-  // With the store's NOCASE index on [名字], SQLite's LIKE optimisation turns
-  // this prefix match into an index range (checked by the tests).
-  return "Select id,[名字],[图标],[类别],[类别2],[类别3] From [fun] where [名字] LIKE '" +
-         QuoteSql(gb_text) + "%'" + " ORDER BY [名字]";
-}
 
 SearchPanes::SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener,
                          PageHooks& hooks, PaneControls search, PaneControls index,
@@ -135,7 +95,7 @@ SearchPanes::Timings SearchPanes::QueryAndFill(ResultPane pane, const std::strin
   ResultSet& rows = pane == ResultPane::Search ? search_rows_ : index_rows_;
   Timings timings;
   const uint32_t start = clock_.NowMs();
-  timings.rows = ReadResultSet(db_, sql, rows);
+  timings.rows = ReadEntryHits(db_, sql, rows);
   timings.query_ms = clock_.NowMs() - start;
   if (timings.rows == 0) {
     FillResultList(pane);  // clears the list

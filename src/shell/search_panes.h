@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "shell/pane_ports.h"
+#include "store/records.h"
 
 namespace mivrel {
 
@@ -33,16 +34,8 @@ constexpr uint32_t kIndexFirstDelayMs = 1000;
 
 enum class ResultPane { Search, Index };
 
-// One row of a pane's last query.  The three category values are kept in
-// brackets ("[5]", "[-1]") so that they can be found whole in a ScopeIdList text.
-struct ResultRow {
-  int id = 0;
-  std::string name;  // GB18030
-  int icon = 0;
-  std::string category;
-  std::string category2;
-  std::string category3;
-};
+// One row of a pane's last query.
+using ResultRow = EntryHit;
 using ResultSet = std::vector<ResultRow>;
 
 // The controls of one pane.
@@ -51,11 +44,6 @@ struct PaneControls {
   ResultList& list;
   ScopePicker& scope;
 };
-
-// The queries, exactly as the panes run them (`text` as typed; apostrophes are
-// doubled here, "%" and "_" stay wildcards).
-std::string SearchQuery(const std::string& gb_text);
-std::string IndexQuery(const std::string& gb_text);
 
 class SearchPanes {
  public:

@@ -4,6 +4,7 @@
 // An existing library in DIR is never touched.  The database is built under a
 // temporary name inside DIR and takes its real name only when it is complete,
 // so a failure leaves no half-built library behind.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@
 #include "base/text.h"
 #include "store/database.h"
 #include "store/library_files.h"
-#include "store/result_grid.h"
+#include "store/records.h"
 #include "store/schema.h"
 #include "tool/commands.h"
 #include "tool/starter_content.h"
@@ -78,11 +79,8 @@ void RemoveBuildFiles(const std::string& build_path) {
 bool FillStarterImages(Database& db, std::string& error) {
   for (std::size_t i = 0; i < kStarterImageCount; ++i) {
     const StarterImage& image = kStarterImages[i];
-    Statement update(db, "UPDATE [img] SET [数据]=? WHERE [文件名]=?");
-    if (!update.Ok() ||
-        update.BindBlob(1, std::string_view(reinterpret_cast<const char*>(image.bytes), image.size)) !=
-            kSqliteOk ||
-        update.BindText(2, GbToUtf8(image.file_name)) != kSqliteOk || update.Step() != kSqliteDone) {
+    const std::string bytes(reinterpret_cast<const char*>(image.bytes), image.size);
+    if (SetImageData(db, image.file_name, bytes) != kSqliteDone) {
       error = db.LastError();
       return false;
     }
@@ -91,9 +89,8 @@ bool FillStarterImages(Database& db, std::string& error) {
       return false;
     }
   }
-  ResultGrid missing;
-  if (db.Query("Select [文件名] From [img] where [数据] IS NULL", missing) > 0) {
-    error = "no image file for " + missing.At(1, 0);
+  if (const std::optional<std::string> missing = FirstImageWithoutData(db)) {
+    error = "no image file for " + *missing;
     return false;
   }
   return true;
