@@ -3,11 +3,12 @@
 #include <vector>
 
 #include "base/text.h"
-#include "interchange/import_writer.h"
+#include "interchange/import_rules.h"
 #include "interchange/marked_text_format.h"
 #include "jobs/job_context.h"
 #include "render/gb_chars.h"
 #include "store/database.h"
+#include "store/records_writer.h"
 
 namespace mivrel {
 namespace {
@@ -69,7 +70,7 @@ long long NumberOr(std::string_view value, long long fallback) {
 class MarkedTextReader {
  public:
   MarkedTextReader(Database& db, std::string_view text, ClashMode& mode, JobContext& job)
-      : m_writer(db), m_text(text), m_mode(mode), m_job(job) {}
+      : m_db(db), m_writer(db), m_text(text), m_mode(mode), m_job(job) {}
 
   ImportReport Run(size_t start, long long target);
 
@@ -78,7 +79,7 @@ class MarkedTextReader {
 
   Step Fail(const std::string& first_line) {
     m_report.outcome = ImportOutcome::Failed;
-    m_report.error = first_line + "\r\n" + m_writer.LastError();
+    m_report.error = first_line + "\r\n" + m_db.LastError();
     return Step::End;
   }
   Step Stop() {
@@ -101,7 +102,8 @@ class MarkedTextReader {
   Step OnEntryBlock(std::string_view block);
   void AddImages(std::string_view block, long long entry_id);
 
-  ImportWriter m_writer;
+  Database& m_db;
+  RecordWriter m_writer;
   std::string_view m_text;
   ClashMode& m_mode;
   JobContext& m_job;
@@ -132,7 +134,8 @@ ImportReport MarkedTextReader::Run(size_t start, long long target) {
 
 MarkedTextReader::Step MarkedTextReader::OnTag(std::string_view tag) {
   if (tag == kCategoryOpen) {
-    const long long id = m_writer.AddCategory(m_levels.back(), PlaceholderCategoryName());
+    const long long id =
+        AddImportedCategory(m_db, m_writer, m_levels.back(), PlaceholderCategoryName());
     if (id == 0) return Fail("新增类加失败，原因见下面信息：");
     ++m_report.counts.categories;
     m_levels.push_back(id);
@@ -155,19 +158,19 @@ MarkedTextReader::Step MarkedTextReader::OnCategoryValue(const MarkedElement& el
   std::string_view value;
   if (!TakeUntil(element.close, value)) return Step::Continue;
   const long long id = m_levels.back();
-  bool ok = true;
+  int rc = kSqliteDone;
   if (&element == &kCategoryNameTag) {
-    ok = m_writer.SetCategoryName(id, TextValue(value));
+    rc = m_writer.SetCategoryName(id, TextValue(value));
   } else if (&element == &kIconTag) {
-    ok = m_writer.SetCategoryIcon(id, ClampedIcon(LeadingNumber(value)));
+    rc = m_writer.SetCategoryIcon(id, ClampedIcon(LeadingNumber(value)));
   } else {
-    ok = m_writer.SetCategoryPriority(id, LeadingNumber(value));
+    rc = m_writer.SetCategoryPriority(id, LeadingNumber(value));
   }
-  return ok ? Step::Continue : Fail("更新增类别失败，原因见下面信息：");
+  return rc == kSqliteDone ? Step::Continue : Fail("更新增类别失败，原因见下面信息：");
 }
 
 MarkedTextReader::Step MarkedTextReader::OnEntryBlock(std::string_view block) {
-  ImportedEntry entry;
+  EntryRecord entry;
   entry.category = m_levels.back();
   entry.name = TextValue(BlockValue(block, kNameTag));
   entry.brief = TextValue(BlockValue(block, kBriefTag));
@@ -176,9 +179,9 @@ MarkedTextReader::Step MarkedTextReader::OnEntryBlock(std::string_view block) {
   entry.icon = NumberOr(BlockValue(block, kIconTag), 2);
   entry.priority = NumberOr(BlockValue(block, kPriorityTag), 100);
   entry.keyword = NumberOr(BlockValue(block, kKeywordTag), 0);
-  entry = ClampedEntry(std::move(entry));
+  entry = ImportedEntry(std::move(entry));
 
-  const long long existing = m_writer.FindEntry(entry.category, entry.name);
+  const long long existing = m_writer.FindEntryIn(entry.category, entry.name);
   if (existing != 0 && m_mode == ClashMode::Ask) {
     switch (m_job.Ask(ClashQuestion(entry.name), MessageButtons::YesNoCancel)) {
       case MessageAnswer::Yes:
@@ -196,12 +199,13 @@ MarkedTextReader::Step MarkedTextReader::OnEntryBlock(std::string_view block) {
   if (existing != 0) {
     if (m_mode == ClashMode::Stop) return Stop();
     if (m_mode == ClashMode::Skip) return Step::Continue;
-    if (!m_writer.ReplaceEntry(existing, entry)) return Fail("执行失败，原因见下面信息：");
+    entry.id = existing;
+    if (m_writer.UpdateEntry(entry) != kSqliteDone) return Fail("执行失败，原因见下面信息：");
     id = existing;
     ++m_report.counts.replaced;
   } else {
-    id = m_writer.InsertEntry(entry);
-    if (id == 0) return Fail("执行失败，原因见下面信息：");
+    if (m_writer.InsertEntry(entry) != kSqliteDone) return Fail("执行失败，原因见下面信息：");
+    id = m_db.LastInsertId();
     ++m_report.counts.entries;
   }
   AddImages(block, id);
@@ -223,7 +227,11 @@ void MarkedTextReader::AddImages(std::string_view block, long long entry_id) {
     if (name_end > close) continue;
     const std::string_view name = block.substr(name_start + 1, name_end - name_start - 1);
     const std::string_view data = block.substr(name_end + 1, close - name_end - 1);
-    if (m_writer.AddImage(entry_id, name, data)) ++m_report.counts.images;
+    ImageRecord image;
+    image.file_name = std::string(name);
+    image.entry_id = entry_id;
+    image.data = std::string(data);
+    if (m_writer.InsertImage(image) == kSqliteDone) ++m_report.counts.images;
   }
 }
 

@@ -6,11 +6,12 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "interchange/contents_reader.h"
-#include "interchange/import_writer.h"
+#include "interchange/import_rules.h"
 #include "interchange/page_transform.h"
 #include "jobs/job_context.h"
 #include "render/gb_chars.h"
 #include "store/database.h"
+#include "store/records_writer.h"
 
 namespace mivrel {
 namespace {
@@ -35,7 +36,7 @@ bool IsPageFileName(const std::string& gb_name) {
 class PageImporter {
  public:
   PageImporter(Database& db, long long target)
-      : m_writer(db), m_prefix(PagePrefix(target)) {}
+      : m_db(db), m_writer(db), m_prefix(PagePrefix(target)) {}
 
   // False when the entry could not be written (report().error says why).
   // `gb_name` empty: the page's title.
@@ -45,7 +46,7 @@ class PageImporter {
     std::string bytes;
     if (!ReadWholeFile(path, bytes) || bytes.empty()) return true;
     TransformedPage page = TransformPage(bytes, m_prefix);
-    ImportedEntry entry;
+    EntryRecord entry;
     entry.category = category;
     entry.name = gb_name.empty() ? page.title : DecodeBasicEntities(gb_name);
     entry.brief = std::move(page.brief);
@@ -54,21 +55,24 @@ class PageImporter {
     entry.priority = kPagePriority;
     entry.keyword = 0;
     entry.page_name = m_prefix + LowerAscii(FileNamePart(path));
-    const long long id = m_writer.InsertEntry(entry);
-    if (id == 0) return Fail("执行失败，原因见下面信息：");
+    if (m_writer.InsertEntry(ImportedEntry(std::move(entry))) != kSqliteDone)
+      return Fail("执行失败，原因见下面信息：");
+    const long long id = m_db.LastInsertId();
     ++m_report.counts.entries;
     const std::string folder = FolderOf(path);
     for (const std::string& source : page.image_sources) {
-      std::string image;
-      if (!ReadWholeFile(folder + PortablePath(source), image)) image.clear();
-      if (m_writer.AddImage(id, ImageFileName(source), image)) ++m_report.counts.images;
+      ImageRecord image;
+      image.file_name = ImageFileName(source);
+      image.entry_id = id;
+      if (!ReadWholeFile(folder + PortablePath(source), image.data)) image.data.clear();
+      if (m_writer.InsertImage(image) == kSqliteDone) ++m_report.counts.images;
     }
     return true;
   }
 
   // A category for a nested list; 0 when it could not be made.
   long long AddCategory(long long parent, const std::string& gb_name) {
-    const long long id = m_writer.AddCategory(parent, DecodeBasicEntities(gb_name));
+    const long long id = AddImportedCategory(m_db, m_writer, parent, DecodeBasicEntities(gb_name));
     if (id == 0) {
       Fail("新增类加失败，原因见下面信息：");
     } else {
@@ -83,11 +87,12 @@ class PageImporter {
  private:
   bool Fail(const std::string& first_line) {
     m_report.outcome = ImportOutcome::Failed;
-    m_report.error = first_line + "\r\n" + m_writer.LastError();
+    m_report.error = first_line + "\r\n" + m_db.LastError();
     return false;
   }
 
-  ImportWriter m_writer;
+  Database& m_db;
+  RecordWriter m_writer;
   std::string m_prefix;
   ImportReport m_report;
 };

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "store/database.h"
+#include "store/records_rows.h"
 
 namespace mivrel {
 namespace {
@@ -15,6 +16,17 @@ long long CellNumber(const Statement& st, int column) { return LeadingNumber(st.
 long long SecondaryCategory(const Statement& row, int column) {
   return row.ColumnIsNull(column) ? kNoSecondaryCategory : row.ColumnInt(column);
 }
+
+// The count of a "Select COUNT(*) ..." statement; nothing when it fails.
+std::optional<long long> ReadCount(Database& db, const std::string& sql) {
+  Statement st(db, sql);
+  if (st.Step() != kSqliteRow) return std::nullopt;
+  return CellNumber(st, 0);
+}
+
+}  // namespace
+
+namespace records_detail {
 
 std::optional<EntryRecord> ReadEntryRow(Statement& row) {
   using namespace fun_column;
@@ -34,13 +46,6 @@ std::optional<EntryRecord> ReadEntryRow(Statement& row) {
   entry.keyword = row.ColumnInt(kKeyword);
   entry.page_name = row.ColumnBytes(kPageName);
   return entry;
-}
-
-// The count of a "Select COUNT(*) ..." statement; nothing when it fails.
-std::optional<long long> ReadCount(Database& db, const std::string& sql) {
-  Statement st(db, sql);
-  if (st.Step() != kSqliteRow) return std::nullopt;
-  return CellNumber(st, 0);
 }
 
 // Binds the columns after the id of an entry, from parameter `first` on, in
@@ -75,11 +80,7 @@ int StepWrite(Statement& st, int bind_result) {
   return st.Step();
 }
 
-}  // namespace
-
-std::optional<CategoryRecord> ReadCategory(Database& db, long long id) {
-  Statement row(db, "Select * From [class] where id=" + WithBlank(id));
-  if (row.Step() != kSqliteRow) return std::nullopt;
+CategoryRecord CategoryFromRow(const Statement& row) {
   using namespace class_column;
   CategoryRecord category;
   category.id = CellNumber(row, kId);
@@ -88,6 +89,20 @@ std::optional<CategoryRecord> ReadCategory(Database& db, long long id) {
   category.icon = CellNumber(row, kIcon);
   category.priority = CellNumber(row, kPriority);
   return category;
+}
+
+}  // namespace records_detail
+
+using records_detail::BindEntryColumns;
+using records_detail::BindId;
+using records_detail::CategoryFromRow;
+using records_detail::ReadEntryRow;
+using records_detail::StepWrite;
+
+std::optional<CategoryRecord> ReadCategory(Database& db, long long id) {
+  Statement row(db, "Select * From [class] where id=" + WithBlank(id));
+  if (row.Step() != kSqliteRow) return std::nullopt;
+  return CategoryFromRow(row);
 }
 
 std::vector<CategoryLink> ReadChildCategories(Database& db, long long parent) {
