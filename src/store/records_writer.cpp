@@ -34,7 +34,11 @@ RecordWriter::RecordWriter(Database& db)
       m_category_name(db, "UPDATE [class] SET [类别名]=? WHERE [ID]=?"),
       m_category_icon(db, "UPDATE [class] SET [图标]=? WHERE [ID]=?"),
       m_category_priority(db, "UPDATE [class] SET [优先]=? WHERE [ID]=?"),
-      m_find_entry(db, "Select [id] From [fun] where [类别]=? and [名字]=?") {}
+      // One category may hold a hundred thousand entries, but few share a name:
+      // the case-blind name index (exact equality implies it) finds the
+      // candidates, and "+" keeps the planner off the category index.
+      m_find_entry(db,
+                   "Select [id] From [fun] where +[类别]=? and [名字]=? COLLATE NOCASE and [名字]=?") {}
 
 int RecordWriter::InsertCategory(const CategoryRecord& c) {
   return Write(m_insert_category, [&](Statement& st) {
@@ -94,8 +98,9 @@ int RecordWriter::SetCategoryPriority(long long id, long long priority) {
 
 long long RecordWriter::FindEntryIn(long long category, const std::string& gb_name) {
   m_find_entry.Reset();
-  if (m_find_entry.BindInt(1, category) != kSqliteOk ||
-      m_find_entry.BindText(2, GbToUtf8(gb_name)) != kSqliteOk)
+  const std::string name = GbToUtf8(gb_name);
+  if (m_find_entry.BindInt(1, category) != kSqliteOk || m_find_entry.BindText(2, name) != kSqliteOk ||
+      m_find_entry.BindText(3, name) != kSqliteOk)
     return 0;
   const long long id = m_find_entry.Step() == kSqliteRow ? m_find_entry.ColumnInt(0) : 0;
   m_find_entry.Reset();

@@ -52,17 +52,6 @@ class ToolHooks final : public PageHooks {
   std::string search_text_;
 };
 
-// A whole decimal number that fits an id; false for anything else.
-bool ParseId(const std::string& text, int& id) {
-  if (text.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  const long value = std::strtol(text.c_str(), &end, 10);
-  if (errno != 0 || *end != '\0' || value < -2147483647L - 1 || value > 2147483647L) return false;
-  id = static_cast<int>(value);
-  return true;
-}
-
 bool UsageError(const std::string& problem) {
   PrintError("page: " + problem);
   PrintError(kPageUsage);

@@ -11,5 +11,7 @@ int RunPageCommand(const ToolContext& context);    // page home|category ID|entr
 int RunTreeCommand(const ToolContext& context);    // tree
 int RunIndexCommand(const ToolContext& context);   // index PREFIX [--scope ROW]
 int RunSearchCommand(const ToolContext& context);  // search TEXT [--scope ROW]
+int RunExportCommand(const ToolContext& context);  // export entry|category ID FILE
+int RunImportCommand(const ToolContext& context);  // import FILE [--into ID] [--on-clash M] [--all-pages]
 
 }  // namespace mivrel

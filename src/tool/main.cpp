@@ -24,6 +24,10 @@ constexpr const char* kUsage =
     "  tree                              print the directory tree\n"
     "  index PREFIX [--scope ROW]        print the name-index hits\n"
     "  search TEXT [--scope ROW]         print the full-text search hits\n"
+    "  export entry ID FILE              write one entry as a marked-text file\n"
+    "  export category ID FILE           write a category's content as a marked-text file\n"
+    "  import FILE [--into ID]           import a marked-text file, a help book (.hhc)\n"
+    "       [--on-clash replace|skip|stop] [--all-pages]   or a web page (.htm, .html)\n"
     "\n"
     "The library folder is --library DIR, else $MIVREL_HOME, else the folder of\n"
     "this program.  Texts on the command line and on standard error are UTF-8;\n"
@@ -68,6 +72,8 @@ int main(int argc, char** argv) {
   if (command == "tree") return RunTreeCommand(context);
   if (command == "index") return RunIndexCommand(context);
   if (command == "search") return RunSearchCommand(context);
+  if (command == "export") return RunExportCommand(context);
+  if (command == "import") return RunImportCommand(context);
   std::fprintf(stderr, "mivrel-tool: unknown command %s\n\n%s", command.c_str(), kUsage);
   return 2;
 }

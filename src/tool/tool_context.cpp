@@ -1,6 +1,8 @@
 #include "tool/tool_context.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "base/text.h"
 #include "store/database.h"
@@ -22,6 +24,16 @@ void StderrUi::SetStatusText(const std::string& text) {
 
 bool OpenToolLibrary(const ToolContext& context, Database& db, Ui& ui) {
   return OpenReferenceDatabase(db, context.library_folder, ui) == OpenResult::Opened;
+}
+
+bool ParseId(const std::string& text, int& id) {
+  if (text.empty()) return false;
+  errno = 0;
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (errno != 0 || *end != '\0' || value < -2147483647L - 1 || value > 2147483647L) return false;
+  id = static_cast<int>(value);
+  return true;
 }
 
 void WriteStdout(const std::string& bytes) {

@@ -33,6 +33,9 @@ class StderrUi final : public Ui {
 // returns false when it cannot.
 bool OpenToolLibrary(const ToolContext& context, Database& db, Ui& ui);
 
+// A whole decimal number that fits an id; false for anything else.
+bool ParseId(const std::string& text, int& id);
+
 // Writes bytes to standard output unchanged.
 void WriteStdout(const std::string& bytes);
 // Prints "mivrel-tool: " + message (GB18030, shown as UTF-8) on standard error.
