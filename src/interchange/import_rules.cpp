@@ -9,12 +9,10 @@
 
 namespace mivrel {
 
-long long ClampedIcon(long long icon) { return std::clamp<long long>(icon, 0, 15); }
-
 EntryRecord ImportedEntry(EntryRecord entry) {
   entry.category2 = kNoSecondaryCategory;
   entry.category3 = kNoSecondaryCategory;
-  entry.icon = ClampedIcon(entry.icon);
+  entry.icon = std::clamp<long long>(entry.icon, 0, 15);
   entry.priority = std::clamp<long long>(entry.priority, 0, 255);
   entry.keyword = std::clamp<long long>(entry.keyword, 0, 4);
   return entry;

@@ -15,7 +15,6 @@ class RecordWriter;
 // Icon to 0..15, priority to 0..255, keyword kind to 0..4; the secondary
 // categories unused (-1).
 EntryRecord ImportedEntry(EntryRecord entry);
-long long ClampedIcon(long long icon);
 
 // Icon and priority of a category an import creates before the file names them.
 constexpr long long kNewCategoryIcon = 10;

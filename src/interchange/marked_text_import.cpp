@@ -162,7 +162,7 @@ MarkedTextReader::Step MarkedTextReader::OnCategoryValue(const MarkedElement& el
   if (&element == &kCategoryNameTag) {
     rc = m_writer.SetCategoryName(id, TextValue(value));
   } else if (&element == &kIconTag) {
-    rc = m_writer.SetCategoryIcon(id, ClampedIcon(LeadingNumber(value)));
+    rc = m_writer.SetCategoryIcon(id, LeadingNumber(value));
   } else {
     rc = m_writer.SetCategoryPriority(id, LeadingNumber(value));
   }

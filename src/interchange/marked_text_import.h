@@ -15,7 +15,8 @@
 // converted to UTF-8 (bytes that are not GB18030 become U+FFFD); numbers are
 // read as their leading decimal number (0 when there is none).  An entry's icon
 // defaults to 2, its priority to 100 and its keyword kind to 0 when empty; all
-// three are clamped.  A category's icon is clamped to 0..15 like an entry's.
+// three are clamped.  A category's icon and priority are stored as read (the
+// tree draws an icon it does not know as the first one; the recycle bin's is 34).
 //
 // Clashes: an entry whose name already names an entry of the same category.
 // In ClashMode::Ask the job's Ask puts the three-way question; the answer
