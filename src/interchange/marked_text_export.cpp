@@ -8,7 +8,7 @@
 #include "base/text.h"
 #include "interchange/marked_text_format.h"
 #include "interchange/replacing_file.h"
-#include "jobs/job_context.h"
+#include "ports/job_context.h"
 #include "store/database.h"
 #include "store/records.h"
 #include "store/records_scan.h"

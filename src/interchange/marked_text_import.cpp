@@ -5,7 +5,7 @@
 #include "base/text.h"
 #include "interchange/import_rules.h"
 #include "interchange/marked_text_format.h"
-#include "jobs/job_context.h"
+#include "ports/job_context.h"
 #include "render/gb_chars.h"
 #include "store/database.h"
 #include "store/records_writer.h"

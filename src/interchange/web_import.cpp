@@ -8,7 +8,7 @@
 #include "interchange/contents_reader.h"
 #include "interchange/import_rules.h"
 #include "interchange/page_transform.h"
-#include "jobs/job_context.h"
+#include "ports/job_context.h"
 #include "render/gb_chars.h"
 #include "store/database.h"
 #include "store/records_writer.h"

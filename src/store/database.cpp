@@ -91,6 +91,10 @@ std::string Database::LastError() const {
 
 int Database::Changes() const { return db_ != nullptr ? sqlite3_changes(db_) : 0; }
 
+void Database::Interrupt() {
+  if (db_ != nullptr) sqlite3_interrupt(db_);
+}
+
 long long Database::LastInsertId() const {
   return db_ != nullptr ? sqlite3_last_insert_rowid(db_) : 0;
 }

@@ -55,6 +55,10 @@ class Database {
   // SQLite's error text of the last call, GB18030; empty when there is none.
   std::string LastError() const;
   int Changes() const;
+  // Makes the statement running on another thread stop with SQLITE_INTERRUPT
+  // ("停止" of a console statement).  The one call that any thread may make
+  // while a job uses the connection.
+  void Interrupt();
   long long LastInsertId() const;
 
   // "执行失败，原因见下面信息：" (or `first_line`) + CR LF + LastError(),

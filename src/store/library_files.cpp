@@ -3,6 +3,7 @@
 #include "base/files.h"
 #include "base/ui.h"
 #include "store/database.h"
+#include "store/restore.h"
 #include "store/schema.h"
 
 namespace mivrel {
@@ -19,6 +20,8 @@ void ReportStartFailure(Ui& ui, const std::string& first_line, const std::string
 
 OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui) {
   const std::string path = folder + kDatabaseFileName;
+  // A restore cut short left the database under its holding name.
+  RecoverInterruptedRestore(folder);
   if (!IsRegularFile(path)) {
     const std::string fallback = folder + kDatabaseFallbackName;
     if (!IsRegularFile(fallback) || !RenameFile(fallback, path)) {

@@ -8,7 +8,7 @@
 #include "interchange/marked_text_export.h"
 #include "store/database.h"
 #include "tool/commands.h"
-#include "tool/terminal_job.h"
+#include "tool/terminal_jobs.h"
 
 namespace mivrel {
 
@@ -22,10 +22,16 @@ int RunExportCommand(const ToolContext& context) {
   StderrUi ui;
   Database db;
   if (!OpenToolLibrary(context, db, ui)) return 1;
-  TerminalJob job;
   const std::string& path = args[2];
-  const ExportOutcome outcome = args[0] == "entry" ? ExportEntry(db, id, path, job)
-                                                   : ExportCategory(db, id, path, job);
+  const bool entry = args[0] == "entry";
+  ExportOutcome outcome = ExportOutcome::NotFound;
+  TerminalJobRunner runner;
+  JobSpec spec;
+  spec.caption = entry ? "导出:" + path : "导出整个分类的所有资料";
+  runner.Run(spec, [&](JobContext& job) {
+    outcome = entry ? ExportEntry(db, id, path, job) : ExportCategory(db, id, path, job);
+    return 0;
+  });
   if (outcome == ExportOutcome::NotFound) {
     PrintError("export: no entry " + args[1]);
     return 1;

@@ -11,10 +11,12 @@
 
 #include "base/text.h"
 #include "interchange/import_file.h"
+#include "jobs/backup_commands.h"
+#include "store/backups.h"
 #include "store/database.h"
 #include "store/records.h"
 #include "tool/commands.h"
-#include "tool/terminal_job.h"
+#include "tool/terminal_jobs.h"
 
 namespace mivrel {
 namespace {
@@ -89,8 +91,17 @@ int RunImportCommand(const ToolContext& context) {
   const PageScope scope = options.all_pages && AsksFolderQuestion(options.target)
                               ? PageScope::WholeFolder
                               : PageScope::ThisPage;
-  TerminalJob job;
-  const ImportReport report = RunImport(db, prepared, options.target, options.clash, scope, job);
+  // As in the program: a change is preceded by the automatic backup check.
+  LibraryBackups backups(db, context.library_folder);
+  CheckBackupsBeforeChange(backups, ui);
+  ImportReport report;
+  TerminalJobRunner runner;
+  JobSpec spec;
+  spec.caption = ImportCaption(prepared.kind, std::to_string(options.target));
+  runner.Run(spec, [&](JobContext& job) {
+    report = RunImport(db, prepared, options.target, options.clash, scope, job);
+    return 0;
+  });
   PrintNotice(ImportNotice(report));
   if (report.outcome != ImportOutcome::Stopped) PrintNotice(DescribeCounts(report.counts));
   return report.outcome == ImportOutcome::Completed ? 0 : 1;

@@ -13,5 +13,11 @@ int RunIndexCommand(const ToolContext& context);   // index PREFIX [--scope ROW]
 int RunSearchCommand(const ToolContext& context);  // search TEXT [--scope ROW]
 int RunExportCommand(const ToolContext& context);  // export entry|category ID FILE
 int RunImportCommand(const ToolContext& context);  // import FILE [--into ID] [--on-clash M] [--all-pages]
+int RunBackupCommand(const ToolContext& context);  // backup
+int RunBackupsCommand(const ToolContext& context); // backups
+int RunRestoreCommand(const ToolContext& context); // restore N
+int RunVacuumCommand(const ToolContext& context);  // vacuum
+int RunSqlCommand(const ToolContext& context);     // sql TEXT
+int RunInfoCommand(const ToolContext& context);    // info
 
 }  // namespace mivrel

@@ -28,6 +28,12 @@ constexpr const char* kUsage =
     "  export category ID FILE           write a category's content as a marked-text file\n"
     "  import FILE [--into ID]           import a marked-text file, a help book (.hhc)\n"
     "       [--on-clash replace|skip|stop] [--all-pages]   or a web page (.htm, .html)\n"
+    "  backup                            rotate the backups and back up; print the backups\n"
+    "  backups                           print the eleven backup lines\n"
+    "  restore N                         restore backup N (1-11)\n"
+    "  vacuum                            compact the database\n"
+    "  sql TEXT                          run the SQL statement(s) in TEXT\n"
+    "  info                              print the database file's date and size\n"
     "\n"
     "The library folder is --library DIR, else $MIVREL_HOME, else the folder of\n"
     "this program.  Texts on the command line and on standard error are UTF-8;\n"
@@ -74,6 +80,12 @@ int main(int argc, char** argv) {
   if (command == "search") return RunSearchCommand(context);
   if (command == "export") return RunExportCommand(context);
   if (command == "import") return RunImportCommand(context);
+  if (command == "backup") return RunBackupCommand(context);
+  if (command == "backups") return RunBackupsCommand(context);
+  if (command == "restore") return RunRestoreCommand(context);
+  if (command == "vacuum") return RunVacuumCommand(context);
+  if (command == "sql") return RunSqlCommand(context);
+  if (command == "info") return RunInfoCommand(context);
   std::fprintf(stderr, "mivrel-tool: unknown command %s\n\n%s", command.c_str(), kUsage);
   return 2;
 }

@@ -11,40 +11,12 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "jobs/job_context.h"
 #include "store/database.h"
 #include "store/schema.h"
+#include "support/recording_job.h"
 #include "support/test_library.h"
 
 namespace mivrel::testing {
-
-// Records range, last position and questions; answers from a script (No when
-// it is empty); reports a stop once the position has reached `stop_at`.
-class RecordingJob final : public JobContext {
- public:
-  void SetRange(std::int64_t maximum) override { range = maximum; }
-  void SetPosition(std::int64_t value) override {
-    position = value;
-    ++position_reports;
-  }
-  void SetCaption(const std::string& text) override { caption = text; }
-  bool StopRequested() const override { return stop_at >= 0 && position >= stop_at; }
-  MessageAnswer Ask(const std::string& text, MessageButtons buttons) override {
-    questions.push_back(text);
-    if (answers.empty()) return MessageAnswer::No;
-    const MessageAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-
-  std::int64_t range = -1;
-  std::int64_t position = 0;
-  std::int64_t stop_at = -1;
-  long long position_reports = 0;
-  std::string caption;
-  std::vector<std::string> questions;
-  std::deque<MessageAnswer> answers;
-};
 
 // Every row of a query, its cells joined by "|" (GB18030).
 inline std::vector<std::string> Rows(Database& db, const std::string& sql) {

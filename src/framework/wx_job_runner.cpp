@@ -1,0 +1,60 @@
+#include "framework/wx_job_runner.h"
+
+#include <future>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/thread.h>
+
+#include "base/ui.h"
+
+namespace mivrel {
+
+WxTimer::WxTimer() {
+  timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+    if (on_tick_) on_tick_();
+  });
+}
+
+void WxTimer::Start(std::uint32_t interval_ms, std::function<void()> on_tick) {
+  on_tick_ = std::move(on_tick);
+  timer_.Start(static_cast<int>(interval_ms));
+}
+
+void WxTimer::Stop() {
+  timer_.Stop();
+  on_tick_ = nullptr;
+}
+
+void WxEventPump::HandleEventsFor(std::uint32_t wait_ms) {
+  wxGUIEventLoop loop;
+  wxTimer wake;
+  wake.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
+  wake.StartOnce(wait_ms == 0 ? 1 : static_cast<int>(wait_ms));
+  loop.Run();
+}
+
+MessageAnswer WxWorkerQuestions::Ask(const std::string& text, MessageIcon icon, MessageButtons buttons) {
+  if (wxIsMainThread()) return ui_.ShowMessage(text, icon, buttons);
+  std::promise<MessageAnswer> answer;
+  std::future<MessageAnswer> ready = answer.get_future();
+  wxTheApp->CallAfter([this, &answer, text, icon, buttons] {
+    answer.set_value(ui_.ShowMessage(text, icon, buttons));
+  });
+  return ready.get();
+}
+
+void WxWorkerQuestions::PostNotice(const std::string& text, MessageIcon icon) {
+  Ui* ui = &ui_;
+  wxTheApp->CallAfter([ui, text, icon] { ui->ShowMessage(text, icon, MessageButtons::Ok, MessageOwner::None); });
+}
+
+WxJobRunner::WxJobRunner(ProgressViews& views, Ui& ui)
+    : questions_(ui), runner_(JobPorts{views, timer_, pump_, clock_, questions_}) {}
+
+JobOutcome WxJobRunner::Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+                            const std::function<void()>& on_stop) {
+  return runner_.Run(spec, work, on_stop);
+}
+
+}  // namespace mivrel

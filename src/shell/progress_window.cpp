@@ -1,0 +1,95 @@
+#include "shell/progress_window.h"
+
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/gauge.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include "framework/wx_text.h"
+#include "jobs/progress_state.h"
+
+namespace mivrel {
+namespace {
+
+class ProgressWindow final : public wxDialog {
+ public:
+  ProgressWindow(wxWindow* owner, std::function<void()> on_stop)
+      : wxDialog(owner, wxID_ANY, GbToWx("  工作进度指示"), wxDefaultPosition, wxDefaultSize,
+                 wxCAPTION | wxCLOSE_BOX, "FORM_Mivrel_PROGRESSBAR_CLASS"),
+        on_stop_(std::move(on_stop)) {
+    caption_ = new wxStaticText(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(380, -1),
+                                wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    auto* stop = new wxButton(this, wxID_ANY, GbToWx("停止"));
+    time_ = new wxStaticText(this, wxID_ANY, GbToWx("进度"));
+    bar_ = new wxGauge(this, wxID_ANY, ProgressState::kBarRange, wxDefaultPosition, wxSize(380, 18));
+
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(time_, 1, wxALIGN_CENTER_VERTICAL);
+    row->Add(stop, 0, wxLEFT, 8);
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(caption_, 0, wxEXPAND | wxALL, 8);
+    column->Add(row, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    column->Add(bar_, 0, wxEXPAND | wxALL, 8);
+    SetSizerAndFit(column);
+    CentreOnParent();
+
+    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { on_stop_(); });
+    // The title bar's close button asks like "停止"; the job's owner closes
+    // the window when the job has ended.
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+      if (event.CanVeto()) {
+        event.Veto();
+        on_stop_();
+      } else {
+        Destroy();
+      }
+    });
+  }
+
+  void SetCaption(const wxString& text) { caption_->SetLabel(text); }
+  void SetTime(const wxString& text) { time_->SetLabel(text); }
+  void SetBar(int value) { bar_->SetValue(value); }
+
+ private:
+  std::function<void()> on_stop_;
+  wxStaticText* caption_;
+  wxStaticText* time_;
+  wxGauge* bar_;
+};
+
+class ProgressWindowView final : public ProgressView {
+ public:
+  ProgressWindowView(wxWindow* owner, std::function<void()> on_stop)
+      : owner_(owner), window_(new ProgressWindow(owner, std::move(on_stop))) {
+    window_->Show();
+    if (owner_ != nullptr) owner_->Disable();
+    window_->Update();
+  }
+  ~ProgressWindowView() override {
+    if (owner_ != nullptr) owner_->Enable();
+    window_->Destroy();
+    if (owner_ != nullptr) owner_->Raise();
+  }
+
+  void SetCaption(const std::string& caption) override { window_->SetCaption(GbToWx(caption)); }
+  void SetBar(int value) override { window_->SetBar(value); }
+  void SetTimeText(const std::string& text) override { window_->SetTime(GbToWx(text)); }
+  MessageAnswer AskStop(const std::string& text) override {
+    wxMessageDialog box(window_, GbToWx(text), "Mivrel", wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+    return box.ShowModal() == wxID_YES ? MessageAnswer::Yes : MessageAnswer::No;
+  }
+
+ private:
+  wxWindow* owner_;
+  ProgressWindow* window_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProgressView> WxProgressViews::Open(std::function<void()> on_stop) {
+  return std::make_unique<ProgressWindowView>(owner_, std::move(on_stop));
+}
+
+}  // namespace mivrel
