@@ -9,9 +9,9 @@
 
 #include "base/clock.h"
 #include "base/text.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "bench_library.h"
-#include "render/kept_page_pane.h"
+#include "ports/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/page_temp_folder.h"
 #include "render/pages.h"

@@ -9,14 +9,14 @@
 
 #include "base/clock.h"
 #include "base/text.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "bench_library.h"
-#include "render/kept_page_pane.h"
+#include "ports/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/pages.h"
 #include "settings/settings.h"
 #include "shell/directory_tree.h"
-#include "shell/memory_tree_view.h"
+#include "ports/memory_tree_view.h"
 #include "store/database.h"
 #include "store/library_files.h"
 

@@ -13,7 +13,7 @@
 #include "framework/wx_ui.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "shell/main_window.h"
+#include "desktop/main_window.h"
 #include "store/database.h"
 #include "store/library_files.h"
 
@@ -102,7 +102,11 @@ void MivrelApp::OnChannelTimer(wxTimerEvent&) {
     window_->RunCommand(static_cast<int>(CommandId::TrayExit));
     return;
   }
-  for (const std::string& message : start_->channel->Receive()) HandleMessage(message);
+  // Handled after the tick: a message that opens a modal window must not
+  // hold up this timer, or no later message would arrive while it is open.
+  for (const std::string& message : start_->channel->Receive()) {
+    CallAfter([this, message] { HandleMessage(message); });
+  }
 }
 
 void MivrelApp::HandleMessage(const std::string& message) {

@@ -8,8 +8,9 @@
 #include "framework/tree_view_adapter.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
-#include "shell/main_window.h"
-#include "shell/side_pane_window.h"
+#include "desktop/main_window.h"
+#include "desktop/options_window.h"
+#include "desktop/side_pane_window.h"
 
 namespace mivrel {
 
@@ -18,6 +19,36 @@ bool IsTestCommand(const std::string& message, std::string& command) {
   command = message.substr(1);
   return true;
 }
+
+namespace {
+
+OptionsWindow* OpenOptionsWindow() {
+  return dynamic_cast<OptionsWindow*>(wxWindow::FindWindowByName("FORM_Mivrel_FORM9_CLASS"));
+}
+
+// The options dialog's controls that a test cannot click through a system
+// dialog or a pop-up menu.
+bool RunOptionsCommand(const std::string& verb, const std::string& argument) {
+  OptionsWindow* options = OpenOptionsWindow();
+  if (options == nullptr) return false;
+  if (verb == "options-colour") {
+    const size_t blank = argument.find(' ');
+    const long long index = LeadingNumber(argument);
+    const auto colour = static_cast<std::uint32_t>(std::stoul(argument.substr(blank + 1), nullptr, 16));
+    options->ApplyColour(static_cast<int>(index), colour);
+  } else if (verb == "options-compact") {
+    options->Compact();
+  } else if (verb == "options-restore-menu") {
+    options->ShowRestoreMenu();
+  } else if (verb == "options-close") {
+    options->EndModal(wxID_CANCEL);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 void RunTestCommand(MainWindow& window, const std::string& command) {
   const size_t blank = command.find(' ');
@@ -46,6 +77,8 @@ void RunTestCommand(MainWindow& window, const std::string& command) {
         bar == std::string::npos ? kNoTreeItem : tree.FindByLabel(Utf8ToGb(argument.substr(bar + 1)));
     TestReport("dragging", from != kNoTreeItem ? tree.Label(from) : std::string("<none>"));
     if (from != kNoTreeItem) tree.DropOnto(from, to);
+  } else if (StartsWith(verb, "options-")) {
+    if (!RunOptionsCommand(verb, argument)) TestReport("unknown-command", Utf8ToGb(command));
   } else {
     TestReport("unknown-command", Utf8ToGb(command));
   }

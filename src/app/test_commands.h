@@ -10,6 +10,10 @@
 //                   loaded category's "(count)" may be left out)
 //   drag <from>|<to> drops the item labelled <from> onto the one labelled <to>
 //                   through the tree adapter, as a mouse drag ends
+//   options-colour <index> <hex>  sets colour <index> in the open options
+//                   dialog as its colour dialog would
+//   options-compact / options-restore-menu / options-close  the options
+//                   dialog's "整理", "恢复" and closing
 // Results and events go to the test report.  User-interface thread only.
 #pragma once
 

@@ -10,7 +10,7 @@
 
 #include <wx/window.h>
 
-#include "shell/anchors.h"
+#include "framework/anchors.h"
 
 namespace mivrel {
 

@@ -9,7 +9,7 @@
 
 #include <wx/timer.h>
 
-#include "shell/pane_ports.h"
+#include "ports/panes.h"
 
 class wxChoice;
 class wxNotebook;

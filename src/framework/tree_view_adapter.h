@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/tree_view.h"
+#include "ports/tree_view.h"
 
 class wxTreeCtrl;
 class wxTreeEvent;

@@ -20,7 +20,7 @@
 #include <wx/panel.h>
 #include <wx/timer.h>
 
-#include "render/browser_pane.h"
+#include "ports/browser_pane.h"
 
 class wxWebView;
 class wxWebViewEvent;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "base/ui.h"
+#include "ports/ui.h"
 
 class wxFrame;
 class wxStatusBar;

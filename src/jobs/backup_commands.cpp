@@ -1,6 +1,6 @@
 #include "jobs/backup_commands.h"
 
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "store/backups.h"
 #include "store/database.h"
 #include "store/library_files.h"

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "base/ui.h"
+#include "ports/ui.h"
 
 namespace mivrel {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "base/ui.h"
+#include "ports/ui.h"
 
 namespace mivrel {
 

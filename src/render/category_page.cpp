@@ -5,8 +5,8 @@
 
 #include "base/clock.h"
 #include "base/text.h"
-#include "base/ui.h"
-#include "render/browser_pane.h"
+#include "ports/ui.h"
+#include "ports/browser_pane.h"
 #include "render/html_escape.h"
 #include "render/pages.h"
 #include "settings/settings.h"

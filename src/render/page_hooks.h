@@ -4,14 +4,11 @@
 // it; the command-line tool uses the plain defaults below, which show nothing.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-namespace mivrel {
+#include "ports/page_kinds.h"
 
-enum class Record { Yes, No };
-enum class SyncTree { Yes, No };
-enum class PageKind : uint8_t { Entry = 0, Category = 1 };
+namespace mivrel {
 
 class PageHooks {
  public:

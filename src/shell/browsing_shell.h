@@ -23,8 +23,8 @@
 #include "shell/commands.h"
 #include "shell/history.h"
 #include "shell/navigation.h"
-#include "shell/page_opener.h"
-#include "shell/pane_ports.h"
+#include "ports/page_opener.h"
+#include "ports/panes.h"
 #include "shell/search_panes.h"
 
 namespace mivrel {

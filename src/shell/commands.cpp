@@ -1,7 +1,7 @@
 #include "shell/commands.h"
 
-#include "base/ui.h"
-#include "render/browser_pane.h"
+#include "ports/ui.h"
+#include "ports/browser_pane.h"
 #include "shell/history.h"
 #include "shell/navigation.h"
 
@@ -69,12 +69,12 @@ bool IsTableId(int id) {
 }  // namespace
 
 bool CommandAvailable(CommandId id) {
-  if (IsBackupItem(static_cast<int>(id))) return false;  // the backup list is not built
+  if (IsBackupItem(static_cast<int>(id))) return true;
   switch (ToolbarEquivalent(id)) {
     case CommandId::AlwaysOnTop: case CommandId::Home: case CommandId::Back:
     case CommandId::Forward: case CommandId::FindInPage: case CommandId::About:
     case CommandId::TrayShow: case CommandId::TrayHide: case CommandId::TrayExit:
-    case CommandId::TreeRename:
+    case CommandId::TreeRename: case CommandId::Options:
       return true;
     default:
       return false;
@@ -115,7 +115,10 @@ bool CommandTable::RefusedHomePageEdit() {
 
 CommandOutcome CommandTable::ExecuteCommand(CommandId requested) {
   const CommandId id = ToolbarEquivalent(requested);
-  if (IsBackupItem(static_cast<int>(id))) return CommandOutcome::NotAvailable;
+  if (IsBackupItem(static_cast<int>(id))) {
+    window_.RestoreBackup(static_cast<int>(id) - static_cast<int>(CommandId::BackupFirst) + 1);
+    return CommandOutcome::Done;
+  }
   switch (id) {
     case CommandId::AlwaysOnTop:
       window_.SetAlwaysOnTop(window_.AlwaysOnTopButtonDown());
@@ -159,6 +162,8 @@ CommandOutcome CommandTable::ExecuteCommand(CommandId requested) {
       tree_.RenameSelected();
       return CommandOutcome::Done;
     case CommandId::Options:
+      window_.OpenOptionsWindow();
+      return CommandOutcome::Done;
     case CommandId::EditCopy:
     case CommandId::EditCut:
     case CommandId::EditPaste:

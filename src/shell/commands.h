@@ -5,8 +5,7 @@
 // history record), not on the tree selection.
 //
 // Commands whose owning feature is not built yet (import, export, new
-// category, new entry, delete, edit, options, the backup list and the edit
-// menu) still give their refusals and then answer NotAvailable; the window
+// category, new entry, delete, edit and the edit menu) still give their refusals and then answer NotAvailable; the window
 // asks CommandAvailable to show them disabled.  User-interface thread only.
 #pragma once
 
@@ -35,8 +34,8 @@ enum class CommandId : int {
   TrayHide = 8601,     // 隐藏资料库
   TrayAbout = 8602,    // 关于资料库
   TrayExit = 8603,     // 退出资料库
-  BackupFirst = 8701,  // backup list items 8701..8710 (8711 is the menu's spare row)
-  BackupLast = 8710,
+  BackupFirst = 8701,  // restore menu items 8701..8711: backups 1..11
+  BackupLast = 8711,
   EditCopy = 8800,     // 复制 (entry editor)
   EditCut = 8801,      // 剪切
   EditPaste = 8802,    // 粘贴
@@ -73,6 +72,10 @@ class MainWindowActions {
   virtual void SetExitFlag() = 0;
   // Posts a close request to the main window (handled after this returns).
   virtual void PostCloseRequest() = 0;
+  // Opens the options dialog (modal).
+  virtual void OpenOptionsWindow() = 0;
+  // Restores backup n (1-11) over the database.
+  virtual void RestoreBackup(int n) = 0;
 };
 
 // What the commands need of the directory tree (the BrowsingShell answers from

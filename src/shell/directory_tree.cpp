@@ -6,8 +6,8 @@
 
 #include "base/clock.h"
 #include "base/text.h"
-#include "base/ui.h"
-#include "render/browser_pane.h"
+#include "ports/ui.h"
+#include "ports/browser_pane.h"
 #include "render/pages.h"
 
 namespace mivrel {

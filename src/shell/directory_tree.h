@@ -25,9 +25,9 @@
 #include <vector>
 
 #include "render/page_hooks.h"
-#include "shell/contents_file.h"
+#include "shell/external_books.h"
 #include "shell/scope_list.h"
-#include "shell/tree_view.h"
+#include "ports/tree_view.h"
 #include "store/records.h"
 
 namespace mivrel {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/text.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "render/pages.h"
 #include "shell/directory_tree.h"
 #include "store/database.h"

@@ -5,7 +5,7 @@
 #include "base/clock.h"
 #include "base/files.h"
 #include "base/text.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "render/pages.h"
 #include "shell/directory_tree.h"
 #include "store/records.h"

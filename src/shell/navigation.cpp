@@ -1,9 +1,9 @@
 #include "shell/navigation.h"
 
 #include "base/text.h"
-#include "render/browser_pane.h"
+#include "ports/browser_pane.h"
 #include "shell/history.h"
-#include "shell/page_opener.h"
+#include "ports/page_opener.h"
 #include "shell/search_panes.h"
 #include "store/records.h"
 

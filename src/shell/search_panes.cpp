@@ -2,9 +2,9 @@
 
 #include "base/clock.h"
 #include "base/text.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "render/page_hooks.h"
-#include "shell/page_opener.h"
+#include "ports/page_opener.h"
 #include "store/records.h"
 
 namespace mivrel {

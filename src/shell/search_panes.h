@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/pane_ports.h"
+#include "ports/panes.h"
 #include "store/records.h"
 
 namespace mivrel {

@@ -3,7 +3,7 @@
 #include <sqlite3.h>
 
 #include "base/text.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 
 namespace mivrel {
 

@@ -1,7 +1,7 @@
 #include "store/library_files.h"
 
 #include "base/files.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 #include "store/database.h"
 #include "store/restore.h"
 #include "store/schema.h"

@@ -11,7 +11,7 @@
 
 #include "base/clock.h"
 #include "base/files.h"
-#include "render/kept_page_pane.h"
+#include "ports/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/page_temp_folder.h"
 #include "render/pages.h"

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "base/clock.h"
-#include "render/kept_page_pane.h"
+#include "ports/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/pages.h"
 #include "settings/settings.h"
 #include "shell/directory_tree.h"
-#include "shell/memory_tree_view.h"
+#include "ports/memory_tree_view.h"
 #include "store/database.h"
 #include "tool/commands.h"
 

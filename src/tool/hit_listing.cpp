@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "render/kept_page_pane.h"
+#include "ports/kept_page_pane.h"
 #include "render/page_hooks.h"
 #include "render/pages.h"
 #include "settings/settings.h"
 #include "shell/directory_tree.h"
-#include "shell/memory_panes.h"
-#include "shell/memory_tree_view.h"
-#include "shell/page_opener.h"
+#include "ports/memory_panes.h"
+#include "ports/memory_tree_view.h"
+#include "ports/page_opener.h"
 #include "store/database.h"
 
 namespace mivrel {

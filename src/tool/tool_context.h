@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "base/ui.h"
+#include "ports/ui.h"
 
 namespace mivrel {
 

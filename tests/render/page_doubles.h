@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "render/browser_pane.h"
+#include "ports/browser_pane.h"
 #include "render/page_hooks.h"
 #include "render/pages.h"
 #include "settings/settings.h"

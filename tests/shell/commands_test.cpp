@@ -166,26 +166,31 @@ TEST_F(CommandsTest, RenameGoesToTheTree) {
 TEST_F(CommandsTest, UnbuiltFeaturesAreReportedNotAvailable) {
   for (CommandId id : {CommandId::Import, CommandId::Export, CommandId::NewCategory,
                        CommandId::NewEntry, CommandId::Delete, CommandId::Edit,
-                       CommandId::Options, CommandId::TreeNewCategory, CommandId::TreeNewEntry,
+                       CommandId::TreeNewCategory, CommandId::TreeNewEntry,
                        CommandId::TreeEdit, CommandId::TreeDelete, CommandId::EditCopy,
                        CommandId::EditCut, CommandId::EditPaste}) {
     EXPECT_FALSE(CommandAvailable(id)) << static_cast<int>(id);
   }
-  for (int backup = 8701; backup <= 8710; ++backup) {
-    EXPECT_FALSE(CommandAvailable(static_cast<CommandId>(backup)));
-    EXPECT_EQ(table.ExecuteCommand(backup), CommandOutcome::NotAvailable);
-  }
-  EXPECT_EQ(table.ExecuteCommand(CommandId::Options), CommandOutcome::NotAvailable);
   for (CommandId id : {CommandId::AlwaysOnTop, CommandId::Home, CommandId::Back,
                        CommandId::Forward, CommandId::FindInPage, CommandId::About,
                        CommandId::TrayShow, CommandId::TrayHide, CommandId::TrayAbout,
-                       CommandId::TrayExit, CommandId::TreeRename}) {
+                       CommandId::TrayExit, CommandId::TreeRename, CommandId::Options}) {
     EXPECT_TRUE(CommandAvailable(id)) << static_cast<int>(id);
   }
 }
 
+TEST_F(CommandsTest, OptionsOpenTheDialogAndTheElevenRestoreItemsRestoreTheirBackup) {
+  EXPECT_EQ(table.ExecuteCommand(CommandId::Options), CommandOutcome::Done);
+  EXPECT_EQ(window.options_opened, 1);
+  for (int id = 8701; id <= 8711; ++id) {
+    EXPECT_TRUE(CommandAvailable(static_cast<CommandId>(id)));
+    EXPECT_EQ(table.ExecuteCommand(id), CommandOutcome::Done);
+  }
+  EXPECT_EQ(window.restored, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+}
+
 TEST_F(CommandsTest, IdsOutsideTheTableAreUnknown) {
-  for (int id : {0, 5102, 5105, 5117, 8700, 8711, 8905, -1}) {
+  for (int id : {0, 5102, 5105, 5117, 8700, 8712, 8905, -1}) {
     EXPECT_EQ(table.ExecuteCommand(id), CommandOutcome::Unknown) << id;
   }
   EXPECT_TRUE(opener.opened.empty());

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "render/browser_pane.h"
+#include "ports/browser_pane.h"
 #include "render/page_hooks.h"
 #include "shell/commands.h"
-#include "shell/page_opener.h"
+#include "ports/page_opener.h"
 
 namespace mivrel::testing {
 
@@ -88,6 +88,8 @@ class RecordingWindow final : public MainWindowActions {
   void HideMainWindow() override { ++hides; }
   void SetExitFlag() override { exit_flag = true; }
   void PostCloseRequest() override { close_requested_with_exit_flag = exit_flag; ++closes; }
+  void OpenOptionsWindow() override { ++options_opened; }
+  void RestoreBackup(int n) override { restored.push_back(n); }
 
   bool button_down = false;
   std::vector<bool> topmost_calls;
@@ -98,6 +100,8 @@ class RecordingWindow final : public MainWindowActions {
   bool exit_flag = false;
   bool close_requested_with_exit_flag = false;
   int closes = 0;
+  int options_opened = 0;
+  std::vector<int> restored;
 };
 
 }  // namespace mivrel::testing

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "shell/history.h"
-#include "shell/memory_panes.h"
+#include "ports/memory_panes.h"
 #include "shell/navigation.h"
 #include "shell/search_panes.h"
 #include "support/recording_ui.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "render/browser_pane.h"
+#include "ports/browser_pane.h"
 #include "render/page_hooks.h"
 #include "shell/directory_tree.h"
 

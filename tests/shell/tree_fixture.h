@@ -12,7 +12,7 @@
 #include "render/pages.h"
 #include "settings/settings.h"
 #include "shell/directory_tree.h"
-#include "shell/memory_tree_view.h"
+#include "ports/memory_tree_view.h"
 #include "store/result_grid.h"
 #include "support/recording_ui.h"
 #include "support/test_library.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "base/ui.h"
+#include "ports/ui.h"
 
 namespace mivrel::testing {
 

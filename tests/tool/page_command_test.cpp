@@ -11,7 +11,7 @@
 #include "base/clock.h"
 #include "base/files.h"
 #include "base/text.h"
-#include "render/kept_page_pane.h"
+#include "ports/kept_page_pane.h"
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "render/browser_pane.h"
+#include "ports/browser_pane.h"
 
 namespace mivrel {
 

@@ -1,4 +1,4 @@
-#include "shell/about_window.h"
+#include "desktop/about_window.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

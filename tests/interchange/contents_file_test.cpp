@@ -1,13 +1,10 @@
-// Reading help-book tables of contents (".hhc") for the directory tree.
+// Reading help-book tables of contents (".hhc").
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "base/files.h"
-#include "shell/contents_file.h"
-#include "shell/memory_tree_view.h"
-#include "support/test_library.h"
+#include "interchange/contents_file.h"
 
 namespace mivrel::testing {
 namespace {
@@ -100,15 +97,6 @@ TEST(ContentsFileTest, TenThousandNestedListsAreReadWithoutRecursionAndCapped) {
   EXPECT_EQ(items[deep + 1].local, "after9999.htm");
   EXPECT_EQ(items[deep + 1].name, "L9999");
 
-  MemoryTreeView view;
-  ExternalPageTable pages;
-  TempFolder folder;
-  ASSERT_TRUE(WriteWholeFile(folder.Path() + "deep.hhc", text));
-  const TreeItem book = view.AppendItem(kNoTreeItem, DirectoryItem{"book", 0, kExternalBookImage});
-  EXPECT_EQ(LoadContentsFile("book", folder.Path() + "deep.hhc", view, book, pages), static_cast<int>(items.size()));
-  EXPECT_EQ(view.ItemCount(), items.size() + 1);
-  view.DeleteItem(book);
-  EXPECT_EQ(view.ItemCount(), 0u);
 }
 
 TEST(ContentsFileTest, AHugeFileIsReadWhole) {
@@ -118,25 +106,6 @@ TEST(ContentsFileTest, AHugeFileIsReadWhole) {
   const std::vector<ContentsItem> items = ParseContents(text);
   ASSERT_EQ(items.size(), 100000u);
   EXPECT_EQ(items.back().local, "99999.htm");
-}
-
-TEST(ContentsFileTest, PagesAreNumberedAndTheirWindowsPathsTurnedIntoLinuxOnes) {
-  TempFolder folder;
-  // 乗 is 0x81 0x5C: its second byte is a backslash that must stay.
-  const std::string text = "<UL>" + Name("页") + Local("sub\\乗\\p.htm") + "<UL>" + Name("in") + Local("q.htm") + "</UL></UL>";
-  ASSERT_TRUE(WriteWholeFile(folder.Path() + "t.hhc", text));
-  MemoryTreeView view;
-  ExternalPageTable pages;
-  pages.Add({"earlier", "x.htm"});
-  const TreeItem book = view.AppendItem(kNoTreeItem, DirectoryItem{"书", 0, kExternalBookImage});
-  EXPECT_EQ(LoadContentsFile("书", folder.Path() + "t.hhc", view, book, pages), 3);
-  EXPECT_EQ(DescribeTree(view), "0\t32\t0\t书\n1\t33\t2\t页\n1\t32\t0\t页\n2\t33\t3\tin\n");
-  ASSERT_NE(pages.Find(2), nullptr);
-  EXPECT_EQ(pages.Find(2)->RelativePath(), "htm/书/sub/乗/p.htm");
-  EXPECT_EQ(pages.Find(4), nullptr);
-  EXPECT_EQ(pages.Find(0), nullptr);
-
-  EXPECT_EQ(LoadContentsFile("书", folder.Path() + "missing.hhc", view, book, pages), 0);
 }
 
 }  // namespace

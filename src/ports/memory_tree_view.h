@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/tree_view.h"
+#include "ports/tree_view.h"
 
 namespace mivrel {
 

@@ -1,4 +1,4 @@
-#include "shell/memory_tree_view.h"
+#include "ports/memory_tree_view.h"
 
 #include <cstdlib>
 #include <cstdio>

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "render/page_hooks.h"
+#include "ports/page_kinds.h"
 
 namespace mivrel {
 

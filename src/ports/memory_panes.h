@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/pane_ports.h"
+#include "ports/panes.h"
 
 namespace mivrel {
 

@@ -1,4 +1,4 @@
-#include "framework/wx_job_runner.h"
+#include "framework/wx_job_ports.h"
 
 #include <future>
 
@@ -6,7 +6,7 @@
 #include <wx/evtloop.h>
 #include <wx/thread.h>
 
-#include "base/ui.h"
+#include "ports/ui.h"
 
 namespace mivrel {
 
@@ -47,14 +47,6 @@ MessageAnswer WxWorkerQuestions::Ask(const std::string& text, MessageIcon icon, 
 void WxWorkerQuestions::PostNotice(const std::string& text, MessageIcon icon) {
   Ui* ui = &ui_;
   wxTheApp->CallAfter([ui, text, icon] { ui->ShowMessage(text, icon, MessageButtons::Ok, MessageOwner::None); });
-}
-
-WxJobRunner::WxJobRunner(ProgressViews& views, Ui& ui)
-    : questions_(ui), runner_(JobPorts{views, timer_, pump_, clock_, questions_}) {}
-
-JobOutcome WxJobRunner::Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
-                            const std::function<void()>& on_stop) {
-  return runner_.Run(spec, work, on_stop);
 }
 
 }  // namespace mivrel

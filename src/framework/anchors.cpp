@@ -1,4 +1,4 @@
-#include "shell/anchors.h"
+#include "framework/anchors.h"
 
 #include <cmath>
 #include <cstdlib>

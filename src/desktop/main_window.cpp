@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "desktop/main_window.h"
 
 #include <wx/accel.h>
 #include <wx/button.h>
@@ -10,6 +10,7 @@
 #include <wx/taskbar.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
+#include <wx/utils.h>
 #include <wx/treectrl.h>
 
 #include "base/clock.h"
@@ -26,11 +27,13 @@
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "shell/about_window.h"
+#include "desktop/library_maintenance.h"
+#include "desktop/progress_window.h"
+#include "desktop/about_window.h"
 #include "shell/browsing_shell.h"
 #include "shell/directory_tree.h"
-#include "shell/side_pane_window.h"
-#include "shell/status_bar_window.h"
+#include "desktop/side_pane_window.h"
+#include "desktop/status_bar_window.h"
 #include "store/database.h"
 
 namespace mivrel {
@@ -38,6 +41,7 @@ namespace mivrel {
 namespace {
 
 constexpr int kStartupTimerId = 1002;
+constexpr int kExitRetryMs = 200;
 constexpr int kStartupDelayMs = 10;
 constexpr int kToolbarId = 5100;
 constexpr int kSplitterMargin = 50;
@@ -166,6 +170,7 @@ MainWindow::MainWindow(const MainWindowContext& context)
               wxDEFAULT_FRAME_STYLE | wxCLIP_CHILDREN, L"FORM_Mivrel_FORM1_CLASS"),
       context_(context),
       startup_timer_(this, kStartupTimerId) {
+  exit_retry_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Close(); });
   SetMinSize(FromDIP(kSmallestSize));
   wxIcon window_icon;
   window_icon.CopyFromBitmap(NamedIcon("CONNECTED"));
@@ -257,6 +262,7 @@ void MainWindow::BuildTray() {
 void MainWindow::BuildCore() {
   core_ = std::make_unique<MainWindowCore>(context_, *this, *pane_, *side_);
   core_->renderer.BuildPageTemplate();
+  BuildMaintenance();
   BrowsingShell& shell = core_->shell;
   pane_->SetLinkHandler([&shell](const std::string& address) {
     shell.navigator().ResolveNavigation(address);
@@ -372,6 +378,36 @@ void MainWindow::HandOver(const std::string& gb_text) {
   core_->shell.HandOverKeyword(gb_text);
 }
 
+void MainWindow::BuildMaintenance() {
+  MainWindowCore& core = *core_;
+  // The page shown now, again, without a history record.
+  auto show_page_again = [&core] {
+    const HistoryRecord* current = core.shell.history().CurrentPage();
+    if (current != nullptr && current->kind == PageKind::Entry) {
+      core.renderer.ShowEntryPage(current->id, "", Record::No, SyncTree::No, "");
+    } else {
+      core.renderer.ShowCategoryPage(current != nullptr ? current->id : 0, Record::No, SyncTree::No);
+    }
+  };
+  maintenance_ = std::make_unique<LibraryMaintenance>(
+      this, LibraryMaintenanceContext{
+                context_.db, context_.settings, context_.ini, context_.ui, context_.library_folder,
+                [&core] {
+                  core.renderer.BuildPageTemplate();
+                  core.renderer.ClearPageCache();
+                },
+                show_page_again,
+                [&core] {
+                  core.renderer.ClearPageCache();
+                  core.tree.LoadDirectoryTree();
+                  core.renderer.ShowCategoryPage(0, Record::No, SyncTree::No);
+                },
+                [this] {
+                  SetExitFlag();
+                  PostCloseRequest();
+                }});
+}
+
 void MainWindow::RunCommand(int id) {
   const CommandOutcome outcome = core_->shell.commands().ExecuteCommand(id);
   TestReport("command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
@@ -412,12 +448,29 @@ void MainWindow::PostCloseRequest() {
   CallAfter([this] { Close(); });
 }
 
+void MainWindow::OpenOptionsWindow() { maintenance_->OpenOptions(); }
+
+void MainWindow::RestoreBackup(int n) { maintenance_->RestoreBackup(n); }
+
 void MainWindow::OnClose(wxCloseEvent& event) {
   if (!exit_flag_ && event.CanVeto()) {
     Hide();
     event.Veto();
     TestReport("hidden", "");
     return;
+  }
+  // The exit command can come from the tray or a signal while a job uses the
+  // database on its worker: the exit waits for the job to end.
+  if (ProgressWindowOpen()) {
+    if (event.CanVeto()) {
+      event.Veto();
+      exit_retry_.StartOnce(kExitRetryMs);
+      return;
+    }
+    while (ProgressWindowOpen()) {
+      wxYield();
+      wxMilliSleep(10);
+    }
   }
   ShutDown();
   Destroy();
@@ -434,6 +487,7 @@ void MainWindow::ShutDown() {
   const std::string temp_folder = core_->renderer.PageTempFolder();
   pane_->SetLinkHandler(nullptr);
   pane_->SetFocusGuard(nullptr);
+  maintenance_.reset();
   core_.reset();
   context_.db.Close();
   RemovePageTempFolder(temp_folder);

@@ -1,4 +1,4 @@
-#include "shell/side_pane_window.h"
+#include "desktop/side_pane_window.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>

@@ -1,5 +1,6 @@
-#include "shell/progress_window.h"
+#include "desktop/progress_window.h"
 
+#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/gauge.h>
@@ -7,11 +8,15 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "framework/input_grab.h"
+#include "framework/test_report.h"
 #include "framework/wx_text.h"
 #include "jobs/progress_state.h"
 
 namespace mivrel {
 namespace {
+
+int g_open_windows = 0;
 
 class ProgressWindow final : public wxDialog {
  public:
@@ -60,20 +65,36 @@ class ProgressWindow final : public wxDialog {
 };
 
 class ProgressWindowView final : public ProgressView {
+  // Whether the owner and the program's main window take input now.
+  void ReportState(const char* kind) const {
+    if (!TestReportEnabled()) return;
+    const wxWindow* main = wxTheApp->GetTopWindow();
+    TestReport(kind, std::string("owner-enabled=") + (owner_ != nullptr && owner_->IsEnabled() ? "1" : "0") +
+                         " main-enabled=" + (main != nullptr && main->IsEnabled() ? "1" : "0"));
+  }
+
  public:
   ProgressWindowView(wxWindow* owner, std::function<void()> on_stop)
       : owner_(owner), window_(new ProgressWindow(owner, std::move(on_stop))) {
+    ++g_open_windows;
     window_->Show();
+    TakeInputGrab(*window_);
     if (owner_ != nullptr) owner_->Disable();
     window_->Update();
+    ReportState("progress-open");
   }
   ~ProgressWindowView() override {
     if (owner_ != nullptr) owner_->Enable();
     window_->Destroy();
+    --g_open_windows;
     if (owner_ != nullptr) owner_->Raise();
+    ReportState("progress-closed");
   }
 
-  void SetCaption(const std::string& caption) override { window_->SetCaption(GbToWx(caption)); }
+  void SetCaption(const std::string& caption) override {
+    window_->SetCaption(GbToWx(caption));
+    TestReport("progress-caption", caption);
+  }
   void SetBar(int value) override { window_->SetBar(value); }
   void SetTimeText(const std::string& text) override { window_->SetTime(GbToWx(text)); }
   MessageAnswer AskStop(const std::string& text) override {
@@ -88,8 +109,18 @@ class ProgressWindowView final : public ProgressView {
 
 }  // namespace
 
+bool ProgressWindowOpen() { return g_open_windows > 0; }
+
 std::unique_ptr<ProgressView> WxProgressViews::Open(std::function<void()> on_stop) {
   return std::make_unique<ProgressWindowView>(owner_, std::move(on_stop));
+}
+
+WindowJobRunner::WindowJobRunner(wxWindow* owner, Ui& ui)
+    : views_(owner), questions_(ui), runner_(JobPorts{views_, timer_, pump_, clock_, questions_}) {}
+
+JobOutcome WindowJobRunner::Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+                                const std::function<void()>& on_stop) {
+  return runner_.Run(spec, work, on_stop);
 }
 
 }  // namespace mivrel

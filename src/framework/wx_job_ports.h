@@ -1,24 +1,20 @@
 // The job ports over wx: a timer, the waiting loop that keeps handling events,
-// questions from a worker shown on the user-interface thread, and the job
-// runner that joins them to the progress views of the desktop program.
+// and questions from a worker shown on the user-interface thread.
 //
 // User-interface thread only, except WxWorkerQuestions::Ask and PostNotice,
 // which any thread may call.
 #pragma once
 
-#include <memory>
+#include <functional>
 
 #include <wx/timer.h>
 
-#include "base/clock.h"
-#include "jobs/progress_job_runner.h"
 #include "ports/job_runner.h"
 #include "ports/timer.h"
 #include "ports/worker_questions.h"
 
 namespace mivrel {
 
-class ProgressViews;
 class Ui;
 
 class WxTimer final : public Timer {
@@ -48,22 +44,6 @@ class WxWorkerQuestions final : public WorkerQuestions {
 
  private:
   Ui& ui_;
-};
-
-// The desktop program's job runner: progress window (from `views`, bound to
-// its owner), a wx timer for the 200 ms tick, the nested-loop wait.
-class WxJobRunner final : public JobRunner {
- public:
-  WxJobRunner(ProgressViews& views, Ui& ui);
-  JobOutcome Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
-                 const std::function<void()>& on_stop = {}) override;
-
- private:
-  WxTimer timer_;
-  WxEventPump pump_;
-  SteadyClock clock_;
-  WxWorkerQuestions questions_;
-  ProgressJobRunner runner_;
 };
 
 }  // namespace mivrel

@@ -1,4 +1,4 @@
-#include "shell/status_bar_window.h"
+#include "desktop/status_bar_window.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/memory_panes.h"
+#include "ports/memory_panes.h"
 
 #include <algorithm>
 

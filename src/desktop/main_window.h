@@ -37,7 +37,7 @@ struct Settings;
 // until the window is destroyed.
 struct MainWindowContext {
   Database& db;
-  const Settings& settings;
+  Settings& settings;  // the options dialog changes it
   const IniFile& ini;
   WxUi& ui;
   Clock& clock;
@@ -52,6 +52,7 @@ class SidePane;
 class MainStatusBar;
 class AboutWindow;
 struct MainWindowCore;
+class LibraryMaintenance;
 
 class MainWindow final : public wxFrame, public MainWindowActions {
  public:
@@ -69,6 +70,7 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   WebViewPane& Pane() { return *pane_; }
   SidePane& Side() { return *side_; }
   WxTreeView& TreeAdapter();
+  LibraryMaintenance& Maintenance() { return *maintenance_; }
 
   // MainWindowActions
   bool AlwaysOnTopButtonDown() override;
@@ -79,11 +81,14 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void HideMainWindow() override;
   void SetExitFlag() override;
   void PostCloseRequest() override;
+  void OpenOptionsWindow() override;
+  void RestoreBackup(int n) override;
 
  private:
   void BuildToolbar();
   void BuildTray();
   void BuildCore();
+  void BuildMaintenance();
   void BindTreeEvents();
   void RunDeferredStartup();
   void OnClose(wxCloseEvent& event);
@@ -102,7 +107,9 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   AboutWindow* about_ = nullptr;
   wxTaskBarIcon* tray_ = nullptr;
   wxTimer startup_timer_;
+  wxTimer exit_retry_;  // an exit asked for while a job runs
   std::unique_ptr<MainWindowCore> core_;
+  std::unique_ptr<LibraryMaintenance> maintenance_;
   bool exit_flag_ = false;
   bool startup_done_ = false;
 };
