@@ -88,6 +88,12 @@ void CopyFileTo(const std::string& from, const std::string& to) {
 
 }  // namespace
 
+MessageAnswer BenchUi::ShowMessage(const std::string& text, MessageIcon, MessageButtons, MessageOwner) {
+  std::fprintf(stderr, "mivrel-bench: %s\n", GbToUtf8(text).c_str());
+  return MessageAnswer::No;
+}
+
+
 std::string ShellQuoted(const std::string& native) {
   std::string quoted = "'";
   for (char c : native) {

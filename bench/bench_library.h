@@ -7,7 +7,20 @@
 
 #include <string>
 
+#include "ports/ui.h"
+
 namespace mivrel {
+
+// The benchmarks' Ui: messages go to standard error (a benchmark that meets
+// one has gone wrong), the last status text is kept, everything else ignored.
+class BenchUi final : public Ui {
+ public:
+  MessageAnswer ShowMessage(const std::string& text, MessageIcon, MessageButtons, MessageOwner) override;
+  void SetBusyCursor(bool) override {}
+  void SetStatusText(const std::string& text) override { status = text; }
+  void Beep() override {}
+  std::string status;
+};
 
 // $MIVREL_BENCH_LIBRARY when set; otherwise TempRoot() + "mivrel-bench-lib-200k/",
 // generated on first use (seed 1, with a recycle bin) when its 资料数据.sdb is

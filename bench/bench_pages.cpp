@@ -1,38 +1,23 @@
-// Page rendering speed on the 200,000-entry library: an entry page with 1 MB
+// Page building and showing speed on the 200,000-entry library: an entry page with 1 MB
 // of content, and a category page listing 600 entries, built and from the cache.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "base/clock.h"
 #include "base/text.h"
-#include "ports/ui.h"
 #include "bench_library.h"
-#include "ports/kept_page_pane.h"
-#include "render/page_hooks.h"
+#include "ports/memory_screen.h"
 #include "render/page_temp_folder.h"
-#include "render/pages.h"
 #include "settings/settings.h"
+#include "shell/session.h"
 #include "store/database.h"
-#include "store/library_files.h"
+#include "shell/open_library.h"
 
 namespace mivrel {
 namespace {
-
-class QuietUi final : public Ui {
- public:
-  MessageAnswer ShowMessage(const std::string& text, MessageIcon, MessageButtons,
-                            MessageOwner) override {
-    std::fprintf(stderr, "mivrel-bench: %s\n", GbToUtf8(text).c_str());
-    return MessageAnswer::No;
-  }
-  void SetBusyCursor(bool) override {}
-  void SetStatusText(const std::string&) override {}
-  void Beep() override {}
-};
 
 // About 1 MB (UTF-8) of the code and notes entries hold: declarations,
 // comments, strings, numbers, symbols, headings and Chinese text.
@@ -67,11 +52,12 @@ int AddEntry(Database& db, int category, const std::string& name, const std::str
 }
 
 // A private copy of the bench library with the rows these benchmarks need,
-// and a renderer set up as the program sets it up at start.
+// and a session over a screen in memory set up as the program sets it up at
+// start.
 struct PageBench {
   PageBench() {
     folder = CopyBenchLibrary("pages");
-    if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) std::abort();
+    if (OpenLibrary(db, folder, ui) != OpenResult::Opened) std::abort();
     settings = DefaultSettings();
     {
       TransactionBracket bracket(db);
@@ -84,25 +70,23 @@ struct PageBench {
         AddEntry(db, big_category, "资料" + std::to_string(1000 + i), "Dim x As Long");
     }
     temp_folder = CreatePageTempFolder();
-    renderer = std::make_unique<PageRenderer>(db, settings, pane, ui, hooks, SystemClock());
-    renderer->BuildPageTemplate();
-    renderer->LoadKeywordSets();
-    renderer->SetPageTempFolder(temp_folder);
+    session = std::make_unique<Session>(db, settings, folder, MemoryPorts(screen, ui, SystemClock()));
+    session->pages().LoadKeywordSets();
+    session->pages().SetPageTempFolder(temp_folder);
   }
   ~PageBench() {
-    renderer.reset();
+    session.reset();
     db.Close();
     RemovePageTempFolder(temp_folder);
   }
 
   std::string folder;
-  QuietUi ui;
+  BenchUi ui;
   Database db;
   Settings settings;
-  KeptPagePane pane;
-  PageHooks hooks;
+  MemoryScreen screen;
   std::string temp_folder;
-  std::unique_ptr<PageRenderer> renderer;
+  std::unique_ptr<Session> session;
   int big_entry = 0;
   int big_category = 0;
 };
@@ -115,32 +99,32 @@ PageBench& Bench() {
 void BM_EntryPage1MB(benchmark::State& state) {
   PageBench& bench = Bench();
   for (auto _ : state) {
-    bench.renderer->ShowEntryPage(bench.big_entry, std::string(), Record::No, SyncTree::No,
+    bench.session->opener().ShowEntryPage(bench.big_entry, std::string(), Record::No, SyncTree::No,
                                   std::string());
-    benchmark::DoNotOptimize(bench.pane.page.data());
+    benchmark::DoNotOptimize(bench.screen.pane.page.data());
   }
-  state.counters["page_bytes"] = static_cast<double>(bench.pane.page.size());
+  state.counters["page_bytes"] = static_cast<double>(bench.screen.pane.page.size());
 }
 BENCHMARK(BM_EntryPage1MB)->Unit(benchmark::kMillisecond);
 
 void BM_CategoryPage600(benchmark::State& state) {
   PageBench& bench = Bench();
   for (auto _ : state) {
-    bench.renderer->ClearPageCache();
-    bench.renderer->ShowCategoryPage(bench.big_category, Record::No, SyncTree::No);
-    benchmark::DoNotOptimize(bench.pane.page.data());
+    bench.session->pages().ClearPageCache();
+    bench.session->opener().ShowCategoryPage(bench.big_category, Record::No, SyncTree::No);
+    benchmark::DoNotOptimize(bench.screen.pane.page.data());
   }
-  state.counters["page_bytes"] = static_cast<double>(bench.pane.page.size());
+  state.counters["page_bytes"] = static_cast<double>(bench.screen.pane.page.size());
 }
 BENCHMARK(BM_CategoryPage600)->Unit(benchmark::kMillisecond);
 
 void BM_CategoryPage600Cached(benchmark::State& state) {
   PageBench& bench = Bench();
-  bench.renderer->ClearPageCache();
-  bench.renderer->ShowCategoryPage(bench.big_category, Record::No, SyncTree::No);
+  bench.session->pages().ClearPageCache();
+  bench.session->opener().ShowCategoryPage(bench.big_category, Record::No, SyncTree::No);
   for (auto _ : state) {
-    bench.renderer->ShowCategoryPage(bench.big_category, Record::No, SyncTree::No);
-    benchmark::DoNotOptimize(bench.pane.page.data());
+    bench.session->opener().ShowCategoryPage(bench.big_category, Record::No, SyncTree::No);
+    benchmark::DoNotOptimize(bench.screen.pane.page.data());
   }
 }
 BENCHMARK(BM_CategoryPage600Cached)->Unit(benchmark::kMicrosecond);

@@ -3,36 +3,21 @@
 // word that about 1% of the entries contain.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "base/clock.h"
 #include "base/text.h"
-#include "ports/ui.h"
 #include "bench_library.h"
-#include "render/page_hooks.h"
 #include "ports/memory_panes.h"
 #include "ports/page_opener.h"
+#include "ports/trace.h"
 #include "shell/search_panes.h"
 #include "store/database.h"
-#include "store/library_files.h"
+#include "shell/open_library.h"
 
 namespace mivrel {
 namespace {
-
-class QuietUi final : public Ui {
- public:
-  MessageAnswer ShowMessage(const std::string& text, MessageIcon, MessageButtons,
-                            MessageOwner) override {
-    std::fprintf(stderr, "mivrel-bench: %s\n", GbToUtf8(text).c_str());
-    return MessageAnswer::No;
-  }
-  void SetBusyCursor(bool) override {}
-  void SetStatusText(const std::string& text) override { status = text; }
-  void Beep() override {}
-  std::string status;
-};
 
 class NoPages final : public PageOpener {
  public:
@@ -43,7 +28,7 @@ class NoPages final : public PageOpener {
 // The panes over in-memory controls and the bench library.
 struct Finder {
   Finder() {
-    if (OpenReferenceDatabase(db, BenchLibraryFolder(), ui) != OpenResult::Opened) std::abort();
+    if (OpenLibrary(db, BenchLibraryFolder(), ui) != OpenResult::Opened) std::abort();
   }
   // The number of rows the last query returned, from the status text.
   long long LastRowCount() const {
@@ -52,10 +37,10 @@ struct Finder {
   }
 
   Database db;
-  QuietUi ui;
+  BenchUi ui;
   SteadyClock clock;
   NoPages opener;
-  PageHooks hooks;
+  TraceSink silent;
   MemoryTextBox search_box, index_box;
   MemoryResultList search_list, index_list;
   MemoryScopePicker search_scope, index_scope;
@@ -64,7 +49,7 @@ struct Finder {
                     ui,
                     clock,
                     opener,
-                    hooks,
+                    silent,
                     PaneControls{search_box, search_list, search_scope},
                     PaneControls{index_box, index_list, index_scope},
                     timer};

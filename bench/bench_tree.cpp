@@ -3,48 +3,30 @@
 // in-memory tree control.  Target: under 50 ms.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "base/clock.h"
-#include "base/text.h"
-#include "ports/ui.h"
 #include "bench_library.h"
-#include "ports/kept_page_pane.h"
-#include "render/page_hooks.h"
-#include "render/pages.h"
+#include "ports/memory_screen.h"
 #include "settings/settings.h"
-#include "shell/directory_tree.h"
-#include "ports/memory_tree_view.h"
+#include "shell/session.h"
 #include "store/database.h"
-#include "store/library_files.h"
+#include "shell/open_library.h"
 
 namespace mivrel {
 namespace {
 
-class TreeBenchUi final : public Ui {
- public:
-  MessageAnswer ShowMessage(const std::string& text, MessageIcon, MessageButtons, MessageOwner) override {
-    std::fprintf(stderr, "mivrel-bench: %s\n", GbToUtf8(text).c_str());
-    return MessageAnswer::No;
-  }
-  void SetBusyCursor(bool) override {}
-  void SetStatusText(const std::string&) override {}
-  void Beep() override {}
-};
-
 void BM_LoadDirectoryTree(benchmark::State& state) {
   const std::string& folder = BenchLibraryFolder();
-  TreeBenchUi ui;
+  BenchUi ui;
   Database db;
-  if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) std::abort();
+  if (OpenLibrary(db, folder, ui) != OpenResult::Opened) std::abort();
   const Settings settings = DefaultSettings();
-  KeptPagePane pane;
-  PageHooks hooks;
-  PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
-  MemoryTreeView view;
-  DirectoryTree tree(db, view, renderer, pane, ui, SystemClock(), folder);
+  MemoryScreen screen;
+  Session session(db, settings, folder, MemoryPorts(screen, ui, SystemClock()));
+  DirectoryTree& tree = session.tree();
+  const MemoryTreeView& view = screen.tree;
   for (auto _ : state) {
     tree.LoadDirectoryTree();
     benchmark::DoNotOptimize(view.ItemCount());

@@ -5,16 +5,20 @@
 #include <wx/log.h>
 
 #include "app/instance_channel.h"
+#include "app/scripted_ui.h"
+#include "app/startup_steps.h"
 #include "app/test_commands.h"
+#include "app/test_report.h"
 #include "base/clock.h"
 #include "framework/compact_style.h"
-#include "framework/test_report.h"
 #include "framework/web_extensions.h"
+#include "framework/web_view_pane.h"
 #include "framework/wx_ui.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "desktop/main_window.h"
 #include "store/database.h"
+#include "shell/open_library.h"
 #include "store/library_files.h"
 
 namespace mivrel {
@@ -47,17 +51,20 @@ bool MivrelApp::OnInit() {
   // No call of the base: the arguments are the keyword text, not options.
   start_ = g_start_context;
   if (start_ == nullptr) return false;
-  if (TestReportEnabled()) {
+  report_ = ReportFile::FromEnvironment();
+  if (report_) {
     // A warning box would hang a run that nobody watches.
     delete wxLog::SetActiveTarget(new wxLogStderr);
   }
   SetAppName(L"OsterkMivrel");
 
-  ui_ = std::make_unique<WxUi>();
+  ui_ = std::make_unique<WxUi>(report_.get());
+  if (report_) scripted_ui_ = std::make_unique<ScriptedUi>(*ui_, *report_);
+  Ui& ui = scripted_ui_ ? *scripted_ui_ : static_cast<Ui&>(*ui_);
   db_ = std::make_unique<Database>();
   const std::string folder = start_->options.library_folder;
-  if (OpenReferenceDatabase(*db_, folder, *ui_) != OpenResult::Opened) {
-    TestReport("open-failed", folder);
+  if (OpenLibrary(*db_, folder, ui) != OpenResult::Opened) {
+    Observe(report_.get(), "open-failed", folder);
     exit_code_ = 1;
     return true;  // OnRun ends at once; nothing is written
   }
@@ -66,8 +73,15 @@ bool MivrelApp::OnInit() {
 
   PointWebExtensionsFolder();
   UseCompactControls();
-  window_ = new MainWindow(MainWindowContext{*db_, *settings_, *ini_, *ui_, SystemClock(), folder,
-                                             start_->start_tick, start_->options.keyword});
+  Ui* session_ui = &ui;
+  MainWindowContext context{
+      *db_, *settings_, *ini_, *ui_, ui, SystemClock(), folder, start_->options.keyword,
+      [this, session_ui](Session& session, const std::string& keyword) {
+        return RunStartupSteps(session, *session_ui, SystemClock(), start_->start_tick, keyword,
+                               [this](const std::string& temp) { window_->Pane().SetBaseFolder(temp); });
+      },
+      [this](const std::string& temp_folder) { RunShutdownSteps(*db_, temp_folder); }, report_.get()};
+  window_ = new MainWindow(context);
   window_->Show();
   SetTopWindow(window_);
 
@@ -112,8 +126,8 @@ void MivrelApp::OnChannelTimer(wxTimerEvent&) {
 void MivrelApp::HandleMessage(const std::string& message) {
   if (window_ == nullptr) return;
   std::string command;
-  if (TestReportEnabled() && IsTestCommand(message, command)) {
-    RunTestCommand(*window_, command);
+  if (report_ && IsTestCommand(message, command)) {
+    RunTestCommand(*window_, *report_, command);
     return;
   }
   window_->HandOver(message);

@@ -1,7 +1,10 @@
 // The desktop program's application object: the start sequence after the
 // single-instance check (open the database, read the settings, create the
-// main window), the hand-over channel of later starts, and SIGTERM taken as
-// the exit command.  User-interface thread only.
+// main window with the start-up and shutdown steps of app/startup_steps.h),
+// the hand-over channel of later starts, and SIGTERM taken as the exit
+// command.  It chooses the test seams at start: with MIVREL_TEST_REPORT set,
+// an observer that logs events, a Ui that answers message boxes by script,
+// and the test commands on the hand-over channel.  User-interface thread only.
 #pragma once
 
 #include <csignal>
@@ -19,6 +22,8 @@ class Database;
 class IniFile;
 class InstanceChannel;
 class MainWindow;
+class ReportFile;
+class Ui;
 class WxUi;
 struct Settings;
 
@@ -49,7 +54,9 @@ class MivrelApp final : public wxApp {
   std::unique_ptr<Database> db_;
   std::unique_ptr<IniFile> ini_;
   std::unique_ptr<Settings> settings_;
+  std::unique_ptr<ReportFile> report_;  // while the GUI tests watch; else null
   std::unique_ptr<WxUi> ui_;
+  std::unique_ptr<Ui> scripted_ui_;     // answers boxes while the GUI tests watch
   MainWindow* window_ = nullptr;
   wxTimer channel_timer_;
   int exit_code_ = 0;

@@ -3,8 +3,8 @@
 #include <wx/textctrl.h>
 #include <wx/webview.h>
 
+#include "app/item_lookup.h"
 #include "base/text.h"
-#include "framework/test_report.h"
 #include "framework/tree_view_adapter.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
@@ -50,7 +50,7 @@ bool RunOptionsCommand(const std::string& verb, const std::string& argument) {
 
 }  // namespace
 
-void RunTestCommand(MainWindow& window, const std::string& command) {
+void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command) {
   const size_t blank = command.find(' ');
   const std::string verb = command.substr(0, blank);
   const std::string argument = blank == std::string::npos ? std::string() : command.substr(blank + 1);
@@ -61,26 +61,26 @@ void RunTestCommand(MainWindow& window, const std::string& command) {
   } else if (verb == "script") {
     wxString output;
     const bool ran = window.Pane().View()->RunScript(wxString::FromUTF8(argument), &output);
-    TestReport("script", ran ? WxToGb(output) : std::string("<error>"));
+    report.Observe("script", ran ? WxToGb(output) : std::string("<error>"));
   } else if (verb == "index") {
     window.Side().index_input->SetValue(wxString::FromUTF8(argument));
   } else if (verb == "select") {
     WxTreeView& tree = window.TreeAdapter();
-    const TreeItem item = tree.FindByLabel(Utf8ToGb(argument));
-    TestReport("selected", item != kNoTreeItem ? tree.Label(item) : std::string("<none>"));
+    const TreeItem item = FindItemByLabel(tree, Utf8ToGb(argument));
+    report.Observe("selected", item != kNoTreeItem ? tree.Label(item) : std::string("<none>"));
     if (item != kNoTreeItem) tree.SelectItem(item);
   } else if (verb == "drag") {
     WxTreeView& tree = window.TreeAdapter();
     const size_t bar = argument.find('|');
-    const TreeItem from = tree.FindByLabel(Utf8ToGb(argument.substr(0, bar)));
+    const TreeItem from = FindItemByLabel(tree, Utf8ToGb(argument.substr(0, bar)));
     const TreeItem to =
-        bar == std::string::npos ? kNoTreeItem : tree.FindByLabel(Utf8ToGb(argument.substr(bar + 1)));
-    TestReport("dragging", from != kNoTreeItem ? tree.Label(from) : std::string("<none>"));
+        bar == std::string::npos ? kNoTreeItem : FindItemByLabel(tree, Utf8ToGb(argument.substr(bar + 1)));
+    report.Observe("dragging", from != kNoTreeItem ? tree.Label(from) : std::string("<none>"));
     if (from != kNoTreeItem) tree.DropOnto(from, to);
   } else if (StartsWith(verb, "options-")) {
     if (!RunOptionsCommand(verb, argument)) TestReport("unknown-command", Utf8ToGb(command));
   } else {
-    TestReport("unknown-command", Utf8ToGb(command));
+    report.Observe("unknown-command", Utf8ToGb(command));
   }
 }
 

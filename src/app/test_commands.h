@@ -1,5 +1,5 @@
 // Commands a GUI test sends through the hand-over channel, honoured only
-// while the test report (framework/test_report.h) is on.  A test command is
+// while the test report (app/test_report.h) is on.  A test command is
 // a message that starts with the byte 0x01, then a verb, a blank and its
 // argument (UTF-8):
 //   exit            the exit command (as 退出资料库)
@@ -14,19 +14,20 @@
 //                   dialog as its colour dialog would
 //   options-compact / options-restore-menu / options-close  the options
 //                   dialog's "整理", "恢复" and closing
-// Results and events go to the test report.  User-interface thread only.
+// Results and events go to the observer (the test report).  User-interface thread only.
 #pragma once
 
 #include <string>
 
 namespace mivrel {
 
+class EventObserver;
 class MainWindow;
 
 constexpr char kTestCommandMark = '\x01';
 
 // True when `message` is a test command; `command` receives it without the mark.
 bool IsTestCommand(const std::string& message, std::string& command);
-void RunTestCommand(MainWindow& window, const std::string& command);
+void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command);
 
 }  // namespace mivrel

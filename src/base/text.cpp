@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstring>
 
+#include "base/gb_chars.h"
+
 namespace mivrel {
 namespace {
 
@@ -174,16 +176,11 @@ std::string WithBlank(long long n) { return n >= 0 ? " " + std::to_string(n) : s
 std::string CutAtCharBoundary(std::string_view gb, size_t max_bytes) {
   size_t i = 0;
   while (i < gb.size()) {
-    unsigned char c = static_cast<unsigned char>(gb[i]);
-    size_t len = 1;
-    if (c >= 0x81 && c <= 0xFE && i + 1 < gb.size()) {
-      unsigned char d = static_cast<unsigned char>(gb[i + 1]);
-      len = (d >= 0x30 && d <= 0x39) ? 4 : 2;
-    }
+    const size_t len = GbCharLength(gb, i);
     if (i + len > max_bytes) break;
     i += len;
   }
-  return std::string(gb.substr(0, std::min(i, gb.size())));
+  return std::string(gb.substr(0, i));
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix) {

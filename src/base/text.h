@@ -42,7 +42,7 @@ long long LeadingNumber(std::string_view text);
 std::string WithBlank(long long n);
 
 // The longest prefix of a GB18030 text that is at most `max_bytes` long and does
-// not end inside a multi-byte character.
+// not end inside a multi-byte character (characters as GbCharLength reads them).
 std::string CutAtCharBoundary(std::string_view gb, size_t max_bytes);
 
 bool StartsWith(std::string_view text, std::string_view prefix);

@@ -19,19 +19,18 @@
 #include "framework/icons.h"
 #include "framework/pane_adapters.h"
 #include "framework/tree_view_adapter.h"
-#include "framework/test_report.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
 #include "framework/wx_ui.h"
-#include "render/page_temp_folder.h"
+#include "ports/event_observer.h"
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "desktop/library_maintenance.h"
 #include "desktop/progress_window.h"
 #include "desktop/about_window.h"
-#include "shell/browsing_shell.h"
-#include "shell/directory_tree.h"
+#include "desktop/command_menus.h"
+#include "shell/session.h"
 #include "desktop/side_pane_window.h"
 #include "desktop/status_bar_window.h"
 #include "store/database.h"
@@ -43,64 +42,10 @@ namespace {
 constexpr int kStartupTimerId = 1002;
 constexpr int kExitRetryMs = 200;
 constexpr int kStartupDelayMs = 10;
-constexpr int kToolbarId = 5100;
 constexpr int kSplitterMargin = 50;
 const wxSize kSmallestSize(500, 300);
 constexpr int kLayoutMinWidth = 300;
 constexpr int kLayoutMinHeight = 200;
-
-// The toolbar in its order; id 0 is a separator.
-struct ToolSpec {
-  int id;
-  const wchar_t* caption;
-  const char* icon;
-  const wchar_t* tooltip;
-};
-const ToolSpec kTools[] = {
-    {5101, L"前", "T02", L"将窗口到最前面"}, {0, nullptr, nullptr, nullptr},
-    {5103, L"导入", "T12", nullptr},         {5104, L"导出", "T13", nullptr},
-    {0, nullptr, nullptr, nullptr},          {5106, L"分类", "T01", nullptr},
-    {5107, L"资料", "T03", nullptr},         {0, nullptr, nullptr, nullptr},
-    {5109, L"删", "T04", L"删除"},           {0, nullptr, nullptr, nullptr},
-    {5111, L"编辑", "T05", nullptr},         {0, nullptr, nullptr, nullptr},
-    {5113, L"主页", "E00", nullptr},         {5114, L"返回", "T07", nullptr},
-    {5115, L"前进", "T06", nullptr},         {5116, L"查找", "T10", nullptr},
-    {0, nullptr, nullptr, nullptr},          {5118, L"选项", "T08", nullptr},
-    {0, nullptr, nullptr, nullptr},          {5120, L"关于", "T09", nullptr},
-};
-
-struct MenuSpec {
-  int id;
-  const wchar_t* text;
-  const char* icon;
-};
-// The tray menu; id 0 is a separator.
-const MenuSpec kTrayMenu[] = {
-    {8600, L"显示资料库", "e10"}, {8601, L"隐藏资料库", "g01"}, {0, nullptr, nullptr},
-    {8602, L"关于资料库", "t09"}, {0, nullptr, nullptr},       {8603, L"退出资料库", "g07"},
-};
-
-// The directory tree's context menu.
-const MenuSpec kTreeMenu[] = {
-    {8900, L"新建分类", "t01"}, {8901, L"新建资料", "t03"}, {0, nullptr, nullptr},
-    {8902, L"编辑", "t05"},     {8904, L"重命名", ""},      {8903, L"删除", "t04"},
-};
-
-wxMenu* NewMenu(const MenuSpec* items, size_t count) {
-  auto* menu = new wxMenu;
-  for (size_t i = 0; i < count; ++i) {
-    if (items[i].id == 0) {
-      menu->AppendSeparator();
-      continue;
-    }
-    auto* item = new wxMenuItem(menu, items[i].id, items[i].text);
-    const wxBitmap icon = NamedIcon(items[i].icon);
-    if (icon.IsOk()) item->SetBitmap(icon);
-    menu->Append(item);
-    item->Enable(CommandAvailable(static_cast<CommandId>(items[i].id)));
-  }
-  return menu;
-}
 
 class TrayIcon final : public wxTaskBarIcon {
  public:
@@ -111,7 +56,7 @@ class TrayIcon final : public wxTaskBarIcon {
 
  protected:
   wxMenu* CreatePopupMenu() override {
-    return NewMenu(kTrayMenu, sizeof kTrayMenu / sizeof kTrayMenu[0]);
+    return NewTrayMenu();
   }
 
  private:
@@ -120,34 +65,32 @@ class TrayIcon final : public wxTaskBarIcon {
 
 }  // namespace
 
-// The core objects of the running program and the adapters they drive.  The
-// adapters come first: the shell borrows them.  Toolkit events reach the
-// shell through the lambdas bound in BindPaneEvents.
+// The session of the running program and the adapters it drives.  The
+// adapters come first: the session borrows them.  Toolkit events reach the
+// session through the lambdas bound here and in BuildCore.
 struct MainWindowCore {
   MainWindowCore(const MainWindowContext& context, MainWindow& window, WebViewPane& pane,
                  SidePane& side)
       : search_input(side.search_input),
         index_input(side.index_input),
-        search_list(side.search_list, [this] { shell.panes().OnHitSelected(ResultPane::Search); }),
-        index_list(side.index_list, [this] { shell.panes().OnHitSelected(ResultPane::Index); }),
+        search_list(side.search_list, [this] { session.panes().OnHitSelected(ResultPane::Search); }),
+        index_list(side.index_list, [this] { session.panes().OnHitSelected(ResultPane::Index); }),
         search_scope(side.search_scope),
         index_scope(side.index_scope),
-        index_timer([this] { shell.panes().IndexTimerTick(); }),
+        index_timer([this] { session.panes().IndexTimerTick(); }),
         tabs(side.tabs),
-        shell(context.db, context.ui, context.clock, pane,
-              ShellPorts{tabs, PaneControls{search_input, search_list, search_scope},
-                         PaneControls{index_input, index_list, index_scope}, index_timer, window}),
-        renderer(context.db, context.settings, pane, context.ui, shell, context.clock),
         tree_view(side.tree),
-        tree(context.db, tree_view, renderer, pane, context.ui, context.clock,
-             context.library_folder) {
+        session(context.db, context.settings, context.library_folder,
+                SessionPorts{context.ui, context.clock, pane, tree_view, tabs,
+                             PaneControls{search_input, search_list, search_scope},
+                             PaneControls{index_input, index_list, index_scope}, index_timer, window}) {
+    DirectoryTree& tree = session.tree();
     tree_view.SetHandlers(TreeViewHandlers{
-        [this](TreeItem item) { tree.OnSelectionChanged(item); },
-        [this](TreeItem item) { return tree.BeginLabelEdit(item); },
-        [this](TreeItem item, const std::string& text) { tree.EndLabelEdit(item, text); },
-        [this](TreeItem item) { return tree.CanDrag(item); },
-        [this](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
-    shell.Connect(renderer, tree);
+        [&tree](TreeItem item) { tree.OnSelectionChanged(item); },
+        [&tree](TreeItem item) { return tree.BeginLabelEdit(item); },
+        [&tree](TreeItem item, const std::string& text) { tree.EndLabelEdit(item, text); },
+        [&tree](TreeItem item) { return tree.CanDrag(item); },
+        [&tree](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
   }
 
   WxTextBox search_input;
@@ -158,10 +101,8 @@ struct MainWindowCore {
   WxScopePicker index_scope;
   WxTypingTimer index_timer;
   WxSideTabs tabs;
-  BrowsingShell shell;
-  PageRenderer renderer;
   WxTreeView tree_view;
-  DirectoryTree tree;
+  Session session;
 };
 
 MainWindow::MainWindow(const MainWindowContext& context)
@@ -177,8 +118,8 @@ MainWindow::MainWindow(const MainWindowContext& context)
   SetIcon(window_icon);
   // Every control of the system uses 宋体 9; children created below inherit it.
   SetFont(wxFont(9, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL, false, L"宋体"));
-  images_ = NewSharedImageList();
-  BuildToolbar();
+  images_.reset(NewSharedImageList());
+  BuildCommandToolbar(*this);
   status_ = new MainStatusBar(this);
   SetStatusBar(status_);
 
@@ -190,15 +131,15 @@ MainWindow::MainWindow(const MainWindowContext& context)
   splitter_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                    wxSP_LIVE_UPDATE | wxSP_3DSASH);
   splitter_->SetMinimumPaneSize(kSplitterMargin);
-  side_ = new SidePane(splitter_, images_);
-  pane_ = new WebViewPane(splitter_);
+  side_ = new SidePane(splitter_, images_.get());
+  pane_ = new WebViewPane(splitter_, context_.observer);
   splitter_->SplitVertically(side_, pane_, context_.settings.splitter_width);
   splitter_->Hide();
   splitter_->Bind(wxEVT_SPLITTER_SASH_POS_CHANGING, [this](wxSplitterEvent& event) {
     event.SetSashPosition(SplitterLimit(event.GetSashPosition()));
   });
 
-  context_.ui.SetMainWindow(this);
+  context_.window_ui.SetMainWindow(this);
   BuildCore();
 
   Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
@@ -224,36 +165,19 @@ MainWindow::MainWindow(const MainWindowContext& context)
 MainWindow::~MainWindow() {
   startup_timer_.Stop();
   core_.reset();
-  context_.ui.SetMainWindow(nullptr);
-  if (tray_ != nullptr) {
-    tray_->RemoveIcon();
-    delete tray_;
-  }
-  delete images_;
+  context_.window_ui.SetMainWindow(nullptr);
+  RemoveTray();
 }
 
-void MainWindow::BuildToolbar() {
-  wxToolBar* bar = CreateToolBar(wxTB_HORIZONTAL | wxTB_TEXT | wxTB_FLAT, kToolbarId);
-  bar->SetToolBitmapSize(FromDIP(wxSize(16, 16)));
-  for (const ToolSpec& tool : kTools) {
-    if (tool.id == 0) {
-      bar->AddSeparator();
-      continue;
-    }
-    const wxItemKind kind = tool.id == static_cast<int>(CommandId::AlwaysOnTop) ? wxITEM_CHECK
-                                                                                 : wxITEM_NORMAL;
-    bar->AddTool(tool.id, tool.caption, NamedIcon(tool.icon), tool.tooltip ? tool.tooltip : L"",
-                 kind);
-  }
-  bar->Realize();
-  for (const ToolSpec& tool : kTools) {
-    if (tool.id != 0) bar->EnableTool(tool.id, CommandAvailable(static_cast<CommandId>(tool.id)));
-  }
+void MainWindow::RemoveTray() {
+  if (tray_ == nullptr) return;
+  tray_->RemoveIcon();
+  tray_.reset();
 }
 
 void MainWindow::BuildTray() {
   if (!wxTaskBarIcon::IsAvailable()) return;
-  tray_ = new TrayIcon(this);
+  tray_ = std::make_unique<TrayIcon>(this);
   wxIcon icon;
   icon.CopyFromBitmap(NamedIcon("CONNECTED"));
   tray_->SetIcon(icon, L"OsterkMivrel");
@@ -261,24 +185,23 @@ void MainWindow::BuildTray() {
 
 void MainWindow::BuildCore() {
   core_ = std::make_unique<MainWindowCore>(context_, *this, *pane_, *side_);
-  core_->renderer.BuildPageTemplate();
   BuildMaintenance();
-  BrowsingShell& shell = core_->shell;
-  pane_->SetLinkHandler([&shell](const std::string& address) {
-    shell.navigator().ResolveNavigation(address);
+  Session& session = core_->session;
+  pane_->SetLinkHandler([&session](const std::string& address) {
+    session.navigator().ResolveNavigation(address);
   });
   WxTreeView& tree_view = core_->tree_view;
   pane_->SetFocusGuard([&tree_view] { return !tree_view.EditingLabel(); });
   BindTreeEvents();
 
-  side_->index_input->Bind(wxEVT_TEXT, [&shell](wxCommandEvent&) { shell.panes().OnIndexTextChanged(); });
-  side_->search_input->Bind(wxEVT_TEXT_ENTER, [&shell](wxCommandEvent&) { shell.panes().RunSearch(); });
-  side_->search_button->Bind(wxEVT_BUTTON, [&shell](wxCommandEvent&) { shell.panes().RunSearch(); });
-  side_->search_scope->Bind(wxEVT_CHOICE, [&shell](wxCommandEvent&) {
-    shell.panes().OnScopeChanged(ResultPane::Search);
+  side_->index_input->Bind(wxEVT_TEXT, [&session](wxCommandEvent&) { session.panes().OnIndexTextChanged(); });
+  side_->search_input->Bind(wxEVT_TEXT_ENTER, [&session](wxCommandEvent&) { session.panes().RunSearch(); });
+  side_->search_button->Bind(wxEVT_BUTTON, [&session](wxCommandEvent&) { session.panes().RunSearch(); });
+  side_->search_scope->Bind(wxEVT_CHOICE, [&session](wxCommandEvent&) {
+    session.panes().OnScopeChanged(ResultPane::Search);
   });
-  side_->index_scope->Bind(wxEVT_CHOICE, [&shell](wxCommandEvent&) {
-    shell.panes().OnScopeChanged(ResultPane::Index);
+  side_->index_scope->Bind(wxEVT_CHOICE, [&session](wxCommandEvent&) {
+    session.panes().OnScopeChanged(ResultPane::Index);
   });
 }
 
@@ -294,7 +217,7 @@ void MainWindow::BindTreeEvents() {
   // The context menu acts on the selected item, not on the item under the
   // pointer.
   tree->Bind(wxEVT_RIGHT_DOWN, [this, tree](wxMouseEvent& event) {
-    std::unique_ptr<wxMenu> menu(NewMenu(kTreeMenu, sizeof kTreeMenu / sizeof kTreeMenu[0]));
+    std::unique_ptr<wxMenu> menu(NewTreeMenu());
     tree->PopupMenu(menu.get(), event.GetPosition());
   });
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
@@ -307,35 +230,12 @@ void MainWindow::BindTreeEvents() {
 }
 
 void MainWindow::ShowTrayMenu() {
-  std::unique_ptr<wxMenu> menu(NewMenu(kTrayMenu, sizeof kTrayMenu / sizeof kTrayMenu[0]));
+  std::unique_ptr<wxMenu> menu(NewTrayMenu());
   PopupMenu(menu.get());
 }
 
 void MainWindow::RunDeferredStartup() {
-  Clock& clock = context_.clock;
-  const uint32_t open_ms = clock.NowMs() - context_.start_tick;
-
-  uint32_t mark = clock.NowMs();
-  const std::string temp_folder = CreatePageTempFolder();
-  core_->renderer.SetPageTempFolder(temp_folder);
-  if (!temp_folder.empty()) pane_->SetBaseFolder(temp_folder);
-  core_->renderer.LoadKeywordSets();
-  const uint32_t keyword_ms = clock.NowMs() - mark;
-
-  mark = clock.NowMs();
-  core_->tree.LoadDirectoryTree();
-  const uint32_t tree_ms = clock.NowMs() - mark;
-
-  mark = clock.NowMs();
-  core_->shell.navigator().GoHome();
-  const uint32_t home_ms = clock.NowMs() - mark;
-
-  const uint32_t total = open_ms + keyword_ms + tree_ms + home_ms;
-  context_.ui.SetStatusText("开启数据库:" + WithBlank(open_ms) + "毫秒，加载关键词:" +
-                            WithBlank(keyword_ms) + "毫秒，加载目录:" + WithBlank(tree_ms) +
-                            "毫秒，显示主页:" + WithBlank(home_ms) + "毫秒，开软件总化费:" +
-                            WithBlank(total) + "毫秒");
-  core_->shell.HandOverKeyword(context_.keyword);
+  const std::string temp_folder = context_.start_up(core_->session, context_.keyword);
 
   loading_label_->Hide();
   splitter_->Show();
@@ -343,7 +243,7 @@ void MainWindow::RunDeferredStartup() {
   OnSize(resize);
   splitter_->SetSashPosition(SplitterLimit(context_.settings.splitter_width));
   startup_done_ = true;
-  TestReport("started", temp_folder);
+  Observe(context_.observer, "started", temp_folder);
 }
 
 int MainWindow::SplitterLimit(int width) const {
@@ -367,7 +267,7 @@ void MainWindow::OnSize(wxSizeEvent& event) {
 }
 
 void MainWindow::HandOver(const std::string& gb_text) {
-  TestReport("handover", gb_text);
+  Observe(context_.observer, "handover", gb_text);
   ShowMainWindow();
   // Before the deferred start-up the index is not ready; the text would be
   // looked up before the tree exists.  It then waits like a command-line word.
@@ -375,7 +275,7 @@ void MainWindow::HandOver(const std::string& gb_text) {
     if (!gb_text.empty()) context_.keyword = gb_text;
     return;
   }
-  core_->shell.HandOverKeyword(gb_text);
+  core_->session.HandOverKeyword(gb_text);
 }
 
 void MainWindow::BuildMaintenance() {
@@ -409,8 +309,8 @@ void MainWindow::BuildMaintenance() {
 }
 
 void MainWindow::RunCommand(int id) {
-  const CommandOutcome outcome = core_->shell.commands().ExecuteCommand(id);
-  TestReport("command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
+  const CommandOutcome outcome = core_->session.commands().ExecuteCommand(id);
+  Observe(context_.observer, "command", std::to_string(id) + " " + std::to_string(static_cast<int>(outcome)));
 }
 
 WxTreeView& MainWindow::TreeAdapter() { return core_->tree_view; }
@@ -456,7 +356,7 @@ void MainWindow::OnClose(wxCloseEvent& event) {
   if (!exit_flag_ && event.CanVeto()) {
     Hide();
     event.Veto();
-    TestReport("hidden", "");
+    Observe(context_.observer, "hidden", "");
     return;
   }
   // The exit command can come from the tray or a signal while a job uses the
@@ -477,21 +377,16 @@ void MainWindow::OnClose(wxCloseEvent& event) {
 }
 
 void MainWindow::ShutDown() {
-  if (tray_ != nullptr) {
-    tray_->RemoveIcon();
-    delete tray_;
-    tray_ = nullptr;
-  }
+  RemoveTray();
   const wxSize outer = GetSize();
   WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), splitter_->GetSashPosition());
-  const std::string temp_folder = core_->renderer.PageTempFolder();
+  const std::string temp_folder = core_->session.pages().PageTempFolder();
   pane_->SetLinkHandler(nullptr);
   pane_->SetFocusGuard(nullptr);
   maintenance_.reset();
   core_.reset();
-  context_.db.Close();
-  RemovePageTempFolder(temp_folder);
-  TestReport("exited", temp_folder);
+  context_.shut_down(temp_folder);
+  Observe(context_.observer, "exited", temp_folder);
 }
 
 }  // namespace mivrel

@@ -1,17 +1,18 @@
 // The main window: toolbar, status bar, the loading label, and the splitter
-// with the side pane and the browser pane.  It creates and owns the core
-// objects of the running program (page renderer, browsing shell, directory
-// tree) and forwards every command, link and hand-over to them; it holds no
-// rules of its own.
+// with the side pane and the browser pane.  It creates and owns the session
+// of the running program over its controls and forwards every command, link
+// and hand-over to it; it holds no rules of its own.
 //
 // Life: created with the loading label showing and the panes hidden; timer
-// 1002 (10 ms, once) runs the deferred start-up; a close request only hides
-// the window until the exit flag is set, after which the close saves the
-// geometry, closes the database and removes the page temp folder.
+// 1002 (10 ms, once) runs the start-up steps the application gave and shows
+// the panes; a close request only hides the window until the exit flag is
+// set, after which the close saves the geometry, ends the session and runs
+// the application's shutdown steps.
 // User-interface thread only.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,7 +30,10 @@ namespace mivrel {
 
 class Clock;
 class Database;
+class EventObserver;
 class IniFile;
+class Session;
+class Ui;
 class WxUi;
 struct Settings;
 
@@ -39,11 +43,18 @@ struct MainWindowContext {
   Database& db;
   Settings& settings;  // the options dialog changes it
   const IniFile& ini;
-  WxUi& ui;
+  WxUi& window_ui;  // the Ui over this window's boxes and status bar
+  Ui& ui;           // the Ui the session reports through (window_ui, or a scripted one)
   Clock& clock;
   std::string library_folder;  // GB18030, ends with a separator; holds "htm"
-  uint32_t start_tick;  // taken first thing at start
   std::string keyword;  // GB18030 command-line keyword, may be empty
+  // The start-up steps over the session with the keyword (once, when the
+  // window is up); returns the page temp folder.
+  std::function<std::string(Session&, const std::string& keyword)> start_up;
+  // The end after the session is gone, with the page temp folder.
+  std::function<void(const std::string& temp_folder)> shut_down;
+  // Told of starts, hand-overs, commands, hiding and the end; may be null.
+  EventObserver* observer = nullptr;
 };
 
 class WebViewPane;
@@ -85,7 +96,6 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void RestoreBackup(int n) override;
 
  private:
-  void BuildToolbar();
   void BuildTray();
   void BuildCore();
   void BuildMaintenance();
@@ -95,17 +105,18 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   void OnSize(wxSizeEvent& event);
   void ShowTrayMenu();
   void ShutDown();
+  void RemoveTray();
   int SplitterLimit(int width) const;
 
   MainWindowContext context_;
-  wxImageList* images_ = nullptr;
+  std::unique_ptr<wxImageList> images_;  // shared by the side pane's controls
   wxStaticText* loading_label_ = nullptr;
   wxSplitterWindow* splitter_ = nullptr;
   SidePane* side_ = nullptr;
   WebViewPane* pane_ = nullptr;
   MainStatusBar* status_ = nullptr;
   AboutWindow* about_ = nullptr;
-  wxTaskBarIcon* tray_ = nullptr;
+  std::unique_ptr<wxTaskBarIcon> tray_;  // null where the desktop has no tray
   wxTimer startup_timer_;
   wxTimer exit_retry_;  // an exit asked for while a job runs
   std::unique_ptr<MainWindowCore> core_;

@@ -1,6 +1,6 @@
 // ApplyAnchors for a form: the child controls given an anchor code keep their
 // design-time relation to the form's client area whenever the form is
-// resized (the computation is shell/anchors.h).  The design time is the
+// resized (the computation is framework/anchors.h).  The design time is the
 // moment a control is added: its rectangle and the form's client size then.
 // Sizes while the form is minimised are ignored.  User-interface thread only.
 #pragma once

@@ -4,14 +4,12 @@
 #include <wx/imaglist.h>
 
 #include "base/text.h"
+#include "ports/item_images.h"
 
 namespace mivrel {
 namespace {
 
 constexpr int kSize = 16;
-constexpr int kFirstEntryIcon = 16;
-constexpr int kExternalBookIcon = 32;
-constexpr int kExternalPageIcon = 33;
 
 // Sixteen distinct colours for the sixteen stored icon numbers.
 const wxColour& Palette(int n) {
@@ -203,12 +201,12 @@ void Connected(wxDC& dc) {
 
 wxBitmap SharedIcon(int index) {
   if (index < 0 || index >= kSharedImageCount) return wxBitmap();
-  if (index < kFirstEntryIcon) return Painted([&](wxDC& dc) { Folder(dc, Palette(index)); });
-  if (index < kExternalBookIcon) {
-    return Painted([&](wxDC& dc) { Sheet(dc, Palette(index - kFirstEntryIcon)); });
+  if (index < kFirstEntryImage) return Painted([&](wxDC& dc) { Folder(dc, Palette(index)); });
+  if (index < kExternalBookImage) {
+    return Painted([&](wxDC& dc) { Sheet(dc, Palette(index - kFirstEntryImage)); });
   }
-  if (index == kExternalBookIcon) return Painted(Book);
-  if (index == kExternalPageIcon) return Painted(WebPage);
+  if (index == kExternalBookImage) return Painted(Book);
+  if (index == kExternalPageImage) return Painted(WebPage);
   return Painted(Bin);
 }
 
@@ -224,8 +222,8 @@ wxBitmap NamedIcon(const std::string& code) {
   if (name.size() == 3 && (name[0] == 'G' || name[0] == 'E' || name[0] == 'P')) {
     const int number = static_cast<int>(LeadingNumber(name.substr(1)));
     if (name[0] == 'G' && number < 16) return SharedIcon(number);
-    if (name[0] == 'E' && number < 16) return SharedIcon(kFirstEntryIcon + number);
-    if (name[0] == 'P' && number >= 1 && number <= 3) return SharedIcon(kExternalBookIcon + number - 1);
+    if (name[0] == 'E' && number < 16) return SharedIcon(kFirstEntryImage + number);
+    if (name[0] == 'P' && number >= 1 && number <= 3) return SharedIcon(kExternalBookImage + number - 1);
   }
   if (name == "CONNECTED") return Painted(Connected);
   if (name == "T01") return Painted([](wxDC& dc) { Folder(dc, Palette(0)); Plus(dc); });

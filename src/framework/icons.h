@@ -1,9 +1,9 @@
 // The program's icons, drawn at start from simple shapes (no image files).
 //
-// The shared image list holds 35 icons of 16 x 16 pixels: 0-15 categories
-// (folders in sixteen colours, by the category's stored icon number), 16-31
-// entries (sheets in sixteen colours), 32 external book, 33 external page,
-// 34 recycle bin.  Other icons are named by the codes the command table uses
+// The shared image list holds kSharedImageCount icons of 16 x 16 pixels in
+// the order of ports/item_images.h: folders in sixteen colours for the
+// categories, sheets in sixteen colours for the entries, the external book,
+// the external page and the recycle bin.  Other icons are named by the codes the command table uses
 // ("T01" ... "T13", "E00" ... "E15", "G00" ... "G15", "P01" ... "P03",
 // "CONNECTED"), matched without regard to case.
 // User-interface thread only (after the toolkit has started).
@@ -13,11 +13,11 @@
 
 #include <wx/bitmap.h>
 
+#include "ports/item_images.h"
+
 class wxImageList;
 
 namespace mivrel {
-
-constexpr int kSharedImageCount = 35;
 
 // A new image list with the 35 icons; the caller owns it.
 wxImageList* NewSharedImageList();

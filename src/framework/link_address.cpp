@@ -1,16 +1,10 @@
 #include "framework/link_address.h"
 
+#include "base/hex.h"
 #include "base/text.h"
 
 namespace mivrel {
 namespace {
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // The schemes the browser is left to follow on its own.  Anything else that
 // looks like "scheme:" is a keyword such as "std::vector", which the engine
@@ -31,33 +25,15 @@ std::string PercentDecode(const std::string& text) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
-        HexValue(text[i + 2]) >= 0) {
-      out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+    if (text[i] == '%' && i + 2 < text.size() && HexDigitValue(text[i + 1]) >= 0 &&
+        HexDigitValue(text[i + 2]) >= 0) {
+      out += static_cast<char>(HexDigitValue(text[i + 1]) * 16 + HexDigitValue(text[i + 2]));
       i += 2;
     } else {
       out += text[i];
     }
   }
   return out;
-}
-
-std::string FolderFileUrl(const std::string& gb_folder) {
-  static const char kHex[] = "0123456789ABCDEF";
-  const std::string utf8 = GbToUtf8(gb_folder);
-  std::string url = "file://";
-  for (unsigned char c : utf8) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                       c == '-' || c == '_' || c == '.' || c == '~' || c == '/';
-    if (plain) {
-      url += static_cast<char>(c);
-    } else {
-      url += '%';
-      url += kHex[c >> 4];
-      url += kHex[c & 15];
-    }
-  }
-  return url;
 }
 
 LinkTarget MapLinkUrl(const std::string& url, const std::string& base) {

@@ -28,8 +28,4 @@ LinkTarget MapLinkUrl(const std::string& url, const std::string& base);
 // digits stays as it is.
 std::string PercentDecode(const std::string& text);
 
-// "file://" + the folder in UTF-8 with every byte outside the unreserved set
-// and "/" percent-encoded; the folder is GB18030 and ends with a separator.
-std::string FolderFileUrl(const std::string& gb_folder);
-
 }  // namespace mivrel

@@ -5,6 +5,7 @@
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
+#include "base/scoped_flag.h"
 #include "framework/wx_text.h"
 
 namespace mivrel {
@@ -38,9 +39,8 @@ WxResultList::WxResultList(wxTreeCtrl* control, std::function<void()> on_selecte
 }
 
 void WxResultList::DeleteAll() {
-  deleting_ = true;
+  const ScopedFlag deleting(deleting_);
   control_->DeleteChildren(control_->GetRootItem());
-  deleting_ = false;
 }
 
 void WxResultList::Append(const std::string& gb_label, int id, int image) {

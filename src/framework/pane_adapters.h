@@ -1,4 +1,4 @@
-// The side pane's controls behind the shell's ports (shell/pane_ports.h):
+// The side pane's controls behind the core's ports (ports/panes.h):
 // input boxes over wxTextCtrl, flat result lists over wxTreeCtrl, scope
 // pickers over wxChoice, the typing timer over wxTimer and the tab strip over
 // wxNotebook.  The adapters borrow their controls (wx parents own them).

@@ -1,10 +1,9 @@
 #include "framework/tree_view_adapter.h"
 
-#include <algorithm>
-#include <vector>
 
 #include <wx/treectrl.h>
 
+#include "base/scoped_flag.h"
 #include "base/text.h"
 
 #include "framework/wx_text.h"
@@ -25,15 +24,6 @@ TreeItem Handle(const wxTreeItemId& id) { return reinterpret_cast<TreeItem>(id.G
 
 wxTreeItemId ItemId(TreeItem item) { return wxTreeItemId(reinterpret_cast<void*>(item)); }
 
-// Runs `body` with selection reports off.
-template <typename Body>
-void Quietly(bool& quiet, Body body) {
-  const bool was = quiet;
-  quiet = true;
-  body();
-  quiet = was;
-}
-
 }  // namespace
 
 WxTreeView::WxTreeView(wxTreeCtrl* control) : control_(control) {
@@ -46,10 +36,11 @@ WxTreeView::WxTreeView(wxTreeCtrl* control) : control_(control) {
 }
 
 void WxTreeView::DeleteAllItems() {
-  Quietly(quiet_, [this] {
+  {
+    const ScopedFlag quiet(quiet_);
     control_->DeleteAllItems();
     control_->AddRoot(L"");
-  });
+  }
   dragged_ = kNoTreeItem;
 }
 
@@ -73,7 +64,8 @@ TreeItem WxTreeView::InsertAfter(TreeItem parent, TreeItem previous, const Direc
 
 void WxTreeView::DeleteItem(TreeItem item) {
   if (item == dragged_) dragged_ = kNoTreeItem;
-  Quietly(quiet_, [&] { control_->Delete(ItemId(item)); });
+  const ScopedFlag quiet(quiet_);
+  control_->Delete(ItemId(item));
 }
 
 std::string WxTreeView::Label(TreeItem item) const { return WxToGb(control_->GetItemText(ItemId(item))); }
@@ -131,10 +123,9 @@ void WxTreeView::SelectItem(TreeItem item) {
 }
 
 void WxTreeView::ClearSelection() {
-  Quietly(quiet_, [this] {
-    control_->UnselectAll();
-    control_->Unselect();  // a single-selection tree keeps its current item otherwise
-  });
+  const ScopedFlag quiet(quiet_);
+  control_->UnselectAll();
+  control_->Unselect();  // a single-selection tree keeps its current item otherwise
 }
 
 void WxTreeView::Expand(TreeItem item) { control_->Expand(ItemId(item)); }
@@ -197,30 +188,6 @@ void WxTreeView::OnEndDrag(wxTreeEvent& event) {
 
 void WxTreeView::DropOnto(TreeItem dragged, TreeItem target) {
   if (handlers_.dropped) handlers_.dropped(dragged, target);
-}
-
-TreeItem WxTreeView::FindByLabel(const std::string& gb_label) const {
-  // Depth-first in tree order, without recursion.
-  std::vector<TreeItem> pending;
-  for (TreeItem item = FirstChild(kNoTreeItem); item != kNoTreeItem; item = NextSibling(item)) {
-    pending.push_back(item);
-  }
-  std::reverse(pending.begin(), pending.end());
-  while (!pending.empty()) {
-    const TreeItem item = pending.back();
-    pending.pop_back();
-    const std::string label = Label(item);
-    if (label == gb_label ||
-        (StartsWith(label, gb_label + "(") && EndsWith(label, ")"))) {
-      return item;
-    }
-    std::vector<TreeItem> children;
-    for (TreeItem child = FirstChild(item); child != kNoTreeItem; child = NextSibling(child)) {
-      children.push_back(child);
-    }
-    pending.insert(pending.end(), children.rbegin(), children.rend());
-  }
-  return kNoTreeItem;
 }
 
 }  // namespace mivrel

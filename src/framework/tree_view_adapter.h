@@ -1,4 +1,4 @@
-// The TreeView port (shell/tree_view.h) over a wxTreeCtrl with a hidden
+// The TreeView port (ports/tree_view.h) over a wxTreeCtrl with a hidden
 // root: handles are the control's item ids, 0 is the root level.  The
 // control's own events are handed to the owner through callbacks: selection
 // changes (not while the adapter itself deletes or clears items), the start
@@ -67,9 +67,6 @@ class WxTreeView final : public TreeView {
   // The end of a drag of `dragged` over `target` (0: over no item), as the
   // control reports a release inside the tree.
   void DropOnto(TreeItem dragged, TreeItem target);
-  // The first item in tree order whose label is `gb_label` or `gb_label`
-  // followed by a "(count)" suffix; 0 when none.
-  TreeItem FindByLabel(const std::string& gb_label) const;
 
   wxTreeCtrl* Control() const { return control_; }
 

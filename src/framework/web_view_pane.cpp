@@ -6,10 +6,10 @@
 #include <wx/utils.h>
 #include <wx/webview.h>
 
+#include "base/file_urls.h"
 #include "base/files.h"
 #include "base/text.h"
 #include "framework/link_address.h"
-#include "framework/test_report.h"
 #include "framework/wx_text.h"
 
 namespace mivrel {
@@ -47,8 +47,9 @@ wxString ScriptString(const wxString& text) {
 
 }  // namespace
 
-WebViewPane::WebViewPane(wxWindow* parent)
+WebViewPane::WebViewPane(wxWindow* parent, EventObserver* observer)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, L"Form4"),
+      observer_(observer),
       focus_timer_(this) {
   base_url_ = FolderFileUrl(TempRoot());
   view_ = wxWebView::New(this, wxID_ANY, L"about:blank");
@@ -148,7 +149,7 @@ void WebViewPane::OnNavigating(wxWebViewEvent& event) {
   // The page stays; the program decides what the link shows.  SetPage must not
   // run inside the engine's callback, hence CallAfter.
   event.Veto();
-  TestReport("link", target.address);
+  Observe(observer_, "link", target.address);
   const std::string address = target.address;
   CallAfter([this, address] {
     if (link_handler_) link_handler_(address);
@@ -175,7 +176,7 @@ void WebViewPane::OnLoaded(wxWebViewEvent& event) {
     ScrollToAnchor(pending_anchor_);
     pending_anchor_.clear();
   }
-  TestReport("loaded", own_page ? current_address_ : Utf8ToGb(utf8));
+  Observe(observer_, "loaded", own_page ? current_address_ : Utf8ToGb(utf8));
 }
 
 void WebViewPane::ScrollToAnchor(const std::string& gb_anchor) {
@@ -199,7 +200,7 @@ void WebViewPane::OnScriptMessage(wxWebViewEvent& event) {
     wxTheClipboard->SetData(new wxTextDataObject(text));
     wxTheClipboard->Close();
   }
-  TestReport("copied", WxToGb(text));
+  Observe(observer_, "copied", WxToGb(text));
 }
 
 void WebViewPane::OnFocusTimer(wxTimerEvent&) {

@@ -21,6 +21,7 @@
 #include <wx/timer.h>
 
 #include "ports/browser_pane.h"
+#include "ports/event_observer.h"
 
 class wxWebView;
 class wxWebViewEvent;
@@ -32,7 +33,8 @@ namespace mivrel {
 
 class WebViewPane final : public wxPanel, public BrowserPane {
  public:
-  explicit WebViewPane(wxWindow* parent);
+  // Links, loaded pages and copies are reported to `observer` when there is one.
+  explicit WebViewPane(wxWindow* parent, EventObserver* observer = nullptr);
   ~WebViewPane() override;
 
   // The folder generated pages are based in (the page temp folder).
@@ -66,6 +68,7 @@ class WebViewPane final : public wxPanel, public BrowserPane {
   void OnFind(wxFindDialogEvent& event);
   void ScrollToAnchor(const std::string& gb_anchor);
 
+  EventObserver* observer_;
   wxWebView* view_ = nullptr;
   wxTimer focus_timer_;
   std::string base_url_;        // UTF-8, ends with "/"

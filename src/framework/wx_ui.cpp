@@ -5,7 +5,6 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
-#include "framework/test_report.h"
 #include "framework/wx_text.h"
 
 namespace mivrel {
@@ -50,20 +49,6 @@ MessageAnswer Answer(int result) {
   }
 }
 
-const char* IconName(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Stop:
-      return "stop";
-    case MessageIcon::Exclamation:
-      return "exclamation";
-    case MessageIcon::Information:
-      return "information";
-    case MessageIcon::Question:
-      return "question";
-  }
-  return "";
-}
-
 }  // namespace
 
 WxUi::~WxUi() {
@@ -74,12 +59,6 @@ void WxUi::SetMainWindow(wxFrame* frame) { frame_ = frame; }
 
 MessageAnswer WxUi::ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                 MessageOwner owner) {
-  TestReport(std::string("message-") + IconName(icon), text);
-  // Under the GUI tests nobody can press a button: the box is recorded and
-  // answered with its default button.
-  if (TestReportEnabled()) {
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
-  }
   wxWindow* parent = owner == MessageOwner::MainWindow ? frame_ : nullptr;
   wxMessageDialog dialog(parent, GbToWx(text), L"Mivrel",
                          IconStyle(icon) | ButtonStyle(buttons) | wxCENTRE);
@@ -103,7 +82,7 @@ void WxUi::SetBusyCursor(bool busy) {
 }
 
 void WxUi::SetStatusText(const std::string& text) {
-  TestReport("status", text);
+  Observe(observer_, "status", text);
   if (frame_ == nullptr) return;
   wxStatusBar* bar = frame_->GetStatusBar();
   if (bar != nullptr && bar->GetFieldsCount() > kMessageStatusPart) {
@@ -112,7 +91,7 @@ void WxUi::SetStatusText(const std::string& text) {
 }
 
 void WxUi::Beep() {
-  TestReport("beep", "");
+  Observe(observer_, "beep", "");
   wxBell();
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "ports/event_observer.h"
 #include "ports/ui.h"
 
 class wxFrame;
@@ -14,7 +15,8 @@ namespace mivrel {
 
 class WxUi final : public Ui {
  public:
-  WxUi() = default;
+  // Status texts and beeps are reported to `observer` when there is one.
+  explicit WxUi(EventObserver* observer = nullptr) : observer_(observer) {}
   ~WxUi() override;
 
   // The owner of boxes with MessageOwner::MainWindow and the holder of the
@@ -29,6 +31,7 @@ class WxUi final : public Ui {
   void Beep() override;
 
  private:
+  EventObserver* observer_;
   wxFrame* frame_ = nullptr;
   bool busy_ = false;
 };

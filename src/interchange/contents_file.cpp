@@ -2,7 +2,6 @@
 
 #include "base/text.h"
 #include "interchange/contents_reader.h"
-#include "render/gb_chars.h"
 
 namespace mivrel {
 namespace {

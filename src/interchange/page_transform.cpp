@@ -1,7 +1,7 @@
 #include "interchange/page_transform.h"
 
 #include "base/text.h"
-#include "render/gb_chars.h"
+#include "base/gb_chars.h"
 
 namespace mivrel {
 namespace {

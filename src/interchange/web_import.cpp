@@ -9,7 +9,7 @@
 #include "interchange/import_rules.h"
 #include "interchange/page_transform.h"
 #include "ports/job_context.h"
-#include "render/gb_chars.h"
+#include "base/gb_chars.h"
 #include "store/database.h"
 #include "store/records_writer.h"
 

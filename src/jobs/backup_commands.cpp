@@ -33,7 +33,11 @@ RestoreReport RestoreLibrary(Database& db, LibraryBackups& backups, int n, Ui& u
   if (n < 1 || n > kBackupCount || FindBackupFile(folder, n, backups.Steps()).empty()) return {RestoreEnd::Nothing, {}};
   db.Close();
   const RestoreOutcome outcome = RestoreBackupFiles(folder, n, backups.Steps());
-  if (OpenReferenceDatabase(db, folder, ui) != OpenResult::Opened) return {RestoreEnd::NoDatabase, {}};
+  std::string failure;
+  if (OpenReferenceDatabase(db, folder, failure) != OpenResult::Opened) {
+    ui.ShowMessage(failure, MessageIcon::Stop, MessageButtons::Ok, MessageOwner::None);
+    return {RestoreEnd::NoDatabase, {}};
+  }
   backups.Resume();
   if (outcome.status == RestoreStatus::Failed) {
     return {RestoreEnd::Failed, std::string(kRestoreFailedFirstLine) + "\r\n" + outcome.error};

@@ -1,7 +1,7 @@
-// The page operations that navigation, the search panes and the commands call:
-// `ShowEntryPage` and `ShowCategoryPage` of the renderer.  The BrowsingShell
-// forwards them to its PageRenderer; tests record the calls; the command-line
-// tool shows nothing.  User-interface thread only.
+// The page operations that the directory tree, navigation, the search panes
+// and the commands call: `ShowEntryPage` and `ShowCategoryPage`.  The
+// session's page presenter builds and shows the page; tests record the calls.
+// User-interface thread only.
 #pragma once
 
 #include <string>

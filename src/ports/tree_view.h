@@ -19,24 +19,20 @@
 #include <cstdint>
 #include <string>
 
+#include "ports/item_images.h"
+
 namespace mivrel {
 
 using TreeItem = std::uintptr_t;
 constexpr TreeItem kNoTreeItem = 0;
 
 // DirectoryItem: what every item carries.  The image index tells the kind
-// (0-15 category, 16-31 entry, 32 external book, 33 external page, 34 bin).
+// (see ports/item_images.h).
 struct DirectoryItem {
   std::string label;  // GB18030
   int id = 0;
   int image = 0;
 };
-
-// Image indices of the shared image list that mark item kinds.
-constexpr int kFirstEntryImage = 16;
-constexpr int kExternalBookImage = 32;
-constexpr int kExternalPageImage = 33;
-constexpr int kRecycleBinImage = 34;
 
 class TreeView {
  public:

@@ -1,12 +1,9 @@
-// ShowCategoryPage: a category's subcategories (with counts) and entries, the
+// The category page: a category's subcategories (with counts) and entries, the
 // home page for id 0, and CategoryPageCache, which keeps every built page for
 // the rest of the run.
 #include <algorithm>
 
-#include "base/clock.h"
 #include "base/text.h"
-#include "ports/ui.h"
-#include "ports/browser_pane.h"
 #include "render/html_escape.h"
 #include "render/pages.h"
 #include "settings/settings.h"
@@ -32,11 +29,10 @@ std::string WithoutFinalNul(const std::string& path) {
 
 }  // namespace
 
-void PageRenderer::ShowCategoryPage(int id, Record record, SyncTree sync) {
-  ui_.SetBusyCursor(true);
-  const uint32_t start = clock_.NowMs();
-  if (id == 0) hooks_.ClearTreeSelection();
-
+Page PageBuilder::BuildCategoryPage(int id) {
+  Page built;
+  built.kind = PageKind::Category;
+  built.id = id;
   const std::string& count_open = template_.span_open[kCountColour];
   const std::string& count_close = template_.span_close;
   std::string page;
@@ -45,8 +41,6 @@ void PageRenderer::ShowCategoryPage(int id, Record record, SyncTree sync) {
   if (cached != page_cache_.end()) {
     page = template_.head + cached->text;
     CategoryTrail(id);
-    if (sync == SyncTree::Yes)
-      hooks_.SelectTreeItemByPath(WithoutFinalNul(category_path_), PageKind::Category);
   } else {
     const std::vector<CategoryLink> children = ReadChildCategories(db_, id);
     const int subcategories = static_cast<int>(children.size());
@@ -100,29 +94,20 @@ void PageRenderer::ShowCategoryPage(int id, Record record, SyncTree sync) {
 
     std::string text = CategoryTrail(id) + summary + "</td></tr></table>" + subcategory_part +
                        "<br>" + entry_part + template_.tail;
-    if (sync == SyncTree::Yes)
-      hooks_.SelectTreeItemByPath(WithoutFinalNul(category_path_), PageKind::Category);
     page = template_.head + text;
     page_cache_.push_back({id, std::move(text)});
   }
-  ui_.SetBusyCursor(false);
-
-  pane_.WritePage(page, std::string());
-  pane_.FocusPane();
-  ui_.SetStatusText("显示分类化费:" + WithBlank(clock_.NowMs() - start) + "毫秒");
-  if (record == Record::Yes) {
-    std::string title;
-    if (!hooks_.SelectedTreeLabel(title)) title = "全部内容";
-    hooks_.RecordPage(PageKind::Category, id, title);
-  }
+  built.bytes = std::move(page);
+  built.tree_path = WithoutFinalNul(category_path_);
+  return built;
 }
 
-void PageRenderer::DropPageCacheFor(int category_id) {
+void PageBuilder::DropPageCacheFor(int category_id) {
   page_cache_.erase(std::remove_if(page_cache_.begin(), page_cache_.end(),
                                    [category_id](const CachedPage& p) { return p.id == category_id; }),
                     page_cache_.end());
 }
 
-void PageRenderer::ClearPageCache() { page_cache_.clear(); }
+void PageBuilder::ClearPageCache() { page_cache_.clear(); }
 
 }  // namespace mivrel

@@ -12,7 +12,7 @@
 
 namespace mivrel {
 
-std::string PageRenderer::CategoryTrail(int id) {
+std::string PageBuilder::CategoryTrail(int id) {
   struct Link {
     long long id;
     std::string name;

@@ -1,12 +1,10 @@
-// ShowEntryPage: one entry (a row of `fun`) as a page with its category trail,
+// The entry page: one entry (a row of `fun`) as a page with its category trail,
 // images, coloured text and section rules.
 #include <optional>
 #include <string_view>
 
-#include "base/clock.h"
+#include "base/file_urls.h"
 #include "base/text.h"
-#include "ports/ui.h"
-#include "ports/browser_pane.h"
 #include "render/colouring.h"
 #include "render/entry_text.h"
 #include "render/html_escape.h"
@@ -22,22 +20,17 @@ constexpr const char* kNotFoundText = "很抱歉，您要访问的内容不存�
 
 }  // namespace
 
-void PageRenderer::ShowEntryPage(int id, const std::string& name, Record record, SyncTree sync,
-                                 const std::string& anchor) {
-  const uint32_t start = clock_.NowMs();
+Page PageBuilder::BuildEntryPage(int id, const std::string& name, const std::string& anchor,
+                                 const std::string& highlight) {
+  Page built;
+  built.kind = PageKind::Entry;
   const std::optional<EntryRecord> entry = name.empty() ? ReadEntryById(db_, id) : ReadEntryByName(db_, name);
-  ui_.SetBusyCursor(true);
 
   std::string trail;
   std::string text;  // coloured, quotes and headings still to finish
-  bool found = false;
-  std::string entry_name;
-  long long entry_id = 0;
-  size_t content_size = 0;
   if (entry) {
-    found = true;
-    entry_id = entry->id;
-    content_size = entry->stored_content_size;
+    built.id = static_cast<int>(entry->id);
+    built.stored_size = entry->stored_content_size;
     text = entry->brief + "\r\n" + entry->content;
     DropMarkerBytes(text);
 
@@ -48,22 +41,20 @@ void PageRenderer::ShowEntryPage(int id, const std::string& name, Record record,
       if (category >= 0) secondary[i] = "次分类：&gt; " + CategoryTrail(static_cast<int>(category));
     }
     // The main trail comes last so that CategoryPath belongs to the main category.
-    entry_name = entry->name;
-    trail = CategoryTrail(static_cast<int>(entry->category)) + EscapeHtmlText(entry_name);
+    built.title = entry->name;
+    trail = CategoryTrail(static_cast<int>(entry->category)) + EscapeHtmlText(built.title);
 
-    const std::vector<WrittenImage> images = WriteEntryImages(db_, entry_id, temp_folder_);
+    const std::vector<WrittenImage> images = WriteEntryImages(db_, entry->id, temp_folder_);
 
     const bool web_format = !entry->page_name.empty();
     const bool highlighted =
-        hooks_.SearchTabShowing() &&
-        MarkSearchHits(text, hooks_.CurrentSearchText(),
-                       web_format ? HitPlaces::OutsideTags : HitPlaces::Anywhere);
+        MarkSearchHits(text, highlight, web_format ? HitPlaces::OutsideTags : HitPlaces::Anywhere);
     if (web_format) {
       PrepareWebFormat(text, FolderFileAddress(temp_folder_), images);
-      hooks_.Trace("网页格式显示：" + entry_name);
+      built.trace = "网页格式显示：" + built.title;
     } else {
       PreparePlainFormat(text);
-      hooks_.Trace("文本格式显示：" + entry_name);
+      built.trace = "文本格式显示：" + built.title;
     }
     ColourCode(text, keywords_, template_,
                settings_.highlight_symbols ? SymbolColouring::On : SymbolColouring::Off);
@@ -71,30 +62,25 @@ void PageRenderer::ShowEntryPage(int id, const std::string& name, Record record,
 
     for (const std::string& line : secondary)
       if (!line.empty()) trail += "<br>" + line;
-    if (sync == SyncTree::Yes)
-      hooks_.SelectTreeItemByPath(category_path_ + std::to_string(entry_id), PageKind::Entry);
+    built.tree_path = category_path_ + std::to_string(entry->id);
   } else {
+    built.found = false;
     // The asked-for name is the user's text: escaped like every name on a page.
     trail = EscapeHtmlText(name);
     text = kNotFoundText;
   }
 
-  if (record == Record::Yes) hooks_.RecordPage(PageKind::Entry, static_cast<int>(entry_id), entry_name);
   constexpr std::string_view kBarEnd = "</td></tr></table>";
-  std::string page;
+  std::string& page = built.bytes;
   page.reserve(template_.head.size() + trail.size() + kBarEnd.size() + text.size() +
                text.size() / 8 + template_.tail.size());
   page.append(template_.head).append(trail).append(kBarEnd);
   // The entry's text goes straight into the page: a megabyte is copied once.
-  if (found) AppendFinishedText(text, page);
+  if (entry) AppendFinishedText(text, page);
   else page.append(text);
   page.append(template_.tail);
-  ui_.SetBusyCursor(false);
-  pane_.WritePage(page, anchor.empty() ? std::string() : "about:blank#" + anchor);
-  pane_.FocusPane();
-  const uint32_t elapsed = clock_.NowMs() - start;
-  ui_.SetStatusText("显示内容化费:" + WithBlank(elapsed) + "毫秒，占用空间" +
-                    WithBlank(static_cast<long long>(content_size)) + "字节");
+  if (!anchor.empty()) built.address = "about:blank#" + anchor;
+  return built;
 }
 
 }  // namespace mivrel

@@ -8,7 +8,7 @@
 
 #include "base/text.h"
 #include "render/colouring.h"
-#include "render/gb_chars.h"
+#include "base/gb_chars.h"
 
 namespace mivrel {
 namespace {
@@ -85,30 +85,6 @@ bool MarkSearchHits(std::string& text, const std::string& search, HitPlaces plac
   }
   text.swap(out);
   return true;
-}
-
-std::string FolderFileAddress(const std::string& gb_folder) {
-  std::string path;
-  for (size_t pos = 0; pos < gb_folder.size();) {
-    const size_t length = GbCharLength(gb_folder, pos);
-    const char c = gb_folder[pos];
-    if (length > 1) {
-      path.append(gb_folder, pos, length);
-    } else if (c == ':') {
-      path += '|';
-    } else if (c == '\\') {
-      path += '/';
-    } else if (c == '%' || c == '#' || c == '?' || c == '"') {
-      char escaped[4];
-      std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
-      path += escaped;
-    } else {
-      path += c;
-    }
-    pos += length;
-  }
-  const size_t first = path.find_first_not_of('/');
-  return "file:///" + path.substr(first == std::string::npos ? path.size() : first);
 }
 
 void PrepareWebFormat(std::string& text, const std::string& folder_address,

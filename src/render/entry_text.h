@@ -24,12 +24,6 @@ enum class HitPlaces { Anywhere, OutsideTags };
 bool MarkSearchHits(std::string& text, const std::string& search,
                     HitPlaces places = HitPlaces::Anywhere);
 
-// The file:/// address of a folder (GB18030, ending with a separator), for
-// image sources: ":" becomes "|", "\\" becomes "/" and a leading "/" is not
-// doubled, so "/tmp/tk1/" gives "file:///tmp/tk1/" and "C:\\T\\" gives
-// "file:///C|/T/".  "%", "#", "?" and double quotes are percent-encoded.
-std::string FolderFileAddress(const std::string& gb_folder);
-
 // Web format (the text is HTML): "&quot;" becomes kStringMark, and every
 // relative `<img src="...">` points into `folder_address`, at the name the
 // image was written under when its stored name had to be reduced.  Sources

@@ -2,7 +2,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
-#include "render/gb_chars.h"
+#include "base/gb_chars.h"
 #include "store/records.h"
 
 namespace mivrel {

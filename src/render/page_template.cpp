@@ -1,15 +1,15 @@
 #include "render/page_template.h"
 
+#include "base/hex.h"
 #include "settings/settings.h"
 
 namespace mivrel {
 namespace {
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 constexpr char kLineEnd[] = "\r\n";
 
 // The one upper-case hexadecimal digit that names style class s<k>.
-char ClassDigit(int index) { return kHexDigits[index & 0xF]; }
+char ClassDigit(int index) { return HexDigit(static_cast<unsigned>(index)); }
 
 void AddLine(std::string& head, const std::string& line) {
   head += line;
@@ -64,8 +64,8 @@ std::string CssColour(uint32_t colour) {
   std::string css;
   css.reserve(6);
   for (uint32_t part : {red, green, blue}) {
-    css += kHexDigits[part >> 4];
-    css += kHexDigits[part & 0xF];
+    css += HexDigit(part >> 4);
+    css += HexDigit(part);
   }
   return css;
 }

@@ -1,30 +1,51 @@
-// Page rendering: the entry page, the category and home pages, the category
+// Page building: the entry page, the category and home pages, the category
 // trail and the page cache, over the template, keyword sets and colouring.
-// One PageRenderer per running program owns PageHead/PageTail (its template),
-// the keyword sets, CategoryPath and CategoryPageCache.  User-interface thread
-// only.
+// A built page is a `Page` value; showing it (the browser pane, the tree, the
+// history, the status bar) is the shell's presenter's job, so nothing here
+// knows the tree, the history or the screen.
+//
+// One PageBuilder per running program owns PageHead/PageTail (its template),
+// the keyword sets, CategoryPath and CategoryPageCache.  User-interface
+// thread only (it uses the database connection).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
+#include "ports/page_kinds.h"
 #include "render/keyword_sets.h"
-#include "render/page_hooks.h"
 #include "render/page_template.h"
 
 namespace mivrel {
 
-class BrowserPane;
-class Clock;
 class Database;
-class Ui;
 struct Settings;
 
-class PageRenderer {
+// A built page and the figures its showing needs.
+struct Page {
+  PageKind kind = PageKind::Category;
+  // Entry: its id, 0 when not found.  Category: the id asked for (0: home).
+  int id = 0;
+  // Entry: false when no entry matched (the not-found page).  Category: true.
+  bool found = true;
+  std::string bytes;    // the whole document, GB18030
+  std::string address;  // "" (about:blank), or "about:blank#" + anchor
+  // Entry: its name (empty when not found); what the history records.
+  std::string title;
+  // The NUL-separated id path the directory tree follows to the page's item
+  // (ancestor categories down to the page's own id).
+  std::string tree_path;
+  // Entry: the size of 注解 as stored (UTF-8 bytes), for the status text.
+  size_t stored_size = 0;
+  // One line for the optional outside diagnostic viewer; empty: none.
+  std::string trace;
+};
+
+class PageBuilder {
  public:
-  // Borrows everything; all must outlive the renderer.
-  PageRenderer(Database& db, const Settings& settings, BrowserPane& pane, Ui& ui,
-               PageHooks& hooks, Clock& clock);
+  // Borrows both; they must outlive the builder.
+  PageBuilder(Database& db, const Settings& settings);
 
   // Rebuilds PageHead, PageTail and the span tags from the settings.
   void BuildPageTemplate();
@@ -34,11 +55,14 @@ class PageRenderer {
   void SetPageTempFolder(const std::string& gb_folder);
   const std::string& PageTempFolder() const { return temp_folder_; }
 
-  // ShowEntryPage: by name when `name` is not empty, else by id.
-  void ShowEntryPage(int id, const std::string& name, Record record, SyncTree sync,
-                     const std::string& anchor);
-  // ShowCategoryPage: id 0 is the home page.
-  void ShowCategoryPage(int id, Record record, SyncTree sync);
+  // The entry page: by name when `name` is not empty, else by id.  Writes the
+  // entry's images into the page temp folder.  A non-empty `highlight` marks
+  // its hits in the text (the 查找 tab's search text while that tab shows).
+  Page BuildEntryPage(int id, const std::string& name, const std::string& anchor,
+                      const std::string& highlight);
+  // The category page; id 0 is the home page.  Built pages are kept in
+  // CategoryPageCache for the rest of the run (until dropped).
+  Page BuildCategoryPage(int id);
 
   // CategoryTrail: the breadcrumb links from the top level down to `id`; also
   // replaces CategoryPath.
@@ -62,10 +86,6 @@ class PageRenderer {
 
   Database& db_;
   const Settings& settings_;
-  BrowserPane& pane_;
-  Ui& ui_;
-  PageHooks& hooks_;
-  Clock& clock_;
   PageTemplate template_;
   KeywordSets keywords_;
   std::string temp_folder_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/hex.h"
 #include "base/text.h"
 #include "settings/ini_file.h"
 
@@ -32,19 +33,12 @@ int Clamp(long long value, long long low, long long high) {
   return static_cast<int>(std::min(std::max(value, low), std::max(high, 0LL)));
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 }  // namespace
 
 uint32_t ParseColour(const std::string& text) {
   uint32_t value = 0;
   for (char c : text) {
-    const int digit = HexDigit(c);
+    const int digit = HexDigitValue(c);
     if (digit < 0) break;
     value = (value << 4) | static_cast<uint32_t>(digit);
   }
@@ -52,10 +46,9 @@ uint32_t ParseColour(const std::string& text) {
 }
 
 std::string FormatColour(uint32_t colour) {
-  static const char kDigits[] = "0123456789ABCDEF";
   std::string out;
   do {
-    out.insert(out.begin(), kDigits[colour & 0xF]);
+    out.insert(out.begin(), HexDigit(colour));
     colour >>= 4;
   } while (colour != 0);
   return out;

@@ -9,11 +9,6 @@ namespace mivrel {
 
 namespace {
 
-// Image indexes of the shared image list that mark tree items the commands refuse.
-constexpr int kExternalBookImage = 32;
-constexpr int kExternalPageImage = 33;
-constexpr int kRecycleBinImage = 34;
-
 struct Refusal {
   CommandId id;
   const char* recycle_bin;  // nullptr: not refused
@@ -91,10 +86,11 @@ CommandOutcome CommandTable::ExecuteCommand(int id) {
 }
 
 bool CommandTable::RefusedForSelection(CommandId id) {
-  int image = 0;
-  if (!tree_.SelectedImage(image)) return false;  // no selected item: no refusal
-  const bool bin = image == kRecycleBinImage;
-  const bool external = image == kExternalBookImage || image == kExternalPageImage;
+  // No selected item: no refusal.  The tree tells the bin from a category
+  // that merely shows the bin's icon.
+  const ItemKind kind = tree_.SelectedKind();
+  const bool bin = kind == ItemKind::RecycleBin;
+  const bool external = kind == ItemKind::ExternalBook || kind == ItemKind::ExternalPage;
   if (!bin && !external) return false;
   for (const Refusal& refusal : kRefusals) {
     if (refusal.id != id) continue;

@@ -9,6 +9,9 @@
 // asks CommandAvailable to show them disabled.  User-interface thread only.
 #pragma once
 
+#include "ports/item_images.h"
+#include "ports/window_actions.h"
+
 namespace mivrel {
 
 class BrowserPane;
@@ -53,38 +56,13 @@ enum class CommandOutcome {
   Unknown,       // not a command of the table
 };
 
-// What the main window does itself.
-class MainWindowActions {
- public:
-  virtual ~MainWindowActions() = default;
-  // State of the 前 toggle button after the click: true when down (pressed
-  // and enabled).
-  virtual bool AlwaysOnTopButtonDown() = 0;
-  // Puts the main window into the topmost band or takes it out of it, without
-  // moving or sizing it.
-  virtual void SetAlwaysOnTop(bool topmost) = 0;
-  virtual bool AboutWindowOpen() = 0;
-  virtual void OpenAboutWindow() = 0;
-  // Restores (if minimised), shows, activates and raises the main window.
-  virtual void ShowMainWindow() = 0;
-  virtual void HideMainWindow() = 0;
-  // Sets the exit flag, so that the next close request ends the program.
-  virtual void SetExitFlag() = 0;
-  // Posts a close request to the main window (handled after this returns).
-  virtual void PostCloseRequest() = 0;
-  // Opens the options dialog (modal).
-  virtual void OpenOptionsWindow() = 0;
-  // Restores backup n (1-11) over the database.
-  virtual void RestoreBackup(int n) = 0;
-};
-
-// What the commands need of the directory tree (the BrowsingShell answers from
+// What the commands need of the directory tree (the Session answers from
 // its DirectoryTree).
 class TreeSelection {
  public:
   virtual ~TreeSelection() = default;
-  // The image index of the selected item; false when no item is selected.
-  virtual bool SelectedImage(int& image) = 0;
+  // The kind of the selected item; None when no item is selected.
+  virtual ItemKind SelectedKind() = 0;
   // 重命名 of the context menu: starts editing the selected item's label after
   // the tree's own refusals.
   virtual void RenameSelected() = 0;

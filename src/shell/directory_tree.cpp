@@ -5,26 +5,16 @@
 #include <vector>
 
 #include "base/clock.h"
+#include "base/file_urls.h"
+#include "base/scoped_flag.h"
 #include "base/text.h"
 #include "ports/ui.h"
 #include "ports/browser_pane.h"
+#include "ports/page_opener.h"
 #include "render/pages.h"
 
 namespace mivrel {
 namespace {
-
-// Sets the selection-suppression flag for a scope and restores what it was.
-class SuppressionScope {
- public:
-  explicit SuppressionScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-  ~SuppressionScope() { flag_ = saved_; }
-  SuppressionScope(const SuppressionScope&) = delete;
-  SuppressionScope& operator=(const SuppressionScope&) = delete;
-
- private:
-  bool& flag_;
-  bool saved_;
-};
 
 // The ids of a NUL-separated path; empty pieces (a trailing NUL) are skipped.
 std::vector<int> PathIds(const std::string& path) {
@@ -39,39 +29,17 @@ std::vector<int> PathIds(const std::string& path) {
   return ids;
 }
 
-// "file://" + the absolute path.  The folder part is the file system's, so
-// the bytes that a URL would read as its own ("%", "#", "?") are escaped
-// there; the local path is the help book's and may carry an "#anchor".
-std::string FileUrl(const std::string& folder, const std::string& local) {
-  std::string url = "file://";
-  if (folder.empty() || folder[0] != '/') url += '/';
-  for (char c : folder) {
-    if (c == '%')
-      url += "%25";
-    else if (c == '#')
-      url += "%23";
-    else if (c == '?')
-      url += "%3F";
-    else
-      url += c;
-  }
-  return url + local;
-}
-
 bool IsCategoryKind(ItemKind kind) { return kind == ItemKind::Category || kind == ItemKind::RecycleBin; }
 
 }  // namespace
 
 ItemKind DirectoryTree::KindOf(TreeItem item) const {
   if (item == kNoTreeItem) return ItemKind::None;
-  const int image = view_.Image(item);
-  if (image >= 0 && image < kFirstEntryImage) return ItemKind::Category;
-  if (image >= kFirstEntryImage && image < kExternalBookImage) return ItemKind::Entry;
-  if (image == kExternalBookImage) return ItemKind::ExternalBook;
-  if (image == kExternalPageImage) return view_.Id(item) > 0 ? ItemKind::ExternalPage : ItemKind::ExternalBook;
+  const ItemKind drawn = ItemKindOfImage(view_.Image(item));
+  if (drawn == ItemKind::ExternalPage && view_.Id(item) <= 0) return ItemKind::ExternalBook;
   // A category drawn with the bin's icon is still an ordinary category.
-  if (image == kRecycleBinImage) return item == recycle_bin_item_ ? ItemKind::RecycleBin : ItemKind::Category;
-  return ItemKind::None;
+  if (drawn == ItemKind::RecycleBin && item != recycle_bin_item_) return ItemKind::Category;
+  return drawn;
 }
 
 std::string DirectoryTree::LabelWithoutCount(TreeItem item) const {
@@ -84,13 +52,13 @@ std::string DirectoryTree::LabelWithoutCount(TreeItem item) const {
 }
 
 void DirectoryTree::DropPageCacheFor(TreeItem category_item) {
-  if (IsCategoryKind(KindOf(category_item))) renderer_.DropPageCacheFor(view_.Id(category_item));
+  if (IsCategoryKind(KindOf(category_item))) pages_.DropPageCacheFor(view_.Id(category_item));
 }
 
 TreeItem DirectoryTree::SelectItemByPath(const std::string& path, PageKind last_kind) {
   const std::vector<int> ids = PathIds(path);
   if (ids.empty()) return kNoTreeItem;
-  SuppressionScope suppress(suppressed_);
+  ScopedFlag suppress(suppressed_);
   TreeItem level = view_.FirstChild(kNoTreeItem);
   for (size_t i = 0; i < ids.size(); ++i) {
     const bool last = i + 1 == ids.size();
@@ -116,12 +84,12 @@ TreeItem DirectoryTree::SelectItemByPath(const std::string& path, PageKind last_
 
 void DirectoryTree::SelectQuietly(TreeItem item) {
   if (item == kNoTreeItem || view_.SelectedItem() == item) return;
-  SuppressionScope suppress(suppressed_);
+  ScopedFlag suppress(suppressed_);
   view_.SelectItem(item);
 }
 
 void DirectoryTree::ClearSelectionQuietly() {
-  SuppressionScope suppress(suppressed_);
+  ScopedFlag suppress(suppressed_);
   view_.ClearSelection();
 }
 
@@ -136,7 +104,7 @@ void DirectoryTree::OnSelectionChanged(TreeItem item) {
       break;
     case ItemKind::Entry:
       if (!suppressed_)
-        renderer_.ShowEntryPage(view_.Id(item), std::string(), Record::Yes, SyncTree::No, std::string());
+        opener_.ShowEntryPage(view_.Id(item), std::string(), Record::Yes, SyncTree::No, std::string());
       break;
     case ItemKind::Category:
     case ItemKind::RecycleBin:
@@ -150,7 +118,7 @@ void DirectoryTree::OnSelectionChanged(TreeItem item) {
 void DirectoryTree::OnCategorySelected(TreeItem item) {
   const int id = view_.Id(item);
   if (EntriesLoaded(item)) {
-    if (!suppressed_) renderer_.ShowCategoryPage(id, Record::Yes, SyncTree::No);
+    if (!suppressed_) opener_.ShowCategoryPage(id, Record::Yes, SyncTree::No);
     return;
   }
   view_.Disable();
@@ -158,7 +126,7 @@ void DirectoryTree::OnCategorySelected(TreeItem item) {
   view_.Enable();
   if (suppressed_) return;
   const uint32_t start = clock_.NowMs();
-  renderer_.ShowCategoryPage(id, Record::Yes, SyncTree::Yes);
+  opener_.ShowCategoryPage(id, Record::Yes, SyncTree::Yes);
   const uint32_t page_ms = clock_.NowMs() - start;
   ui_.SetStatusText("查询化费:" + WithBlank(load.query_ms) + "毫秒，加载化费:" + WithBlank(load.insert_ms) +
                     "毫秒，显示化费:" + WithBlank(page_ms));
@@ -179,7 +147,7 @@ void DirectoryTree::ShowBookListing(TreeItem item) {
     pane_.WritePage(label, std::string());
     return;
   }
-  const PageTemplate& frame = renderer_.Template();
+  const PageTemplate& frame = pages_.Template();
   std::string page = frame.head + label +
                      "</td></tr></table><br><table Width=\"80%\" cellpadding=\"3\" >\r\n";
   for (; child != kNoTreeItem; child = view_.NextSibling(child))

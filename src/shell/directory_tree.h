@@ -12,20 +12,21 @@
 //
 // Owns RecycleBinId, RecycleBinItem, ExternalPageTable, the scope rows with
 // their ScopeIdList texts, and the selection-suppression flag.  Borrows the
-// database, the tree control (TreeView port), the renderer (pages, their
-// cache and template), the browser pane (external pages, book listings), the
-// Ui and the clock.  One per running program; user-interface thread only.
+// database, the tree control (TreeView port), the page builder (the page
+// cache and template), the page opener (the presenter, which shows the pages
+// of selected items), the browser pane (external pages, book listings), the
+// Ui and the clock.  One per session; user-interface thread only.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
-#include "render/page_hooks.h"
+#include "ports/page_kinds.h"
 #include "shell/external_books.h"
+#include "shell/category_tree.h"
 #include "shell/scope_list.h"
 #include "ports/tree_view.h"
 #include "store/records.h"
@@ -35,12 +36,9 @@ namespace mivrel {
 class BrowserPane;
 class Clock;
 class Database;
-class PageRenderer;
+class PageBuilder;
+class PageOpener;
 class Ui;
-
-constexpr const char* kRecycleBinName = "回收站";
-
-enum class ItemKind { None, Category, Entry, ExternalBook, ExternalPage, RecycleBin };
 
 // What LoadEntriesUnder did.
 struct EntryLoad {
@@ -59,8 +57,8 @@ class DirectoryTree {
  public:
   // `application_folder` (GB18030, ends with a separator) holds "htm".
   // Borrows everything else; all must outlive the tree.
-  DirectoryTree(Database& db, TreeView& view, PageRenderer& renderer, BrowserPane& pane, Ui& ui,
-                Clock& clock, std::string application_folder);
+  DirectoryTree(Database& db, TreeView& view, PageBuilder& pages, PageOpener& opener,
+                BrowserPane& pane, Ui& ui, Clock& clock, std::string application_folder);
 
   // Called at the end of every full load with the new scope rows, so that the
   // panes refill both pickers (and select row 0).
@@ -140,20 +138,14 @@ class DirectoryTree {
   TreeView& View() { return view_; }
 
  private:
-  struct CategoryRow {
-    int id;
-    std::string name;
-    int icon;
-  };
-  using ChildMap = std::unordered_map<int, std::vector<CategoryRow>>;
   enum class ScopeRows { Add, Leave };
   enum class BinRows { Remember, Skip };
 
-  // Every category with an integer parent, grouped by parent in the sibling
-  // order of "... where [父类别]=x  ORDER BY [优先]".
-  ChildMap ReadCategoryChildren();
-  std::string AddCategories(const ChildMap& children, int parent_id, TreeItem parent_item,
-                            const std::string& prefix, ScopeRows scope_rows, BinRows bin_rows);
+  // Adds the categories of the model's walk below `parent_id` under
+  // `parent_item`, each as the last child; returns "[" + id + "]" of those
+  // directly below.
+  std::string PlaceCategories(const CategoryTreeModel& model, int parent_id, TreeItem parent_item,
+                              const std::string& prefix, ScopeRows scope_rows, BinRows bin_rows);
   void AddTopLevelEntries();
   // Inserts the entries as the first children of `parent` (0: root), each
   // before the one inserted earlier.
@@ -177,7 +169,8 @@ class DirectoryTree {
 
   Database& db_;
   TreeView& view_;
-  PageRenderer& renderer_;
+  PageBuilder& pages_;
+  PageOpener& opener_;
   BrowserPane& pane_;
   Ui& ui_;
   Clock& clock_;

@@ -75,7 +75,7 @@ void DirectoryTree::EndLabelEdit(TreeItem item, const std::string& new_text) {
 void DirectoryTree::DropListingPage(TreeItem parent) {
   // Items at the root are listed by the home page (category 0).
   if (parent == kNoTreeItem)
-    renderer_.DropPageCacheFor(0);
+    pages_.DropPageCacheFor(0);
   else
     DropPageCacheFor(parent);
 }
@@ -141,7 +141,7 @@ MoveResult DirectoryTree::MoveItem(TreeItem dragged, TreeItem target) {
   const int new_parent_id = new_parent == kNoTreeItem ? 0 : view_.Id(new_parent);
 
   if (StoreMove(dragged, new_parent_id) != kSqliteOk) {
-    db_.ReportFailure(ui_);
+    ui_.ShowMessage(db_.FailureText(), MessageIcon::Stop);
     view_.Enable();
     return MoveResult::Failed;
   }
@@ -156,9 +156,9 @@ MoveResult DirectoryTree::MoveItem(TreeItem dragged, TreeItem target) {
   if (category) {
     // Its trail changed; its subcategories come along, its entries load on
     // its next selection.  The scope pickers follow at the next full load.
-    renderer_.DropPageCacheFor(moved.id);
-    AddCategories(ReadCategoryChildren(), moved.id, new_item, std::string(), ScopeRows::Leave,
-                  BinRows::Skip);
+    pages_.DropPageCacheFor(moved.id);
+    PlaceCategories(CategoryTreeModel::Read(db_), moved.id, new_item, std::string(), ScopeRows::Leave,
+                    BinRows::Skip);
   }
   DeleteSubtree(dragged);
   DropListingPage(old_parent);

@@ -3,7 +3,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "interchange/contents_file.h"
-#include "render/gb_chars.h"
+#include "base/gb_chars.h"
 #include "store/library_files.h"
 
 namespace mivrel {

@@ -3,7 +3,7 @@
 // current page, which the edit, delete and export commands act on);
 // `ForwardList` holds the pages left by 返回, the most recently left one last.
 // Neither list has a size limit and nothing is persisted.  One History per
-// running program, owned by the BrowsingShell.  User-interface thread only.
+// running program, owned by the Session.  User-interface thread only.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "render/page_hooks.h"
+#include "ports/page_kinds.h"
 
 namespace mivrel {
 

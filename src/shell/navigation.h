@@ -4,7 +4,7 @@
 // "about:" + word or page name (with "#" + anchor), "about:blank#" + anchor.
 // ResolveNavigation turns such an address into a page operation; outside
 // pages (file:, http:) are left to the browser, whose own history then serves
-// 返回 and 前进.  One Navigator per running program, owned by the BrowsingShell.
+// 返回 and 前进.  One Navigator per running program, owned by the Session.
 // User-interface thread only.
 #pragma once
 

@@ -1,18 +1,17 @@
 #include "shell/search_panes.h"
 
 #include "base/clock.h"
+#include "base/scoped_flag.h"
 #include "base/text.h"
 #include "ports/ui.h"
-#include "render/page_hooks.h"
+#include "ports/item_images.h"
+#include "ports/trace.h"
 #include "ports/page_opener.h"
 #include "store/records.h"
 
 namespace mivrel {
 
 namespace {
-
-// The entry images of the shared image list follow the 16 category images.
-constexpr int kEntryImageBase = 16;
 
 // Restores the normal cursor however the operation ends.
 class BusyCursor {
@@ -29,13 +28,13 @@ class BusyCursor {
 }  // namespace
 
 SearchPanes::SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener,
-                         PageHooks& hooks, PaneControls search, PaneControls index,
+                         const TraceSink& trace, PaneControls search, PaneControls index,
                          TypingTimer& index_timer)
     : db_(db),
       ui_(ui),
       clock_(clock),
       opener_(opener),
-      hooks_(hooks),
+      trace_(trace),
       search_(search),
       index_(index),
       index_timer_(index_timer) {
@@ -63,9 +62,8 @@ void SearchPanes::RunSearch() {
 void SearchPanes::IndexTimerTick() {
   if (lookup_busy_) return;  // the timer keeps ticking; the next tick tries again
   index_timer_.Stop();
-  lookup_busy_ = true;
+  const ScopedFlag busy(lookup_busy_);
   RunIndexLookup();
-  lookup_busy_ = false;
 }
 
 void SearchPanes::RunIndexLookup() {
@@ -76,7 +74,7 @@ void SearchPanes::RunIndexLookup() {
     index_.list.DeleteAll();
     BusyCursor cursor(ui_);
     index_.list.SetEnabled(false);
-    hooks_.Trace(QuoteSql(text));
+    trace_.Line(QuoteSql(text));
     timings = QueryAndFill(ResultPane::Index, IndexQuery(text));
   }
   index_.list.SetEnabled(true);
@@ -127,7 +125,7 @@ void SearchPanes::FillResultList(ResultPane pane) {
   for (const ResultRow& row : rows) {
     if (listed >= kResultListLimit) break;
     if (!InScope(row, scope_row)) continue;
-    controls.list.Append(row.name, row.id, kEntryImageBase + row.icon);
+    controls.list.Append(row.name, row.id, EntryImage(row.icon));
     ++listed;
   }
   controls.list.Thaw();

@@ -7,7 +7,7 @@
 // changing the scope picker re-filters without querying again, and both list
 // at most kResultListLimit hits.
 //
-// One SearchPanes per running program, owned by the BrowsingShell; it borrows
+// One SearchPanes per running program, owned by the Session; it borrows
 // the controls (ports) and the database, and keeps the scope rows of the last
 // full tree load.
 // User-interface thread only.
@@ -24,7 +24,7 @@ namespace mivrel {
 
 class Clock;
 class Database;
-class PageHooks;
+class TraceSink;
 class PageOpener;
 class Ui;
 
@@ -48,9 +48,9 @@ struct PaneControls {
 class SearchPanes {
  public:
   // Borrows everything; all must outlive the panes.  `opener` opens hits and
-  // `hooks` receives the index's diagnostic trace line.  Starts the index
+  // `trace` receives the index's diagnostic trace line.  Starts the index
   // timer with kIndexFirstDelayMs (the index pane has just been created).
-  SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener, PageHooks& hooks,
+  SearchPanes(Database& db, Ui& ui, Clock& clock, PageOpener& opener, const TraceSink& trace,
               PaneControls search, PaneControls index, TypingTimer& index_timer);
 
   // The search: triggered by the "查" button and by Enter in the search box.
@@ -113,7 +113,7 @@ class SearchPanes {
   Ui& ui_;
   Clock& clock_;
   PageOpener& opener_;
-  PageHooks& hooks_;
+  const TraceSink& trace_;
   PaneControls search_;
   PaneControls index_;
   TypingTimer& index_timer_;

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include "base/text.h"
-#include "ports/ui.h"
 
 namespace mivrel {
 
@@ -99,8 +98,8 @@ long long Database::LastInsertId() const {
   return db_ != nullptr ? sqlite3_last_insert_rowid(db_) : 0;
 }
 
-void Database::ReportFailure(Ui& ui, const std::string& first_line) const {
-  ui.ShowMessage(first_line + "\r\n" + LastError(), MessageIcon::Stop);
+std::string Database::FailureText(const std::string& first_line) const {
+  return first_line + "\r\n" + LastError();
 }
 
 Statement::Statement(Database& db, std::string_view gb_sql) {

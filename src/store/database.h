@@ -9,7 +9,8 @@
 //
 // Not thread-safe: one thread at a time (the user-interface thread, or a
 // background job while the windows that could start database work are
-// disabled).  No exception leaves this layer.
+// disabled).  No exception leaves this layer, and it never talks to the
+// user: it returns codes and texts, and the caller reports them.
 #pragma once
 
 #include <memory>
@@ -22,8 +23,6 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace mivrel {
-
-class Ui;
 
 // SQLite result codes the callers test.
 constexpr int kSqliteOk = 0;
@@ -61,9 +60,10 @@ class Database {
   void Interrupt();
   long long LastInsertId() const;
 
-  // "执行失败，原因见下面信息：" (or `first_line`) + CR LF + LastError(),
-  // stop icon, owned by the main window.
-  void ReportFailure(Ui& ui, const std::string& first_line = "执行失败，原因见下面信息：") const;
+  // What the user is told of the last failure: "执行失败，原因见下面信息："
+  // (or `first_line`) + CR LF + LastError().  The caller shows it, on the
+  // user-interface thread, with the stop icon.
+  std::string FailureText(const std::string& first_line = "执行失败，原因见下面信息：") const;
 
   sqlite3* Handle() const { return db_; }
 

@@ -7,7 +7,6 @@
 namespace mivrel {
 
 class Database;
-class Ui;
 
 constexpr const char* kDatabaseFileName = "资料数据.sdb";
 constexpr const char* kDatabaseFallbackName = "资料数据.bak";
@@ -18,10 +17,10 @@ enum class OpenResult { Opened, Missing, CannotOpen };
 
 // Opens `folder` + "资料数据.sdb" (folder ends with a separator).  When the file
 // is missing and "资料数据.bak" lies beside it, the backup takes the database's
-// name first.  A missing file, or one that is not a readable library (not
-// SQLite, empty, locked, without the three tables), is reported through `ui`
-// with the message box that has no owner, and nothing is written anywhere.
-// On success the speed indexes are ensured.
-OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, Ui& ui);
+// name first.  For a missing file, or one that is not a readable library (not
+// SQLite, empty, locked, without the three tables), nothing is written
+// anywhere and `failure_text` receives what the user is told (GB18030).  On
+// success the speed indexes are ensured.
+OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, std::string& failure_text);
 
 }  // namespace mivrel

@@ -17,6 +17,23 @@ long long SecondaryCategory(const Statement& row, int column) {
   return row.ColumnIsNull(column) ? kNoSecondaryCategory : row.ColumnInt(column);
 }
 
+// Every row of the statement, each read by `read`.  A query that fails, also
+// part way, reads as no rows, like one that fails at once.
+template <typename Row, typename ReadRow>
+std::vector<Row> ReadRows(Statement& st, ReadRow read) {
+  std::vector<Row> rows;
+  int rc;
+  while ((rc = st.Step()) == kSqliteRow) rows.push_back(read(st));
+  if (rc != kSqliteDone) rows.clear();
+  return rows;
+}
+
+// The condition of the entries filed under a category as main or secondary.
+std::string FiledUnder(long long category) {
+  const std::string key = WithBlank(category);
+  return "[类别]=" + key + " or [类别2]=" + key + " or [类别3]=" + key;
+}
+
 // The count of a "Select COUNT(*) ..." statement; nothing when it fails.
 std::optional<long long> ReadCount(Database& db, const std::string& sql) {
   Statement st(db, sql);
@@ -48,38 +65,6 @@ std::optional<EntryRecord> ReadEntryRow(Statement& row) {
   return entry;
 }
 
-// Binds the columns after the id of an entry, from parameter `first` on, in
-// schema order; the code of the first bind that failed, else kSqliteOk.
-int BindEntryColumns(Statement& st, int first, const EntryRecord& e) {
-  int rc = kSqliteOk;
-  const auto bind = [&rc](int result) {
-    if (rc == kSqliteOk) rc = result;
-  };
-  bind(st.BindInt(first, e.category));
-  bind(st.BindInt(first + 1, e.category2));
-  bind(st.BindInt(first + 2, e.category3));
-  bind(st.BindText(first + 3, GbToUtf8(e.name)));
-  bind(st.BindText(first + 4, GbToUtf8(e.brief)));
-  bind(st.BindText(first + 5, GbToUtf8(e.content)));
-  bind(st.BindInt(first + 6, e.icon));
-  bind(st.BindInt(first + 7, e.priority));
-  bind(st.BindInt(first + 8, e.keyword));
-  bind(st.BindText(first + 9, e.page_name));
-  return rc;
-}
-
-// An id > 0 is bound as given; otherwise NULL lets SQLite choose a new one.
-int BindId(Statement& st, int index, long long id) {
-  return id > 0 ? st.BindInt(index, id) : st.BindNull(index);
-}
-
-// Steps a bound write; kSqliteDone on success.
-int StepWrite(Statement& st, int bind_result) {
-  if (!st.Ok()) return st.PrepareResult();
-  if (bind_result != kSqliteOk) return bind_result;
-  return st.Step();
-}
-
 CategoryRecord CategoryFromRow(const Statement& row) {
   using namespace class_column;
   CategoryRecord category;
@@ -91,10 +76,26 @@ CategoryRecord CategoryFromRow(const Statement& row) {
   return category;
 }
 
+// Binds the columns after the id of an entry, from parameter `first` on, in
+// schema order.
+void BindEntryColumns(Binder& bind, int first, const EntryRecord& e) {
+  bind.Int(first, e.category).Int(first + 1, e.category2).Int(first + 2, e.category3);
+  bind.Text(first + 3, e.name).Text(first + 4, e.brief).Text(first + 5, e.content);
+  bind.Int(first + 6, e.icon).Int(first + 7, e.priority).Int(first + 8, e.keyword);
+  bind.Bytes(first + 9, e.page_name);
+}
+
+// Steps a bound write; kSqliteDone on success.
+int StepWrite(Statement& st, int bind_result) {
+  if (!st.Ok()) return st.PrepareResult();
+  if (bind_result != kSqliteOk) return bind_result;
+  return st.Step();
+}
+
 }  // namespace records_detail
 
 using records_detail::BindEntryColumns;
-using records_detail::BindId;
+using records_detail::Binder;
 using records_detail::CategoryFromRow;
 using records_detail::ReadEntryRow;
 using records_detail::StepWrite;
@@ -106,14 +107,11 @@ std::optional<CategoryRecord> ReadCategory(Database& db, long long id) {
 }
 
 std::vector<CategoryLink> ReadChildCategories(Database& db, long long parent) {
-  std::vector<CategoryLink> children;
   Statement st(db, "Select [类别名],[ID] From [class] where [父类别]=" + WithBlank(parent) +
                        " ORDER BY [优先]");
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) children.push_back({CellNumber(st, 1), st.ColumnGb(0)});
-  // A query that fails part way lists nothing, like one that fails at once.
-  if (rc != kSqliteDone) children.clear();
-  return children;
+  return ReadRows<CategoryLink>(st, [](const Statement& row) {
+    return CategoryLink{CellNumber(row, 1), row.ColumnGb(0)};
+  });
 }
 
 std::vector<CategoryRecord> ReadCategoriesByParent(Database& db) {
@@ -140,12 +138,9 @@ std::optional<long long> CountChildCategories(Database& db, long long parent) {
 
 int InsertCategory(Database& db, const CategoryRecord& c) {
   Statement st(db, "INSERT INTO [class] ([ID],[类别名],[父类别],[图标],[优先]) VALUES(?,?,?,?,?)");
-  int rc = BindId(st, 1, c.id);
-  if (rc == kSqliteOk) rc = st.BindText(2, GbToUtf8(c.name));
-  if (rc == kSqliteOk) rc = st.BindInt(3, c.parent);
-  if (rc == kSqliteOk) rc = st.BindInt(4, c.icon);
-  if (rc == kSqliteOk) rc = st.BindInt(5, c.priority);
-  return StepWrite(st, rc);
+  Binder bind(st);
+  bind.Id(1, c.id).Text(2, c.name).Int(3, c.parent).Int(4, c.icon).Int(5, c.priority);
+  return StepWrite(st, bind.Result());
 }
 
 int RenameCategory(Database& db, long long id, const std::string& gb_name) {
@@ -176,26 +171,19 @@ long long FindEntryByPageName(Database& db, const std::string& page_name) {
 }
 
 std::vector<EntryListing> ReadEntryListing(Database& db, long long category) {
-  const std::string key = WithBlank(category);
-  std::vector<EntryListing> entries;
-  Statement st(db, "Select [名字],[简介],[ID] From [fun] where [类别]=" + key + " or [类别2]=" + key +
-                       " or [类别3]=" + key + "  ORDER BY [优先],[名字]");
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) entries.push_back({CellNumber(st, 2), st.ColumnGb(0), st.ColumnGb(1), 0});
-  if (rc != kSqliteDone) entries.clear();
-  return entries;
+  Statement st(db, "Select [名字],[简介],[ID] From [fun] where " + FiledUnder(category) +
+                       "  ORDER BY [优先],[名字]");
+  return ReadRows<EntryListing>(st, [](const Statement& row) {
+    return EntryListing{CellNumber(row, 2), row.ColumnGb(0), row.ColumnGb(1), 0};
+  });
 }
 
 std::vector<EntryListing> ReadTreeEntries(Database& db, long long category) {
-  const std::string key = WithBlank(category);
-  std::vector<EntryListing> entries;
-  Statement st(db, "Select id,[名字],[图标] From [fun] where [类别]=" + key + " or [类别2]=" + key +
-                       " or [类别3]=" + key + " ORDER BY [优先] DESC,[名字] DESC");
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow)
-    entries.push_back({CellNumber(st, 0), st.ColumnGb(1), std::string(), CellNumber(st, 2)});
-  if (rc != kSqliteDone) entries.clear();
-  return entries;
+  Statement st(db, "Select id,[名字],[图标] From [fun] where " + FiledUnder(category) +
+                       " ORDER BY [优先] DESC,[名字] DESC");
+  return ReadRows<EntryListing>(st, [](const Statement& row) {
+    return EntryListing{CellNumber(row, 0), row.ColumnGb(1), std::string(), CellNumber(row, 2)};
+  });
 }
 
 std::optional<long long> CountEntriesIn(Database& db, long long category) {
@@ -203,12 +191,8 @@ std::optional<long long> CountEntriesIn(Database& db, long long category) {
 }
 
 std::vector<std::string> ReadKeywordNames(Database& db, int keyword_kind) {
-  std::vector<std::string> names;
   Statement st(db, "Select [名字] From [fun] where [关键词]=" + std::to_string(keyword_kind) + " ");
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) names.push_back(st.ColumnGb(0));
-  if (rc != kSqliteDone) names.clear();
-  return names;
+  return ReadRows<std::string>(st, [](const Statement& row) { return row.ColumnGb(0); });
 }
 
 std::optional<EntryCategories> ReadEntryCategories(Database& db, long long id) {
@@ -221,18 +205,20 @@ int InsertEntry(Database& db, const EntryRecord& entry) {
   Statement st(db,
                "INSERT INTO [fun] ([id],[类别],[类别2],[类别3],[名字],[简介],[注解],[图标],[优先],"
                "[关键词],[网页名]) VALUES(?,?,?,?,?,?,?,?,?,?,?)");
-  int rc = BindId(st, 1, entry.id);
-  if (rc == kSqliteOk) rc = BindEntryColumns(st, 2, entry);
-  return StepWrite(st, rc);
+  Binder bind(st);
+  bind.Id(1, entry.id);
+  BindEntryColumns(bind, 2, entry);
+  return StepWrite(st, bind.Result());
 }
 
 int UpdateEntry(Database& db, const EntryRecord& entry) {
   Statement st(db,
                "UPDATE [fun] SET [类别]=?,[类别2]=?,[类别3]=?,[名字]=?,[简介]=?,[注解]=?,[图标]=?,"
                "[优先]=?,[关键词]=?,[网页名]=? WHERE [id]=?");
-  int rc = BindEntryColumns(st, 1, entry);
-  if (rc == kSqliteOk) rc = st.BindInt(11, entry.id);
-  return StepWrite(st, rc);
+  Binder bind(st);
+  BindEntryColumns(bind, 1, entry);
+  bind.Int(11, entry.id);
+  return StepWrite(st, bind.Result());
 }
 
 int RenameEntry(Database& db, long long id, const std::string& gb_name) {
@@ -259,22 +245,12 @@ std::string IndexQuery(const std::string& gb_text) {
 }
 
 int ReadEntryHits(Database& db, const std::string& gb_sql, std::vector<EntryHit>& hits) {
-  hits.clear();
   Statement st(db, gb_sql);
-  if (!st.Ok()) return 0;
-  const auto bracketed = [&st](int column) { return "[" + st.ColumnBytes(column) + "]"; };
-  int rc;
-  while ((rc = st.Step()) == kSqliteRow) {
-    EntryHit hit;
-    hit.id = static_cast<int>(st.ColumnInt(0));
-    hit.name = st.ColumnGb(1);
-    hit.icon = static_cast<int>(st.ColumnInt(2));
-    hit.category = bracketed(3);
-    hit.category2 = bracketed(4);
-    hit.category3 = bracketed(5);
-    hits.push_back(std::move(hit));
-  }
-  if (rc != kSqliteDone) hits.clear();
+  hits = ReadRows<EntryHit>(st, [](const Statement& row) {
+    const auto bracketed = [&row](int column) { return "[" + row.ColumnBytes(column) + "]"; };
+    return EntryHit{static_cast<int>(row.ColumnInt(0)), row.ColumnGb(1), static_cast<int>(row.ColumnInt(2)),
+                    bracketed(3), bracketed(4), bracketed(5)};
+  });
   return static_cast<int>(hits.size());
 }
 
@@ -289,18 +265,16 @@ std::vector<ImageRecord> ReadImagesOf(Database& db, long long entry_id) {
 
 int InsertImage(Database& db, const ImageRecord& image) {
   Statement st(db, "INSERT INTO [img] ([ID],[文件名],[资料ID],[数据]) VALUES(?,?,?,?)");
-  int rc = BindId(st, 1, image.id);
-  if (rc == kSqliteOk) rc = st.BindText(2, GbToUtf8(image.file_name));
-  if (rc == kSqliteOk) rc = st.BindInt(3, image.entry_id);
-  if (rc == kSqliteOk) rc = st.BindBlob(4, image.data);
-  return StepWrite(st, rc);
+  Binder bind(st);
+  bind.Id(1, image.id).Text(2, image.file_name).Int(3, image.entry_id).Blob(4, image.data);
+  return StepWrite(st, bind.Result());
 }
 
 int SetImageData(Database& db, const std::string& gb_file_name, const std::string& data) {
   Statement st(db, "UPDATE [img] SET [数据]=? WHERE [文件名]=?");
-  int rc = st.BindBlob(1, data);
-  if (rc == kSqliteOk) rc = st.BindText(2, GbToUtf8(gb_file_name));
-  return StepWrite(st, rc);
+  Binder bind(st);
+  bind.Blob(1, data).Text(2, gb_file_name);
+  return StepWrite(st, bind.Result());
 }
 
 std::optional<std::string> FirstImageWithoutData(Database& db) {

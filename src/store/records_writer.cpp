@@ -6,7 +6,7 @@
 namespace mivrel {
 
 using records_detail::BindEntryColumns;
-using records_detail::BindId;
+using records_detail::Binder;
 using records_detail::StepWrite;
 
 namespace {
@@ -16,7 +16,10 @@ namespace {
 template <typename Bind>
 int Write(Statement& st, Bind bind) {
   st.Reset();
-  return StepWrite(st, st.Ok() ? bind(st) : kSqliteOk);
+  if (!st.Ok()) return st.PrepareResult();
+  Binder binder(st);
+  bind(binder);
+  return StepWrite(st, binder.Result());
 }
 
 }  // namespace
@@ -41,59 +44,41 @@ RecordWriter::RecordWriter(Database& db)
                    "Select [id] From [fun] where +[类别]=? and [名字]=? COLLATE NOCASE and [名字]=?") {}
 
 int RecordWriter::InsertCategory(const CategoryRecord& c) {
-  return Write(m_insert_category, [&](Statement& st) {
-    int rc = BindId(st, 1, c.id);
-    if (rc == kSqliteOk) rc = st.BindText(2, GbToUtf8(c.name));
-    if (rc == kSqliteOk) rc = st.BindInt(3, c.parent);
-    if (rc == kSqliteOk) rc = st.BindInt(4, c.icon);
-    if (rc == kSqliteOk) rc = st.BindInt(5, c.priority);
-    return rc;
+  return Write(m_insert_category, [&](Binder& bind) {
+    bind.Id(1, c.id).Text(2, c.name).Int(3, c.parent).Int(4, c.icon).Int(5, c.priority);
   });
 }
 
 int RecordWriter::InsertEntry(const EntryRecord& entry) {
-  return Write(m_insert_entry, [&](Statement& st) {
-    int rc = BindId(st, 1, entry.id);
-    return rc == kSqliteOk ? BindEntryColumns(st, 2, entry) : rc;
+  return Write(m_insert_entry, [&](Binder& bind) {
+    bind.Id(1, entry.id);
+    BindEntryColumns(bind, 2, entry);
   });
 }
 
 int RecordWriter::UpdateEntry(const EntryRecord& entry) {
-  return Write(m_update_entry, [&](Statement& st) {
-    int rc = BindEntryColumns(st, 1, entry);
-    return rc == kSqliteOk ? st.BindInt(11, entry.id) : rc;
+  return Write(m_update_entry, [&](Binder& bind) {
+    BindEntryColumns(bind, 1, entry);
+    bind.Int(11, entry.id);
   });
 }
 
 int RecordWriter::InsertImage(const ImageRecord& image) {
-  return Write(m_insert_image, [&](Statement& st) {
-    int rc = BindId(st, 1, image.id);
-    if (rc == kSqliteOk) rc = st.BindText(2, GbToUtf8(image.file_name));
-    if (rc == kSqliteOk) rc = st.BindInt(3, image.entry_id);
-    if (rc == kSqliteOk) rc = st.BindBlob(4, image.data);
-    return rc;
+  return Write(m_insert_image, [&](Binder& bind) {
+    bind.Id(1, image.id).Text(2, image.file_name).Int(3, image.entry_id).Blob(4, image.data);
   });
 }
 
 int RecordWriter::SetCategoryName(long long id, const std::string& gb_name) {
-  return Write(m_category_name, [&](Statement& st) {
-    int rc = st.BindText(1, GbToUtf8(gb_name));
-    return rc == kSqliteOk ? st.BindInt(2, id) : rc;
-  });
+  return Write(m_category_name, [&](Binder& bind) { bind.Text(1, gb_name).Int(2, id); });
 }
 
 int RecordWriter::SetCategoryIcon(long long id, long long icon) {
-  return Write(m_category_icon, [&](Statement& st) {
-    int rc = st.BindInt(1, icon);
-    return rc == kSqliteOk ? st.BindInt(2, id) : rc;
-  });
+  return Write(m_category_icon, [&](Binder& bind) { bind.Int(1, icon).Int(2, id); });
 }
 
 int RecordWriter::SetCategoryPriority(long long id, long long priority) {
-  return Write(m_category_priority, [&](Statement& st) {
-    int rc = st.BindInt(1, priority);
-    return rc == kSqliteOk ? st.BindInt(2, id) : rc;
-  });
+  return Write(m_category_priority, [&](Binder& bind) { bind.Int(1, priority).Int(2, id); });
 }
 
 long long RecordWriter::FindEntryIn(long long category, const std::string& gb_name) {

@@ -11,12 +11,12 @@
 
 #include "base/clock.h"
 #include "base/files.h"
-#include "ports/kept_page_pane.h"
-#include "render/page_hooks.h"
+#include "ports/memory_screen.h"
 #include "render/page_temp_folder.h"
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
+#include "shell/session.h"
 #include "store/database.h"
 #include "store/library_files.h"
 #include "tool/commands.h"
@@ -39,18 +39,6 @@ struct PageRequest {
   std::string temp_folder;  // empty: a fresh page temp folder for this run
 };
 
-// The page as shown while the 查找 tab shows the given last search text.
-class ToolHooks final : public PageHooks {
- public:
-  ToolHooks(bool search_tab, std::string search_text)
-      : search_tab_(search_tab), search_text_(std::move(search_text)) {}
-  bool SearchTabShowing() override { return search_tab_; }
-  std::string CurrentSearchText() override { return search_text_; }
-
- private:
-  bool search_tab_;
-  std::string search_text_;
-};
 
 bool UsageError(const std::string& problem) {
   PrintError("page: " + problem);
@@ -132,28 +120,34 @@ int RunPageCommand(const ToolContext& context) {
       LoadSettings(IniFile(context.library_folder + kSettingsFileName), ScreenSize());
 
   TempFolderForRun temp(request.temp_folder);
-  KeptPagePane pane;
-  ToolHooks hooks(request.highlight, request.highlight_text);
-  PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
-  renderer.BuildPageTemplate();
-  renderer.LoadKeywordSets();
-  renderer.SetPageTempFolder(temp.Folder());
+  MemoryScreen screen;
+  Clock& clock = SystemClock();
+  Session session(db, settings, context.library_folder, MemoryPorts(screen, ui, clock));
+  PageBuilder& pages = session.pages();
+  pages.LoadKeywordSets();
+  pages.SetPageTempFolder(temp.Folder());
 
+  // The page as the program builds it while the 查找 tab shows the given
+  // search text; nothing is recorded and no tree follows.
+  const uint32_t start = clock.NowMs();
+  const std::string highlight = request.highlight ? request.highlight_text : std::string();
+  Page page;
   switch (request.target) {
     case PageTarget::Home:
-      renderer.ShowCategoryPage(0, Record::No, SyncTree::No);
+      page = pages.BuildCategoryPage(0);
       break;
     case PageTarget::Category:
-      renderer.ShowCategoryPage(request.id, Record::No, SyncTree::No);
+      page = pages.BuildCategoryPage(request.id);
       break;
     case PageTarget::EntryById:
-      renderer.ShowEntryPage(request.id, std::string(), Record::No, SyncTree::No, std::string());
+      page = pages.BuildEntryPage(request.id, std::string(), std::string(), highlight);
       break;
     case PageTarget::EntryByName:
-      renderer.ShowEntryPage(0, request.name, Record::No, SyncTree::No, std::string());
+      page = pages.BuildEntryPage(0, request.name, std::string(), highlight);
       break;
   }
-  WriteStdout(pane.page);
+  ui.SetStatusText(PageStatusText(page, clock.NowMs() - start));
+  WriteStdout(page.bytes);
   return 0;
 }
 

@@ -5,12 +5,9 @@
 #include <string>
 
 #include "base/clock.h"
-#include "ports/kept_page_pane.h"
-#include "render/page_hooks.h"
-#include "render/pages.h"
+#include "ports/memory_screen.h"
 #include "settings/settings.h"
-#include "shell/directory_tree.h"
-#include "ports/memory_tree_view.h"
+#include "shell/session.h"
 #include "store/database.h"
 #include "tool/commands.h"
 
@@ -25,13 +22,10 @@ int RunTreeCommand(const ToolContext& context) {
   if (!OpenToolLibrary(context, db, ui)) return 1;
 
   const Settings settings = DefaultSettings();
-  KeptPagePane pane;
-  PageHooks hooks;
-  PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
-  MemoryTreeView view;
-  DirectoryTree tree(db, view, renderer, pane, ui, SystemClock(), context.library_folder);
-  tree.LoadDirectoryTree();
-  WriteStdout(DescribeTree(view));
+  MemoryScreen screen;
+  Session session(db, settings, context.library_folder, MemoryPorts(screen, ui, SystemClock()));
+  session.tree().LoadDirectoryTree();
+  WriteStdout(DescribeTree(screen.tree));
   return 0;
 }
 

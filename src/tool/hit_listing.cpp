@@ -6,14 +6,10 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "ports/kept_page_pane.h"
-#include "render/page_hooks.h"
-#include "render/pages.h"
-#include "settings/settings.h"
-#include "shell/directory_tree.h"
 #include "ports/memory_panes.h"
-#include "ports/memory_tree_view.h"
 #include "ports/page_opener.h"
+#include "ports/trace.h"
+#include "shell/category_tree.h"
 #include "store/database.h"
 
 namespace mivrel {
@@ -71,19 +67,6 @@ bool ParseHitRequest(const std::vector<std::string>& args, const char* command,
   return true;
 }
 
-// Fills `scopes` as the program's tree load does.
-void LoadScopeRows(const ToolContext& context, Database& db, Ui& ui, ScopeList& scopes) {
-  const Settings settings = DefaultSettings();
-  KeptPagePane pane;
-  PageHooks hooks;
-  PageRenderer renderer(db, settings, pane, ui, hooks, SystemClock());
-  MemoryTreeView view;
-  DirectoryTree tree(db, view, renderer, pane, ui, SystemClock(), context.library_folder);
-  view.SetSelectionHandler([&tree](TreeItem item) { tree.OnSelectionChanged(item); });
-  tree.LoadDirectoryTree();
-  scopes = tree.Scopes();
-}
-
 }  // namespace
 
 int RunHitListing(const ToolContext& context, ResultPane pane_kind, const char* command) {
@@ -96,8 +79,8 @@ int RunHitListing(const ToolContext& context, ResultPane pane_kind, const char* 
 
   ScopeList scopes;
   scopes.Reset();
-  // Row 0 narrows nothing; only another row needs the tree's categories.
-  if (request.scope_row > 0) LoadScopeRows(context, db, ui, scopes);
+  // Row 0 narrows nothing; only another row needs the categories.
+  if (request.scope_row > 0) scopes = CategoryTreeModel::Read(db).Scopes();
   if (static_cast<size_t>(request.scope_row) >= scopes.rows.size()) {
     PrintError(std::string(command) + ": no scope row " + std::to_string(request.scope_row) +
                " (the library has " + std::to_string(scopes.rows.size()) + " rows)");
@@ -105,12 +88,12 @@ int RunHitListing(const ToolContext& context, ResultPane pane_kind, const char* 
   }
 
   NoPages opener;
-  PageHooks hooks;
+  TraceSink silent;
   MemoryTextBox search_box, index_box;
   MemoryResultList search_list, index_list;
   MemoryScopePicker search_scope, index_scope;
   MemoryTypingTimer timer;
-  SearchPanes panes(db, ui, SystemClock(), opener, hooks,
+  SearchPanes panes(db, ui, SystemClock(), opener, silent,
                     PaneControls{search_box, search_list, search_scope},
                     PaneControls{index_box, index_list, index_scope}, timer);
   panes.RefillScopePickers(scopes.rows, scopes.id_lists);

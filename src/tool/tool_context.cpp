@@ -6,7 +6,7 @@
 
 #include "base/text.h"
 #include "store/database.h"
-#include "store/library_files.h"
+#include "shell/open_library.h"
 
 namespace mivrel {
 
@@ -23,7 +23,7 @@ void StderrUi::SetStatusText(const std::string& text) {
 }
 
 bool OpenToolLibrary(const ToolContext& context, Database& db, Ui& ui) {
-  return OpenReferenceDatabase(db, context.library_folder, ui) == OpenResult::Opened;
+  return OpenLibrary(db, context.library_folder, ui) == OpenResult::Opened;
 }
 
 bool ParseId(const std::string& text, int& id) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/file_urls.h"
 #include "base/text.h"
 
 namespace mivrel {
@@ -63,12 +64,6 @@ TEST(PercentDecode, BrokenEscapesStayAsTheyAre) {
   EXPECT_EQ(PercentDecode("%4"), "%4");
   EXPECT_EQ(PercentDecode("%zz%41"), "%zzA");
   EXPECT_EQ(PercentDecode("%e5%88%9b"), "\xE5\x88\x9B");
-}
-
-TEST(FolderFileUrl, EncodesEverythingButPlainCharacters) {
-  EXPECT_EQ(FolderFileUrl("/tmp/tk0.5/"), "file:///tmp/tk0.5/");
-  EXPECT_EQ(FolderFileUrl("/tmp/a b#/"), "file:///tmp/a%20b%23/");
-  EXPECT_EQ(FolderFileUrl("/库/"), "file:///%E5%BA%93/");
 }
 
 TEST(FolderFileUrl, RoundTripsThroughTheMapping) {

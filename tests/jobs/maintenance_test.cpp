@@ -173,7 +173,8 @@ TEST_F(RestoreTest, CopyFailingHalfWayPutsTheDatabaseBackAndOpen) {
 TEST_F(RestoreTest, StartAfterARestoreCutShortPutsTheHeldDatabaseBack) {
   lib_.Db().Close();
   ASSERT_TRUE(RenameFile(lib_.DatabasePath(), lib_.Folder() + BackupFileName(12)));
-  ASSERT_EQ(OpenResult::Opened, OpenReferenceDatabase(lib_.Db(), lib_.Folder(), ui_));
+  std::string failure;
+  ASSERT_EQ(OpenResult::Opened, OpenReferenceDatabase(lib_.Db(), lib_.Folder(), failure)) << failure;
   EXPECT_EQ("甲;乙;丙;丁;", Categories());
   EXPECT_FALSE(PathExists(lib_.Folder() + BackupFileName(12)));
   EXPECT_TRUE(ui_.messages.empty());

@@ -34,20 +34,20 @@ class EntryPageTest : public PageTest {
     e.page_name = "3_page.htm";
     return library.AddEntry(e);
   }
-  std::string Show(int id, const std::string& anchor = "") {
-    renderer.ShowEntryPage(id, "", Record::Yes, SyncTree::Yes, anchor);
-    return pane.LastPage();
-  }
+  Page Build(int id, const std::string& anchor = "") { return builder.BuildEntryPage(id, "", anchor, highlight); }
+  std::string Show(int id, const std::string& anchor = "") { return Build(id, anchor).bytes; }
+
+  std::string highlight;  // the search text to mark
   std::string BodyOfEntry(int id) {
     const std::string page = Show(id);
     std::string body = BodyOf(page);
-    const std::string& tail = renderer.Template().tail;
+    const std::string& tail = builder.Template().tail;
     EXPECT_TRUE(EndsWith(body, tail));
     return body.substr(0, body.size() - tail.size());
   }
   void AddApiKeyword(const std::string& upper_name) {
-    renderer.MutableKeywords().MutableSet(KeywordKind::Api).push_back(upper_name);
-    renderer.MutableKeywords().SortAll();
+    builder.MutableKeywords().MutableSet(KeywordKind::Api).push_back(upper_name);
+    builder.MutableKeywords().SortAll();
   }
   static size_t Count(const std::string& text, const std::string& part) {
     size_t n = 0;
@@ -64,10 +64,10 @@ TEST_F(EntryPageTest, TrailLinksEveryCategoryThenTheEscapedName) {
   e.category = 5;
   const int id = library.AddEntry(e);
   const std::string page = Show(id);
-  EXPECT_TRUE(StartsWith(page, renderer.Template().head));
+  EXPECT_TRUE(StartsWith(page, builder.Template().head));
   EXPECT_EQ(TrailOf(page),
             "<a href=\".r.2\">系统</a>  &gt; <a href=\".r.5\">文件</a>  &gt; Read&lt;File&gt;");
-  EXPECT_EQ(renderer.CategoryPath(), "2\0005\000"s);
+  EXPECT_EQ(builder.CategoryPath(), "2\0005\000"s);
 }
 
 TEST_F(EntryPageTest, SecondaryLinesFollowTheTrail) {
@@ -83,7 +83,7 @@ TEST_F(EntryPageTest, SecondaryLinesFollowTheTrail) {
             "<a href=\".r.2\">系统</a>  &gt; 甲<br>次分类：&gt; <a href=\".r.2\">系统</a>  &gt; "
             "<a href=\".r.5\">文件</a>  &gt; ");
   // The tree follows the main category, not the secondary one built before it.
-  EXPECT_EQ(renderer.CategoryPath(), "2\000"s);
+  EXPECT_EQ(builder.CategoryPath(), "2\000"s);
 
   e.category2 = 0;
   e.category3 = -1;
@@ -110,7 +110,7 @@ TEST_F(EntryPageTest, PlainTextIsColouredWithTheKeywordSets) {
 
 TEST_F(EntryPageTest, WebImagesPointIntoThePageTempFolder) {
   TempFolder temp;
-  renderer.SetPageTempFolder(temp.Path());
+  builder.SetPageTempFolder(temp.Path());
   const int id = AddWeb("<p>图</p><img src=\"x.png\" border=\"0\" >");
   library.AddImage(id, "x.png", "PNG");
   const std::string body = BodyOfEntry(id);
@@ -126,7 +126,7 @@ TEST_F(EntryPageTest, WebImagesPointIntoThePageTempFolder) {
 TEST_F(EntryPageTest, WebImageWithReducedNamePointsAtTheFileWritten) {
   TempFolder temp;
   ASSERT_TRUE(MakeDirectories(temp.Path() + "tk7/"));
-  renderer.SetPageTempFolder(temp.Path() + "tk7");
+  builder.SetPageTempFolder(temp.Path() + "tk7");
   const int id = AddWeb("<img src=\"../up.png\"><img src=\"http://host/y.png\">");
   library.AddImage(id, "../up.png", "PNG");
   const std::string body = BodyOfEntry(id);
@@ -138,9 +138,10 @@ TEST_F(EntryPageTest, WebImageWithReducedNamePointsAtTheFileWritten) {
 }
 
 TEST_F(EntryPageTest, WebQuotesSurviveColouringAndTextIsNotEscaped) {
-  const std::string body = BodyOfEntry(AddWeb("<b title=\"t\">a &quot;b&quot; &amp; c</b>"));
+  const int id = AddWeb("<b title=\"t\">a &quot;b&quot; &amp; c</b>");
+  const std::string body = BodyOfEntry(id);
   EXPECT_EQ(body, "\r\n<b title=\"t\">a <span class=\"s5\">&quot;b&quot;</span> &amp; c</b>");
-  EXPECT_EQ(hooks.traces.back(), "网页格式显示：网页");
+  EXPECT_EQ(Build(id).trace, "网页格式显示：网页");
 }
 
 TEST_F(EntryPageTest, EverySectionHeadingGetsADashedRule) {
@@ -150,11 +151,10 @@ TEST_F(EntryPageTest, EverySectionHeadingGetsADashedRule) {
   EXPECT_EQ(Count(body, "<hr"), 3u);
 }
 
-TEST_F(EntryPageTest, SearchHitsAreHighlightedWhileTheSearchTabShows) {
+TEST_F(EntryPageTest, SearchHitsAreHighlighted) {
   AddApiKeyword("SLEEP");
   const int id = AddText("Sleep 1\r\nsleep");
-  hooks.search_text = "Sleep";
-  hooks.search_tab = true;
+  highlight = "Sleep";
   const std::string body = BodyOfEntry(id);
   EXPECT_NE(body.find("<span class=\"sB\">Sleep</span>"), std::string::npos) << body;
   EXPECT_EQ(body.find("href=\"Sleep\""), std::string::npos) << body;
@@ -162,18 +162,14 @@ TEST_F(EntryPageTest, SearchHitsAreHighlightedWhileTheSearchTabShows) {
   EXPECT_NE(body.find("<a href=\"sleep\"><span class=\"s6\">sleep</span></a>"), std::string::npos);
   EXPECT_EQ(body.find('\x11'), std::string::npos);
 
-  hooks.search_tab = false;
-  EXPECT_EQ(BodyOfEntry(id).find("sB"), std::string::npos);
-  hooks.search_tab = true;
-  hooks.search_text.clear();
+  highlight.clear();
   EXPECT_EQ(BodyOfEntry(id).find("sB"), std::string::npos);
 }
 
 TEST_F(EntryPageTest, HighlightNeverSplitsAChineseCharacter) {
   // 丄 is 0x81 0x41: its second byte is "A".
   const int id = AddText("丄 A");
-  hooks.search_tab = true;
-  hooks.search_text = "A";
+  highlight = "A";
   const std::string body = BodyOfEntry(id);
   EXPECT_EQ(body, "<br>\r\n丄 <span class=\"sB\">A</span>");
 }
@@ -185,44 +181,24 @@ TEST_F(EntryPageTest, StoredMarkerBytesCannotPoseAsMarks) {
 
 TEST_F(EntryPageTest, AnchorBecomesThePageAddress) {
   const int id = AddText("x");
-  Show(id, "abc");
-  EXPECT_EQ(pane.pages.back().address, "about:blank#abc");
-  Show(id);
-  EXPECT_EQ(pane.pages.back().address, "");
-  EXPECT_EQ(pane.focus_requests, 2);
+  EXPECT_EQ(Build(id, "abc").address, "about:blank#abc");
+  EXPECT_EQ(Build(id).address, "");
 }
 
-TEST_F(EntryPageTest, StatusShowsElapsedTimeAndStoredContentBytes) {
-  class TickingClock final : public Clock {
-   public:
-    uint32_t NowMs() override { return now += 7; }
-    uint32_t now = 0xFFFFFFF0u;  // the counter wraps during the page
-  } ticking;
-  PageRenderer timed(library.Db(), settings, pane, ui, hooks, ticking);
-  const int id = AddText(std::string(1230, 'x') + "中文");  // 1230 + 6 bytes of UTF-8
-  timed.ShowEntryPage(id, "", Record::No, SyncTree::No, "");
-  EXPECT_EQ(ui.LastStatus(), "显示内容化费: 7毫秒，占用空间 1236字节");
-  EXPECT_FALSE(ui.busy_now);
-}
-
-TEST_F(EntryPageTest, ShownEntryIsRecordedAndSelectedInTheTree) {
+TEST_F(EntryPageTest, FoundEntryCarriesItsIdNameStoredSizeAndTreePath) {
   AddCategoryWithId(2, "系统", 0);
   EntrySpec e;
   e.name = "甲";
   e.category = 2;
+  e.content = std::string(1230, 'x') + "中文";  // 1230 + 6 bytes of UTF-8
   const int id = library.AddEntry(e);
-  Show(id);
-  ASSERT_EQ(hooks.recorded.size(), 1u);
-  EXPECT_EQ(hooks.recorded[0].kind, PageKind::Entry);
-  EXPECT_EQ(hooks.recorded[0].id, id);
-  EXPECT_EQ(hooks.recorded[0].title, "甲");
-  ASSERT_EQ(hooks.selections.size(), 1u);
-  EXPECT_EQ(hooks.selections[0].path, "2\000"s + std::to_string(id));
-  EXPECT_EQ(hooks.selections[0].kind, PageKind::Entry);
-
-  renderer.ShowEntryPage(id, "", Record::No, SyncTree::No, "");
-  EXPECT_EQ(hooks.recorded.size(), 1u);
-  EXPECT_EQ(hooks.selections.size(), 1u);
+  const Page page = Build(id);
+  EXPECT_TRUE(page.found);
+  EXPECT_EQ(page.kind, PageKind::Entry);
+  EXPECT_EQ(page.id, id);
+  EXPECT_EQ(page.title, "甲");
+  EXPECT_EQ(page.stored_size, 1236u);
+  EXPECT_EQ(page.tree_path, "2\000"s + std::to_string(id));
 }
 
 TEST_F(EntryPageTest, LookupByNameTakesApostrophes) {
@@ -230,23 +206,19 @@ TEST_F(EntryPageTest, LookupByNameTakesApostrophes) {
   e.name = "it's";
   e.content = "found";
   library.AddEntry(e);
-  renderer.ShowEntryPage(0, "it's", Record::No, SyncTree::No, "");
-  EXPECT_NE(pane.LastPage().find("found"), std::string::npos);
+  EXPECT_NE(builder.BuildEntryPage(0, "it's", "", "").bytes.find("found"), std::string::npos);
 }
 
 TEST_F(EntryPageTest, MissingEntryShowsTheNotFoundPage) {
-  renderer.ShowEntryPage(0, "<无此>", Record::Yes, SyncTree::Yes, "");
-  const std::string page = pane.LastPage();
-  EXPECT_EQ(TrailOf(page), "&lt;无此&gt;");
-  EXPECT_EQ(BodyOf(page), "很抱歉，您要访问的内容不存在<br>请联系Osterk查证" + renderer.Template().tail);
-  EXPECT_TRUE(hooks.selections.empty());
-  ASSERT_EQ(hooks.recorded.size(), 1u);
-  EXPECT_EQ(hooks.recorded[0].id, 0);
-  EXPECT_EQ(hooks.recorded[0].title, "");
-  EXPECT_EQ(ui.LastStatus(), "显示内容化费: 0毫秒，占用空间 0字节");
+  const Page missing = builder.BuildEntryPage(0, "<无此>", "", "");
+  EXPECT_EQ(TrailOf(missing.bytes), "&lt;无此&gt;");
+  EXPECT_EQ(BodyOf(missing.bytes), "很抱歉，您要访问的内容不存在<br>请联系Osterk查证" + builder.Template().tail);
+  EXPECT_FALSE(missing.found);
+  EXPECT_EQ(missing.id, 0);
+  EXPECT_EQ(missing.title, "");
+  EXPECT_EQ(missing.stored_size, 0u);
 
-  Show(4242);
-  EXPECT_EQ(TrailOf(pane.LastPage()), "");
+  EXPECT_EQ(TrailOf(Show(4242)), "");
 }
 
 TEST_F(EntryPageTest, InvalidUtf8ContentStillGivesAPage) {
@@ -267,9 +239,8 @@ TEST_F(EntryPageTest, TenMegabyteContentIsShownWhole) {
   const int id = AddText(content);
   const std::string page = Show(id);
   EXPECT_GT(page.size(), content.size());
-  EXPECT_TRUE(EndsWith(page, renderer.Template().tail));
-  EXPECT_EQ(ui.LastStatus(),
-            "显示内容化费: 0毫秒，占用空间 " + std::to_string(GbToUtf8(content).size()) + "字节");
+  EXPECT_TRUE(EndsWith(page, builder.Template().tail));
+  EXPECT_EQ(Build(id).stored_size, GbToUtf8(content).size());
 }
 
 TEST_F(EntryPageTest, CategoryHoldingTextGivesAnEmptyTrail) {

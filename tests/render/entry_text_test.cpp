@@ -2,22 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "render/gb_chars.h"
+#include "base/gb_chars.h"
 
 namespace mivrel::testing {
 namespace {
-
-TEST(FolderFileAddressTest, DriveColonAndBackslashesAreRewritten) {
-  EXPECT_EQ(FolderFileAddress("C:\\Temp\\tk1\\"), "file:///C|/Temp/tk1/");
-}
-
-TEST(FolderFileAddressTest, BytesThatEndAPathInAnAddressAreEncoded) {
-  EXPECT_EQ(FolderFileAddress("/t#1/a?b/%/\"/"), "file:///t%231/a%3Fb/%25/%22/");
-}
-
-TEST(FolderFileAddressTest, SecondByteBackslashStaysInItsCharacter) {
-  EXPECT_EQ(FolderFileAddress("/tmp/乗/"), "file:///tmp/乗/");
-}
 
 TEST(ReplaceAllAtCharStartsTest, SkipsOccurrencesInsideACharacter) {
   std::string text = "丄A丄";  // 0x81 0x41 'A' 0x81 0x41

@@ -9,21 +9,17 @@ namespace {
 
 class FakeTreeSelection final : public TreeSelection {
  public:
-  bool SelectedImage(int& out) override {
-    if (image < 0) return false;
-    out = image;
-    return true;
-  }
+  ItemKind SelectedKind() override { return kind; }
   void RenameSelected() override { ++renames; }
-  int image = -1;  // -1: nothing selected
+  ItemKind kind = ItemKind::None;  // None: nothing selected
   int renames = 0;
 };
 
-constexpr int kCategoryImage = 3;
-constexpr int kEntryImage = 18;
-constexpr int kExternalBook = 32;
-constexpr int kExternalPage = 33;
-constexpr int kRecycleBin = 34;
+constexpr ItemKind kCategory = ItemKind::Category;
+constexpr ItemKind kEntry = ItemKind::Entry;
+constexpr ItemKind kExternalBook = ItemKind::ExternalBook;
+constexpr ItemKind kExternalPage = ItemKind::ExternalPage;
+constexpr ItemKind kRecycleBin = ItemKind::RecycleBin;
 
 class CommandsTest : public PanesFixture {
  protected:
@@ -31,10 +27,10 @@ class CommandsTest : public PanesFixture {
     history.Record(PageKind::Category, 0, "全部内容");
   }
 
-  // Runs the command with `image` selected and returns the one message shown
+  // Runs the command with an item of `kind` selected and returns the one message shown
   // (empty when none); fails the test when more than one was shown.
-  std::string RefusalOf(CommandId id, int image, CommandOutcome* outcome = nullptr) {
-    tree.image = image;
+  std::string RefusalOf(CommandId id, ItemKind kind, CommandOutcome* outcome = nullptr) {
+    tree.kind = kind;
     ui.messages.clear();
     const CommandOutcome result = table.ExecuteCommand(id);
     if (outcome != nullptr) *outcome = result;
@@ -62,15 +58,15 @@ TEST_F(CommandsTest, RecycleBinRefusals) {
 }
 
 TEST_F(CommandsTest, ExternalItemRefusals) {
-  for (int image : {kExternalBook, kExternalPage}) {
-    EXPECT_EQ(RefusalOf(CommandId::NewCategory, image),
+  for (ItemKind kind : {kExternalBook, kExternalPage}) {
+    EXPECT_EQ(RefusalOf(CommandId::NewCategory, kind),
               "这个是外部文件，不可以新增分类，你可以直接去打开文件操作。");
-    EXPECT_EQ(RefusalOf(CommandId::NewEntry, image),
+    EXPECT_EQ(RefusalOf(CommandId::NewEntry, kind),
               "这个是外部文件，不可以新增文件，你可以直接去打开文件操作。");
-    EXPECT_EQ(RefusalOf(CommandId::Delete, image), "这个是外部文件，不可以删除，你可以直接去删除文件。");
-    EXPECT_EQ(RefusalOf(CommandId::Edit, image), "这个是外部文件，不可以修改，你可以直接去修改文件。");
-    EXPECT_EQ(RefusalOf(CommandId::Export, image), "这个是外部文件，不可以修改，你可以直接去修改文件。");
-    EXPECT_EQ(RefusalOf(CommandId::Import, image), "这个是外部文件，不可以导入。");
+    EXPECT_EQ(RefusalOf(CommandId::Delete, kind), "这个是外部文件，不可以删除，你可以直接去删除文件。");
+    EXPECT_EQ(RefusalOf(CommandId::Edit, kind), "这个是外部文件，不可以修改，你可以直接去修改文件。");
+    EXPECT_EQ(RefusalOf(CommandId::Export, kind), "这个是外部文件，不可以修改，你可以直接去修改文件。");
+    EXPECT_EQ(RefusalOf(CommandId::Import, kind), "这个是外部文件，不可以导入。");
   }
 }
 
@@ -84,29 +80,29 @@ TEST_F(CommandsTest, TreeContextMenuGivesTheSameRefusals) {
 }
 
 TEST_F(CommandsTest, OrdinaryOrNoSelectionPassesToTheFeature) {
-  for (int image : {-1, kCategoryImage, kEntryImage, 15, 31}) {
+  for (ItemKind kind : {ItemKind::None, kCategory, kEntry}) {
     for (CommandId id : {CommandId::NewCategory, CommandId::NewEntry, CommandId::Delete,
                          CommandId::Export, CommandId::Import}) {
       CommandOutcome outcome;
-      EXPECT_EQ(RefusalOf(id, image, &outcome), "");
+      EXPECT_EQ(RefusalOf(id, kind, &outcome), "");
       EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
     }
   }
 }
 
 TEST_F(CommandsTest, EditRefusesTheHomePage) {
-  EXPECT_EQ(RefusalOf(CommandId::Edit, -1), "亲，主页是无法编辑的哦！");
-  EXPECT_EQ(RefusalOf(CommandId::TreeEdit, kCategoryImage), "亲，主页是无法编辑的哦！");
+  EXPECT_EQ(RefusalOf(CommandId::Edit, ItemKind::None), "亲，主页是无法编辑的哦！");
+  EXPECT_EQ(RefusalOf(CommandId::TreeEdit, kCategory), "亲，主页是无法编辑的哦！");
   history.Record(PageKind::Entry, 0, "");  // entry id 0 is not the home page
   CommandOutcome outcome;
-  EXPECT_EQ(RefusalOf(CommandId::Edit, -1, &outcome), "");
+  EXPECT_EQ(RefusalOf(CommandId::Edit, ItemKind::None, &outcome), "");
   EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
 }
 
 TEST_F(CommandsTest, EditActsOnTheCurrentPageNotTheSelection) {
   history.Record(PageKind::Entry, 5, "Sleep");
   CommandOutcome outcome;
-  EXPECT_EQ(RefusalOf(CommandId::Edit, kCategoryImage, &outcome), "");
+  EXPECT_EQ(RefusalOf(CommandId::Edit, kCategory, &outcome), "");
   EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
   // An external item selected is refused even though the page is an entry.
   EXPECT_EQ(RefusalOf(CommandId::Edit, kExternalPage), "这个是外部文件，不可以修改，你可以直接去修改文件。");
@@ -158,7 +154,7 @@ TEST_F(CommandsTest, TrayCommands) {
 }
 
 TEST_F(CommandsTest, RenameGoesToTheTree) {
-  tree.image = kEntryImage;
+  tree.kind = kEntry;
   EXPECT_EQ(table.ExecuteCommand(static_cast<int>(CommandId::TreeRename)), CommandOutcome::Done);
   EXPECT_EQ(tree.renames, 1);
 }

@@ -190,11 +190,11 @@ TEST_F(DirectoryTreeTest, SelectingACategoryLoadsItsEntriesOnceAboveItsSubcatego
   EXPECT_TRUE(view.IsExpanded(item));
   ASSERT_EQ(pane.pages.size(), 1u);
   EXPECT_NE(pane.LastPage().find(">Windows</a>"), std::string::npos);
-  ASSERT_EQ(hooks.recorded.size(), 1u);
-  EXPECT_EQ(hooks.recorded[0].kind, PageKind::Category);
-  EXPECT_EQ(hooks.recorded[0].id, win);
+  ASSERT_EQ(Recorded().size(), 1u);
+  EXPECT_EQ(Recorded()[0].kind, PageKind::Category);
+  EXPECT_EQ(Recorded()[0].id, win);
   // The query and the insert are each measured between two readings of the
-  // ticking clock; the page time spans the renderer's own readings too.
+  // ticking clock; the page time spans the presenter's own readings too.
   const std::string status = ui.LastStatus();
   const std::string lead = "查询化费: 2毫秒，加载化费: 2毫秒，显示化费: ";
   ASSERT_TRUE(StartsWith(status, lead)) << GbToUtf8(status);
@@ -224,9 +224,9 @@ TEST_F(DirectoryTreeTest, SelectingAnEntryShowsItsPageWithoutMovingTheTree) {
   view.SelectItem(Item("GetTickCount"));
   ASSERT_EQ(pane.pages.size(), 1u);
   EXPECT_NE(pane.LastPage().find("返回毫秒数"), std::string::npos);
-  ASSERT_EQ(hooks.recorded.size(), 1u);
-  EXPECT_EQ(hooks.recorded[0].kind, PageKind::Entry);
-  EXPECT_EQ(hooks.recorded[0].id, id);
+  ASSERT_EQ(Recorded().size(), 1u);
+  EXPECT_EQ(Recorded()[0].kind, PageKind::Entry);
+  EXPECT_EQ(Recorded()[0].id, id);
 }
 
 TEST_F(DirectoryTreeTest, SelectionReportsAreIgnoredWhileTheTreeIsDisabled) {
@@ -271,13 +271,13 @@ TEST_F(DirectoryTreeTest, AShownEntryPageSelectsItsItemWithoutShowingItAgain) {
   const int a = lib.AddCategory("A");
   const int id = lib.AddEntry("深处", a);
   Load();
-  renderer.ShowEntryPage(id, "", Record::Yes, SyncTree::Yes, "");
+  session.opener().ShowEntryPage(id, "", Record::Yes, SyncTree::Yes, "");
   ASSERT_NE(view.SelectedItem(), kNoTreeItem);
   EXPECT_EQ(view.Label(view.SelectedItem()), "深处");
   EXPECT_EQ(pane.pages.size(), 1u);
-  EXPECT_EQ(hooks.recorded.size(), 1u);
+  EXPECT_EQ(Recorded().size(), 1u);
 
-  renderer.ShowCategoryPage(0, Record::Yes, SyncTree::Yes);
+  session.opener().ShowCategoryPage(0, Record::Yes, SyncTree::Yes);
   EXPECT_EQ(view.SelectedItem(), kNoTreeItem);
 }
 
@@ -312,10 +312,10 @@ TEST_F(DirectoryTreeTest, ExternalBooksListTheirContentsAndShowTheirPages) {
   view.SelectItem(page);
   ASSERT_EQ(pane.navigations.size(), 1u);
   EXPECT_EQ(pane.navigations[0], "file://" + lib.Folder() + "htm/手册/html/ch1.htm#top");
-  EXPECT_TRUE(hooks.recorded.empty());
+  EXPECT_TRUE(Recorded().empty());
 
   view.SelectItem(book);
-  const PageTemplate& frame = renderer.Template();
+  const PageTemplate& frame = pages.Template();
   EXPECT_EQ(pane.LastPage(), frame.head +
                                  "手册</td></tr></table><br><table Width=\"80%\" cellpadding=\"3\" >\r\n"
                                  "  <tr>\r\n    <td >第一章</td>\r\n  </tr>\r\n"

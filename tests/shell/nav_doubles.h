@@ -11,7 +11,8 @@
 
 #include "base/clock.h"
 #include "ports/browser_pane.h"
-#include "render/page_hooks.h"
+#include "ports/page_kinds.h"
+#include "ports/trace.h"
 #include "shell/commands.h"
 #include "ports/page_opener.h"
 
@@ -61,9 +62,13 @@ class AddressPane final : public BrowserPane {
   int finds = 0;
 };
 
-class TraceRecorder final : public PageHooks {
+// A trace sink that keeps every line.
+class TraceRecorder {
  public:
-  void Trace(const std::string& line) override { lines.push_back(line); }
+  TraceRecorder() { sink.SetSink([this](const std::string& line) { lines.push_back(line); }); }
+  TraceRecorder(const TraceRecorder&) = delete;
+  TraceRecorder& operator=(const TraceRecorder&) = delete;
+  TraceSink sink;
   std::vector<std::string> lines;
 };
 

@@ -23,7 +23,7 @@ namespace mivrel::testing {
 class PanesFixture : public ::testing::Test {
  protected:
   PanesFixture()
-      : panes(lib.Db(), ui, clock, opener, trace,
+      : panes(lib.Db(), ui, clock, opener, trace.sink,
               PaneControls{search_box, search_list, search_scope},
               PaneControls{index_box, index_list, index_scope}, timer),
         navigator(lib.Db(), pane, history, opener, panes, tabs) {

@@ -1,6 +1,5 @@
 // Test doubles for the directory-tree tests: a browser pane that keeps every
-// page written and address navigated to, page hooks that make the tree follow
-// shown pages the way the browsing shell does, and a clock that moves on by a
+// page written and address navigated to, and a clock that moves on by a
 // fixed step at every reading.
 #pragma once
 
@@ -10,8 +9,6 @@
 
 #include "base/clock.h"
 #include "ports/browser_pane.h"
-#include "render/page_hooks.h"
-#include "shell/directory_tree.h"
 
 namespace mivrel::testing {
 
@@ -33,33 +30,6 @@ class TreePagePane final : public BrowserPane {
   std::vector<std::string> pages;
   std::vector<std::string> addresses;
   std::vector<std::string> navigations;
-};
-
-struct RecordedPage {
-  PageKind kind;
-  int id;
-  std::string title;
-};
-
-// Forwards the tree-following hooks to a DirectoryTree (set `tree` before use).
-class TreeFollowHooks final : public PageHooks {
- public:
-  void RecordPage(PageKind kind, int id, const std::string& title) override {
-    recorded.push_back({kind, id, title});
-  }
-  void SelectTreeItemByPath(const std::string& path, PageKind kind) override {
-    tree->SelectQuietly(tree->SelectItemByPath(path, kind));
-  }
-  void ClearTreeSelection() override { tree->ClearSelectionQuietly(); }
-  bool SelectedTreeLabel(std::string& label) override {
-    const TreeItem item = tree->View().SelectedItem();
-    if (item == kNoTreeItem) return false;
-    label = tree->View().Label(item);
-    return true;
-  }
-
-  DirectoryTree* tree = nullptr;
-  std::vector<RecordedPage> recorded;
 };
 
 class TickingClock final : public Clock {

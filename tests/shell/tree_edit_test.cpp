@@ -58,7 +58,7 @@ TEST_F(TreeEditTest, ARenamedCategoryShowsItsNewNameOnItsPage) {
   const TreeItem item = Item("旧名");
   view.SelectItem(item);
   tree.EndLabelEdit(item, "新名");
-  renderer.ShowCategoryPage(cat, Record::No, SyncTree::No);
+  session.opener().ShowCategoryPage(cat, Record::No, SyncTree::No);
   EXPECT_NE(pane.LastPage().find(">新名</a>"), std::string::npos);
 }
 
@@ -191,12 +191,12 @@ TEST_F(TreeEditTest, AnEntryDroppedOnATopLevelEntryBecomesTopLevel) {
   lib.AddEntry("top", 0);
   const int moving = lib.AddEntry("moving", a);
   Load();
-  renderer.ShowCategoryPage(0, Record::No, SyncTree::No);  // the home page, now cached
+  session.opener().ShowCategoryPage(0, Record::No, SyncTree::No);  // the home page, now cached
   view.SelectItem(Item("A"));
   ASSERT_EQ(tree.MoveItem(Item("moving"), Item("top")), MoveResult::Moved);
   EXPECT_EQ(Number("Select [类别] From [fun] where id=" + std::to_string(moving)), 0);
   EXPECT_EQ(Labels(), (Lines{"top", "moving", "A(0)"}));
-  renderer.ShowCategoryPage(0, Record::No, SyncTree::No);
+  session.opener().ShowCategoryPage(0, Record::No, SyncTree::No);
   EXPECT_NE(pane.LastPage().find(">moving</a>"), std::string::npos);
 }
 

@@ -1,6 +1,6 @@
-// A directory tree over a temporary library, with a real renderer, an
-// in-memory tree control and recording doubles, plus the vocabulary the tree
-// tests share: load, find items by label, list labels, add help books.
+// A session over a temporary library, with an in-memory tree control and
+// recording doubles, plus the vocabulary the tree tests share: load, find
+// items by label, list labels, add help books.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "base/files.h"
-#include "render/pages.h"
+#include "base/text.h"
+#include "ports/memory_screen.h"
 #include "settings/settings.h"
-#include "shell/directory_tree.h"
-#include "ports/memory_tree_view.h"
+#include "shell/session.h"
 #include "store/result_grid.h"
 #include "support/recording_ui.h"
 #include "support/test_library.h"
@@ -36,15 +36,21 @@ class TreeFixture : public ::testing::Test {
  protected:
   TreeFixture()
       : settings(DefaultSettings()),
-        renderer(lib.Db(), settings, pane, ui, hooks, clock),
-        tree(lib.Db(), view, renderer, pane, ui, clock, lib.Folder()) {
-    hooks.tree = &tree;
-    view.SetSelectionHandler([this](TreeItem item) { tree.OnSelectionChanged(item); });
-    renderer.BuildPageTemplate();
-    renderer.SetPageTempFolder(temp.Path());
+        session(lib.Db(), settings, lib.Folder(),
+                SessionPorts{ui, clock, pane, screen.tree, screen.tabs,
+                             PaneControls{screen.search_input, screen.search_list, screen.search_scope},
+                             PaneControls{screen.index_input, screen.index_list, screen.index_scope},
+                             screen.index_timer, screen.window}),
+        view(screen.tree),
+        tree(session.tree()),
+        pages(session.pages()) {
+    WireMemoryScreen(screen, session);
+    pages.SetPageTempFolder(temp.Path());
   }
 
   void Load() { tree.LoadDirectoryTree(); }
+  // The pages shown with recording on, in the history's order.
+  const std::vector<HistoryRecord>& Recorded() { return session.history().BackList(); }
   std::string Listing() const { return DescribeTree(view); }
 
   // The first item in pre-order whose label is `label`; fails the test if none.
@@ -96,10 +102,11 @@ class TreeFixture : public ::testing::Test {
   TickingClock clock;
   Settings settings;
   TreePagePane pane;
-  TreeFollowHooks hooks;
-  PageRenderer renderer;
-  MemoryTreeView view;
-  DirectoryTree tree;
+  MemoryScreen screen;
+  Session session;
+  MemoryTreeView& view;
+  DirectoryTree& tree;
+  PageBuilder& pages;
 };
 
 }  // namespace mivrel::testing

@@ -4,13 +4,11 @@
 
 #include "base/text.h"
 #include "store/database.h"
-#include "support/recording_ui.h"
 #include "support/test_library.h"
 
 namespace mivrel {
 namespace {
 
-using testing::RecordingUi;
 using testing::TestLibrary;
 
 TEST(DatabaseTest, ChineseTextAndApostrophesRoundTripThroughStatementsAndGrid) {
@@ -44,7 +42,7 @@ TEST(DatabaseTest, NullCellsReadAsEmptyAndNoRowsLeaveTheGridEmpty) {
   EXPECT_EQ(0, grid.Rows());
 }
 
-TEST(DatabaseTest, FailedStatementsReportSqliteErrorThroughTheUi) {
+TEST(DatabaseTest, FailedStatementsGiveSqliteErrorText) {
   TestLibrary lib;
   ResultGrid grid;
   lib.Db().Query("Select * From [class]", grid);
@@ -52,11 +50,7 @@ TEST(DatabaseTest, FailedStatementsReportSqliteErrorThroughTheUi) {
   EXPECT_NE(kSqliteOk, lib.Db().Run("UPDATE [nosuch] SET x=1"));
   EXPECT_NE(std::string::npos, lib.Db().LastError().find("no such table"));
 
-  RecordingUi ui;
-  lib.Db().ReportFailure(ui);
-  ASSERT_EQ(1u, ui.messages.size());
-  EXPECT_EQ("执行失败，原因见下面信息：\r\nno such table: nosuch", ui.messages[0].text);
-  EXPECT_EQ(MessageIcon::Stop, ui.messages[0].icon);
+  EXPECT_EQ("执行失败，原因见下面信息：\r\nno such table: nosuch", lib.Db().FailureText());
 
   Statement bad(lib.Db(), "INSERT INTO nowhere VALUES(?)");
   EXPECT_FALSE(bad.Ok());

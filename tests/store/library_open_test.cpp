@@ -6,26 +6,20 @@
 #include "store/database.h"
 #include "store/library_files.h"
 #include "store/schema.h"
-#include "support/recording_ui.h"
 #include "support/test_library.h"
 
 namespace mivrel {
 namespace {
 
-using testing::RecordingUi;
 using testing::TempFolder;
 using testing::TestLibrary;
 
 TEST(LibraryOpenTest, MissingDatabaseIsReportedAndNothingIsCreated) {
   TempFolder folder;
   Database db;
-  RecordingUi ui;
-  EXPECT_EQ(OpenResult::Missing, OpenReferenceDatabase(db, folder.Path(), ui));
-  ASSERT_EQ(1u, ui.messages.size());
-  EXPECT_EQ("数据库文件丢失！！！！\r\n" + folder.Path() + "资料数据.sdb请确保软件的完整性，重新下载一下试试。",
-            ui.messages[0].text);
-  EXPECT_EQ(MessageIcon::Stop, ui.messages[0].icon);
-  EXPECT_EQ(MessageOwner::None, ui.messages[0].owner);
+  std::string failure;
+  EXPECT_EQ(OpenResult::Missing, OpenReferenceDatabase(db, folder.Path(), failure));
+  EXPECT_EQ("数据库文件丢失！！！！\r\n" + folder.Path() + "资料数据.sdb请确保软件的完整性，重新下载一下试试。", failure);
   EXPECT_FALSE(db.IsOpen());
   EXPECT_TRUE(ListFolder(folder.Path(), false).empty());
 }
@@ -40,9 +34,9 @@ TEST(LibraryOpenTest, BackupTakesTheDatabaseNameWithoutAMessage) {
   ASSERT_TRUE(WriteWholeFile(folder.Path() + "资料数据.bak", bytes));
 
   Database db;
-  RecordingUi ui;
-  ASSERT_EQ(OpenResult::Opened, OpenReferenceDatabase(db, folder.Path(), ui));
-  EXPECT_TRUE(ui.messages.empty());
+  std::string failure;
+  ASSERT_EQ(OpenResult::Opened, OpenReferenceDatabase(db, folder.Path(), failure));
+  EXPECT_TRUE(failure.empty());
   EXPECT_FALSE(PathExists(folder.Path() + "资料数据.bak"));
   ResultGrid grid;
   ASSERT_EQ(1, db.Query("Select [名字] From [fun]", grid));
@@ -57,10 +51,9 @@ TEST(LibraryOpenTest, FilesThatAreNotLibrariesAreReportedAndLeftUntouched) {
     const std::string path = folder.Path() + "资料数据.sdb";
     ASSERT_TRUE(WriteWholeFile(path, content));
     Database db;
-    RecordingUi ui;
-    EXPECT_EQ(OpenResult::CannotOpen, OpenReferenceDatabase(db, folder.Path(), ui));
-    ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ("无法打开数据库文件\r\n" + path + "请确保软件的完整性，重新下载一下试试。", ui.messages[0].text);
+    std::string failure;
+    EXPECT_EQ(OpenResult::CannotOpen, OpenReferenceDatabase(db, folder.Path(), failure));
+    EXPECT_EQ("无法打开数据库文件\r\n" + path + "请确保软件的完整性，重新下载一下试试。", failure);
     std::string after;
     ASSERT_TRUE(ReadWholeFile(path, after));
     EXPECT_EQ(content, after);

@@ -8,14 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "base/clock.h"
 #include "base/files.h"
 #include "base/text.h"
-#include "ports/kept_page_pane.h"
 #include "render/pages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "support/recording_ui.h"
 #include "support/test_library.h"
 #include "tool/tool_run.h"
 
@@ -33,16 +30,11 @@ class PageCommandTest : public ::testing::Test {
   // The page the program itself builds for the entry, with the library's settings.
   std::string InProcessEntryPage(int id, const std::string& temp_folder) {
     const Settings settings = LoadSettings(IniFile(library.Folder() + "配置.INI"), ScreenSize());
-    KeptPagePane pane;
-    RecordingUi ui;
-    PageHooks hooks;
-    FakeClock clock;
-    PageRenderer renderer(library.Db(), settings, pane, ui, hooks, clock);
-    renderer.BuildPageTemplate();
-    renderer.LoadKeywordSets();
-    renderer.SetPageTempFolder(temp_folder);
-    renderer.ShowEntryPage(id, "", Record::No, SyncTree::No, "");
-    return pane.page;
+    PageBuilder builder(library.Db(), settings);
+    builder.BuildPageTemplate();
+    builder.LoadKeywordSets();
+    builder.SetPageTempFolder(temp_folder);
+    return builder.BuildEntryPage(id, "", "", "").bytes;
   }
 
   TestLibrary library;

@@ -1,4 +1,4 @@
-#include "framework/test_report.h"
+#include "app/test_report.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,14 +7,6 @@
 
 namespace mivrel {
 namespace {
-
-const char* ReportPath() {
-  static const char* const path = [] {
-    const char* value = std::getenv("MIVREL_TEST_REPORT");
-    return (value != nullptr && *value != '\0') ? value : nullptr;
-  }();
-  return path;
-}
 
 std::string EscapeLineBreaks(const std::string& utf8) {
   std::string out;
@@ -33,14 +25,16 @@ std::string EscapeLineBreaks(const std::string& utf8) {
 
 }  // namespace
 
-bool TestReportEnabled() { return ReportPath() != nullptr; }
+std::unique_ptr<ReportFile> ReportFile::FromEnvironment() {
+  const char* value = std::getenv("MIVREL_TEST_REPORT");
+  if (value == nullptr || *value == '\0') return nullptr;
+  return std::unique_ptr<ReportFile>(new ReportFile(value));
+}
 
-void TestReport(const std::string& kind, const std::string& gb_text) {
-  const char* path = ReportPath();
-  if (path == nullptr) return;
+void ReportFile::Observe(const std::string& kind, const std::string& gb_text) {
   // Opened per event so that a reader sees every line at once and a crash
   // loses nothing.
-  std::FILE* file = std::fopen(path, "ab");
+  std::FILE* file = std::fopen(path_.c_str(), "ab");
   if (file == nullptr) return;
   const std::string line = kind + "\t" + EscapeLineBreaks(GbToUtf8(gb_text)) + "\n";
   std::fwrite(line.data(), 1, line.size(), file);

@@ -1,4 +1,4 @@
-#include "render/gb_chars.h"
+#include "base/gb_chars.h"
 
 namespace mivrel {
 namespace {

@@ -1,16 +1,14 @@
-// The shell wired to the real renderer and directory tree over a temporary
-// library: pages recorded in the history, the tree following pages, titles,
-// the scope pickers filled by the tree load, refusals for the tree selection.
-#include "shell/browsing_shell.h"
+// The session over a temporary library: pages recorded in the history, the
+// tree following pages, titles, the scope pickers filled by the tree load,
+// refusals for the tree selection.
+#include "shell/session.h"
 
 #include <gtest/gtest.h>
 
 #include "base/files.h"
-#include "render/pages.h"
-#include "settings/settings.h"
-#include "shell/directory_tree.h"
 #include "ports/memory_panes.h"
 #include "ports/memory_tree_view.h"
+#include "settings/settings.h"
 #include "support/recording_ui.h"
 #include "support/test_library.h"
 #include "nav_doubles.h"
@@ -18,25 +16,23 @@
 namespace mivrel::testing {
 namespace {
 
-class BrowsingShellTest : public ::testing::Test {
+class SessionTest : public ::testing::Test {
  protected:
-  BrowsingShellTest() {
+  SessionTest() {
     windows = lib.AddCategory("Windows", 0, 0, 1);
     gdi = lib.AddCategory("GDI", windows);
     bin = lib.AddCategory("回收站", 0, 34);
     sleep = lib.AddEntry("Sleep", gdi, "Sleep 1000");
     lib.AddEntry("SleepEx", windows, "x");
 
-    view.SetSelectionHandler([this](TreeItem item) { tree.OnSelectionChanged(item); });
-    shell.Connect(renderer, tree);
+    view.SetSelectionHandler([this](TreeItem item) { shell.tree().OnSelectionChanged(item); });
     index_box.on_change = [this] { shell.panes().OnIndexTextChanged(); };
     timer.on_tick = [this] { shell.panes().IndexTimerTick(); };
     index_list.on_selection = [this] { shell.panes().OnHitSelected(ResultPane::Index); };
     search_list.on_selection = [this] { shell.panes().OnHitSelected(ResultPane::Search); };
-    renderer.BuildPageTemplate();
-    renderer.SetPageTempFolder(temp.Path());
-    tree.LoadDirectoryTree();
-    renderer.ShowCategoryPage(0, Record::Yes, SyncTree::Yes);  // as start-up does
+    shell.pages().SetPageTempFolder(temp.Path());
+    shell.tree().LoadDirectoryTree();
+    shell.opener().ShowCategoryPage(0, Record::Yes, SyncTree::Yes);  // as start-up does
   }
 
   const HistoryRecord& Current() { return *shell.history().CurrentPage(); }
@@ -63,29 +59,26 @@ class BrowsingShellTest : public ::testing::Test {
   MemoryTypingTimer timer;
   MemorySideTabs tabs;
   RecordingWindow window;
-  BrowsingShell shell{lib.Db(), ui, clock, pane,
-                      ShellPorts{tabs, PaneControls{search_box, search_list, search_scope},
-                                 PaneControls{index_box, index_list, index_scope}, timer,
-                                 window}};
-  PageRenderer renderer{lib.Db(), settings, pane, ui, shell, clock};
   MemoryTreeView view;
-  DirectoryTree tree{lib.Db(), view, renderer, pane, ui, clock, lib.Folder()};
+  Session shell{lib.Db(), settings, lib.Folder(),
+                SessionPorts{ui, clock, pane, view, tabs, PaneControls{search_box, search_list, search_scope},
+                             PaneControls{index_box, index_list, index_scope}, timer, window}};
   int windows = 0, gdi = 0, bin = 0, sleep = 0;
 };
 
-TEST_F(BrowsingShellTest, StartShowsTheHomePageAsTheFirstRecord) {
+TEST_F(SessionTest, StartShowsTheHomePageAsTheFirstRecord) {
   ASSERT_EQ(shell.history().BackList().size(), 1u);
   EXPECT_EQ(Current().kind, PageKind::Category);
   EXPECT_EQ(Current().id, 0);
   EXPECT_EQ(Current().title, "全部内容");
 }
 
-TEST_F(BrowsingShellTest, HomeLinkOnTheHomePageIsNotRecordedAgain) {
+TEST_F(SessionTest, HomeLinkOnTheHomePageIsNotRecordedAgain) {
   shell.navigator().ResolveNavigation("about:.r.0");
   EXPECT_EQ(shell.history().BackList().size(), 1u);
 }
 
-TEST_F(BrowsingShellTest, CategoryLinkRecordsTheSelectedTreeLabelAsTitle) {
+TEST_F(SessionTest, CategoryLinkRecordsTheSelectedTreeLabelAsTitle) {
   shell.navigator().ResolveNavigation("about:.r." + std::to_string(gdi));
   EXPECT_EQ(Current().kind, PageKind::Category);
   EXPECT_EQ(Current().id, gdi);
@@ -93,7 +86,7 @@ TEST_F(BrowsingShellTest, CategoryLinkRecordsTheSelectedTreeLabelAsTitle) {
   EXPECT_EQ(view.Id(view.SelectedItem()), gdi);
 }
 
-TEST_F(BrowsingShellTest, EntryLinkRecordsTheNameAndTheTreeFollows) {
+TEST_F(SessionTest, EntryLinkRecordsTheNameAndTheTreeFollows) {
   shell.navigator().ResolveNavigation("about:.y." + std::to_string(sleep));
   EXPECT_EQ(Current().kind, PageKind::Entry);
   EXPECT_EQ(Current().id, sleep);
@@ -104,7 +97,7 @@ TEST_F(BrowsingShellTest, EntryLinkRecordsTheNameAndTheTreeFollows) {
   EXPECT_EQ(view.Id(view.Parent(selected)), gdi);
 }
 
-TEST_F(BrowsingShellTest, BackRestoresACategoryPageWithTheTreeFollowingAndNoNewRecord) {
+TEST_F(SessionTest, BackRestoresACategoryPageWithTheTreeFollowingAndNoNewRecord) {
   shell.navigator().ResolveNavigation("about:.r." + std::to_string(windows));
   shell.navigator().ResolveNavigation("about:.y." + std::to_string(sleep));
   const std::string category_page_start = "Windows";
@@ -120,7 +113,7 @@ TEST_F(BrowsingShellTest, BackRestoresACategoryPageWithTheTreeFollowingAndNoNewR
   EXPECT_EQ(view.Id(view.SelectedItem()), sleep);
 }
 
-TEST_F(BrowsingShellTest, TreeLoadFillsBothScopePickers) {
+TEST_F(SessionTest, TreeLoadFillsBothScopePickers) {
   ASSERT_EQ(search_scope.rows.size(), 3u);  // 显示全部分类, Windows, ..GDI (bin left out)
   EXPECT_EQ(search_scope.rows[0], "显示全部分类");
   EXPECT_EQ(search_scope.rows[1], "Windows");
@@ -135,7 +128,7 @@ TEST_F(BrowsingShellTest, TreeLoadFillsBothScopePickers) {
   EXPECT_EQ(search_list.items[0].id, sleep);
 }
 
-TEST_F(BrowsingShellTest, KeywordHandOverOpensTheFirstHitAtTheNextTick) {
+TEST_F(SessionTest, KeywordHandOverOpensTheFirstHitAtTheNextTick) {
   shell.HandOverKeyword("Sleep");
   EXPECT_EQ(tabs.current, SideTab::Index);
   timer.Advance(kIndexTypingDelayMs);
@@ -145,21 +138,21 @@ TEST_F(BrowsingShellTest, KeywordHandOverOpensTheFirstHitAtTheNextTick) {
   EXPECT_NE(pane.page.find("Sleep"), std::string::npos);
 }
 
-TEST_F(BrowsingShellTest, SearchTextIsHighlightedOnlyWhileTheSearchTabShows) {
+TEST_F(SessionTest, SearchTextIsHighlightedOnlyWhileTheSearchTabShows) {
   tabs.current = SideTab::Search;
   search_box.text = "1000";
   shell.panes().RunSearch();
-  EXPECT_TRUE(shell.SearchTabShowing());
-  EXPECT_EQ(shell.CurrentSearchText(), "1000");
+  EXPECT_EQ(tabs.CurrentTab(), SideTab::Search);
+  EXPECT_EQ(shell.panes().CurrentSearchText(), "1000");
   search_list.Click(0);
   EXPECT_EQ(Current().id, sleep);
   const std::string highlighted = pane.page;
   tabs.current = SideTab::Directory;
-  renderer.ShowEntryPage(sleep, "", Record::No, SyncTree::No, "");
+  shell.opener().ShowEntryPage(sleep, "", Record::No, SyncTree::No, "");
   EXPECT_NE(highlighted, pane.page);
 }
 
-TEST_F(BrowsingShellTest, CommandsRefuseTheSelectedRecycleBin) {
+TEST_F(SessionTest, CommandsRefuseTheSelectedRecycleBin) {
   const TreeItem bin_item = RootItemLabelled("回收站");
   ASSERT_NE(bin_item, kNoTreeItem);
   view.SelectItem(bin_item);
@@ -169,7 +162,16 @@ TEST_F(BrowsingShellTest, CommandsRefuseTheSelectedRecycleBin) {
   EXPECT_EQ(ui.messages[0].text, "这个【回收站】，不可以新增文件。");
 }
 
-TEST_F(BrowsingShellTest, RenameFromTheMenuRefusesTheBinThroughTheTree) {
+TEST_F(SessionTest, ACategoryDrawnWithTheBinIconIsNotRefusedAsTheBin) {
+  lib.AddCategory("图标34", 0, 34);
+  shell.tree().LoadDirectoryTree();
+  view.SelectItem(RootItemLabelled("图标34"));
+  ui.messages.clear();
+  EXPECT_EQ(shell.commands().ExecuteCommand(CommandId::NewEntry), CommandOutcome::NotAvailable);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SessionTest, RenameFromTheMenuRefusesTheBinThroughTheTree) {
   view.SelectItem(RootItemLabelled("回收站"));
   ui.messages.clear();
   shell.commands().ExecuteCommand(CommandId::TreeRename);
@@ -177,11 +179,11 @@ TEST_F(BrowsingShellTest, RenameFromTheMenuRefusesTheBinThroughTheTree) {
   EXPECT_EQ(ui.messages[0].text, "回收站，不可以操作。");
 }
 
-TEST_F(BrowsingShellTest, TraceLinesGoToTheSinkWhenOneIsSet) {
+TEST_F(SessionTest, TraceLinesGoToTheSinkWhenOneIsSet) {
   std::vector<std::string> lines;
   index_box.text = "it's";
   shell.panes().IndexTimerTick();  // silent without a sink
-  shell.SetTraceSink([&lines](const std::string& line) { lines.push_back(line); });
+  shell.trace().SetSink([&lines](const std::string& line) { lines.push_back(line); });
   shell.panes().IndexTimerTick();
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0], "it''s");
