@@ -84,16 +84,42 @@ bool ReadMessage(int fd, std::string& message) {
 
 }  // namespace
 
+namespace {
+
+// A folder the channel may live in: created private when missing, and taken
+// only when it is a real folder (no link) of this user that nobody else can
+// enter.  A folder someone else made first, in a shared place like the
+// temporary folder, would let that user receive the hand-over text and keep
+// this user's program from starting.
+bool IsPrivateFolder(const std::string& folder) {
+  if (folder.empty()) return false;
+  mkdir(folder.c_str(), 0700);
+  struct stat info {};
+  return lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+         (info.st_mode & 077) == 0;
+}
+
+}  // namespace
+
 std::string InstanceRuntimeFolder() {
+  const std::string uid = std::to_string(getuid());
+  std::vector<std::string> candidates;
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime != nullptr && *runtime != '\0' && access(runtime, W_OK) == 0) {
-    return WithTrailingSeparator(runtime);
+  if (runtime != nullptr && *runtime != '\0' && access(runtime, W_OK) == 0)
+    candidates.push_back(WithTrailingSeparator(runtime));
+  candidates.push_back(NativePath(TempRoot()) + "mivrel-" + uid + "/");
+  // The home folder is the user's own: nobody else can plant a folder there.
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != '\0') candidates.push_back(WithTrailingSeparator(home) + ".mivrel-" + uid + "/");
+  for (const std::string& folder : candidates) {
+    if (IsPrivateFolder(folder.substr(0, folder.size() - 1))) return folder;
   }
-  return NativePath(TempRoot()) + "mivrel-" + std::to_string(getuid()) + "/";
+  return std::string();
 }
 
 InstanceChannel::InstanceChannel(const std::string& gb_library_folder) {
   runtime_folder_ = InstanceRuntimeFolder();
+  if (runtime_folder_.empty()) return;
   const std::string key = "mivrel-" + FolderKey(NativePath(gb_library_folder));
   lock_path_ = runtime_folder_ + key + ".lock";
   socket_path_ = runtime_folder_ + key + ".sock";
@@ -108,7 +134,8 @@ InstanceChannel::~InstanceChannel() {
 }
 
 InstanceRole InstanceChannel::Claim() {
-  mkdir(runtime_folder_.c_str(), 0700);
+  // No safe folder: this copy runs alone rather than trust an unsafe one.
+  if (runtime_folder_.empty()) return InstanceRole::First;
   lock_fd_ = open(lock_path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (lock_fd_ < 0) return InstanceRole::First;
   if (flock(lock_fd_, LOCK_EX | LOCK_NB) != 0) {

@@ -1,7 +1,10 @@
 #include "base/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -36,15 +39,31 @@ bool IsRegularFile(const std::string& gb_path) {
 }
 
 bool ReadWholeFile(const std::string& gb_path, std::string& bytes) {
-  std::ifstream in(PathOf(gb_path), std::ios::binary);
-  if (!in) return false;
-  in.seekg(0, std::ios::end);
-  std::streamoff size = in.tellg();
-  if (size < 0) return false;
-  bytes.resize(static_cast<size_t>(size));
-  in.seekg(0, std::ios::beg);
-  if (size > 0) in.read(&bytes[0], size);
-  return static_cast<bool>(in) || in.eof();
+  // Opened without blocking, so that a pipe of that name cannot hang the
+  // caller, and read only when it is a regular file of a sane size: a folder
+  // reports a "size" that is no size at all.
+  const int fd = open(NativePath(gb_path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0 &&
+            static_cast<unsigned long long>(info.st_size) <= kMaxWholeFileBytes;
+  if (ok) {
+    bytes.resize(static_cast<size_t>(info.st_size));
+    size_t done = 0;
+    while (ok && done < bytes.size()) {
+      const ssize_t n = read(fd, &bytes[done], bytes.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        // A file that shrank while being read gives what was there.
+        ok = n == 0;
+        bytes.resize(done);
+        break;
+      }
+      done += static_cast<size_t>(n);
+    }
+  }
+  close(fd);
+  return ok;
 }
 
 bool WriteWholeFile(const std::string& gb_path, const std::string& bytes) {
@@ -87,6 +106,12 @@ std::vector<std::string> ListFolder(const std::string& gb_path, bool folders_onl
     names.push_back(Utf8ToGb(it->path().filename().string()));
   }
   return names;
+}
+
+std::string AbsolutePath(const std::string& gb_path) {
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(PathOf(gb_path), ec);
+  return ec ? gb_path : Utf8ToGb(absolute.string());
 }
 
 std::string ExecutableFolder() {

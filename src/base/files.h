@@ -15,7 +15,13 @@ bool PathExists(const std::string& gb_path);
 bool IsDirectory(const std::string& gb_path);
 bool IsRegularFile(const std::string& gb_path);
 
-// Whole-file read; false when the file cannot be read.
+// Largest file ReadWholeFile reads: far above any settings file, help-book
+// contents or library text, far below what would exhaust the memory.
+constexpr unsigned long long kMaxWholeFileBytes = 1ULL << 30;
+
+// Whole-file read; false when the path is no regular file (a folder, a pipe,
+// a device), is larger than kMaxWholeFileBytes, or cannot be read.  Never
+// blocks on a pipe.
 bool ReadWholeFile(const std::string& gb_path, std::string& bytes);
 // Writes the bytes, replacing any file of that name; false on failure.
 bool WriteWholeFile(const std::string& gb_path, const std::string& bytes);
@@ -28,6 +34,9 @@ bool RemoveTree(const std::string& gb_path);
 // Names (GB18030) of the entries of a folder, "." and ".." left out, in the
 // order the file system lists them.
 std::vector<std::string> ListFolder(const std::string& gb_path, bool folders_only);
+
+// The path made absolute against the current folder (already absolute: as is).
+std::string AbsolutePath(const std::string& gb_path);
 
 // The folder of the running executable, ending with "/".
 std::string ExecutableFolder();

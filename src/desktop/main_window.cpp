@@ -88,6 +88,7 @@ struct MainWindowCore {
     tree_view.SetHandlers(TreeViewHandlers{
         [&tree](TreeItem item) { tree.OnSelectionChanged(item); },
         [&tree](TreeItem item) { return tree.BeginLabelEdit(item); },
+        [&tree](TreeItem item) { return tree.LabelEditText(item); },
         [&tree](TreeItem item, const std::string& text) { tree.EndLabelEdit(item, text); },
         [&tree](TreeItem item) { return tree.CanDrag(item); },
         [&tree](TreeItem dragged, TreeItem target) { tree.MoveItem(dragged, target); }});
@@ -221,6 +222,16 @@ void MainWindow::BindTreeEvents() {
     tree->PopupMenu(menu.get(), event.GetPosition());
   });
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
+  // No tooltip box over the rows: it covers the rows below the pointer.
+  tree->Bind(wxEVT_TREE_ITEM_GETTOOLTIP, [](wxTreeEvent& event) { event.Veto(); });
+  // F2 renames like the menu's 重命名, with the same refusals.
+  tree->Bind(wxEVT_TREE_KEY_DOWN, [this](wxTreeEvent& event) {
+    if (event.GetKeyCode() == WXK_F2) {
+      RunCommand(static_cast<int>(CommandId::TreeRename));
+    } else {
+      event.Skip();
+    }
+  });
   tree->Bind(wxEVT_MOTION, [tree, &view](wxMouseEvent& event) {
     if (view.SelectedItem() != kNoTreeItem && !view.EditingLabel() && wxWindow::FindFocus() != tree) {
       tree->SetFocus();
@@ -239,12 +250,17 @@ void MainWindow::RunDeferredStartup() {
 
   loading_label_->Hide();
   splitter_->Show();
+  // The window may not have its real size yet (the window manager has not
+  // placed it): a sash set now would be squeezed to the margin and saved so.
+  // OnSize sets it at the first real size.
+  pending_sash_ = context_.settings.splitter_width;
   wxSizeEvent resize(GetSize());
   OnSize(resize);
-  splitter_->SetSashPosition(SplitterLimit(context_.settings.splitter_width));
   startup_done_ = true;
   Observe(context_.observer, "started", temp_folder);
 }
+
+int MainWindow::SashWidth() const { return pending_sash_ >= 0 ? pending_sash_ : splitter_->GetSashPosition(); }
 
 int MainWindow::SplitterLimit(int width) const {
   const int widest = GetSize().GetWidth() - kSplitterMargin;
@@ -262,6 +278,10 @@ void MainWindow::OnSize(wxSizeEvent& event) {
   // The frame's client area already excludes the toolbar and the status bar.
   if (client.GetWidth() >= kLayoutMinWidth && client.GetHeight() >= kLayoutMinHeight) {
     splitter_->SetSize(0, 0, client.GetWidth(), client.GetHeight());
+    if (pending_sash_ >= 0 && splitter_->IsShown()) {
+      splitter_->SetSashPosition(SplitterLimit(pending_sash_));
+      pending_sash_ = -1;
+    }
   }
   event.Skip(false);
 }
@@ -379,7 +399,7 @@ void MainWindow::OnClose(wxCloseEvent& event) {
 void MainWindow::ShutDown() {
   RemoveTray();
   const wxSize outer = GetSize();
-  WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), splitter_->GetSashPosition());
+  WriteGeometry(context_.ini, outer.GetWidth(), outer.GetHeight(), SashWidth());
   const std::string temp_folder = core_->session.pages().PageTempFolder();
   pane_->SetLinkHandler(nullptr);
   pane_->SetFocusGuard(nullptr);

@@ -78,6 +78,10 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   // True once the deferred start-up has shown the panes.
   bool StartupDone() const { return startup_done_; }
 
+  // The side pane's width: the saved one until the window has its real size
+  // and the sash is set, then the sash position.
+  int SashWidth() const;
+
   WebViewPane& Pane() { return *pane_; }
   SidePane& Side() { return *side_; }
   WxTreeView& TreeAdapter();
@@ -123,6 +127,7 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   std::unique_ptr<LibraryMaintenance> maintenance_;
   bool exit_flag_ = false;
   bool startup_done_ = false;
+  int pending_sash_ = -1;  // the saved side-pane width not yet set; -1: set
 };
 
 }  // namespace mivrel

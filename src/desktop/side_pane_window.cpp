@@ -10,6 +10,7 @@
 
 #include "framework/anchor_layout.h"
 #include "framework/icons.h"
+#include "framework/pane_adapters.h"
 
 namespace mivrel {
 namespace {
@@ -115,10 +116,10 @@ void SidePane::BuildSearchPage(wxImageList* images) {
 void SidePane::OnPageChanged() {
   switch (tabs->GetSelection()) {
     case 1:
-      index_input->SetFocus();
+      FocusWithCaretAtEnd(index_input);
       break;
     case 2:
-      search_input->SetFocus();
+      FocusWithCaretAtEnd(search_input);
       break;
     default:
       break;

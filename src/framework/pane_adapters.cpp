@@ -27,7 +27,13 @@ std::string WxTextBox::Text() { return WxToGb(control_->GetValue()); }
 
 void WxTextBox::SetText(const std::string& gb_text) { control_->SetValue(GbToWx(gb_text)); }
 
-void WxTextBox::Focus() { control_->SetFocus(); }
+void FocusWithCaretAtEnd(wxTextCtrl* control) {
+  control->SetFocus();
+  const long end = control->GetLastPosition();
+  control->SetSelection(end, end);
+}
+
+void WxTextBox::Focus() { FocusWithCaretAtEnd(control_); }
 
 WxResultList::WxResultList(wxTreeCtrl* control, std::function<void()> on_selected)
     : control_(control), on_selected_(std::move(on_selected)) {

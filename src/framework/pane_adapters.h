@@ -18,6 +18,11 @@ class wxTreeCtrl;
 
 namespace mivrel {
 
+// Gives the box the focus with the caret at the end and nothing selected
+// (GTK selects an entry's whole text when it takes the focus, and the next
+// key typed would replace it).
+void FocusWithCaretAtEnd(wxTextCtrl* control);
+
 class WxTextBox final : public TextBox {
  public:
   explicit WxTextBox(wxTextCtrl* control) : control_(control) {}

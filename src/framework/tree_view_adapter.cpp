@@ -156,12 +156,20 @@ void WxTreeView::OnSelectionChanged(wxTreeEvent& event) {
 
 void WxTreeView::OnBeginLabelEdit(wxTreeEvent& event) {
   const TreeItem item = Handle(event.GetItem());
-  if (handlers_.may_edit_label && !handlers_.may_edit_label(item)) event.Veto();
+  if (handlers_.may_edit_label && !handlers_.may_edit_label(item)) {
+    event.Veto();
+    return;
+  }
+  // The editor is made from the item's text right after this event, so the
+  // item carries the edit text until editing ends.
+  label_before_edit_ = control_->GetItemText(event.GetItem());
+  if (handlers_.label_edit_text) control_->SetItemText(event.GetItem(), GbToWx(handlers_.label_edit_text(item)));
 }
 
 void WxTreeView::OnEndLabelEdit(wxTreeEvent& event) {
   // The logic decides the label: the control never keeps the typed text.
   event.Veto();
+  control_->SetItemText(event.GetItem(), label_before_edit_);
   if (event.IsEditCancelled() || !handlers_.label_edited) return;
   handlers_.label_edited(Handle(event.GetItem()), WxToGb(event.GetLabel()));
 }

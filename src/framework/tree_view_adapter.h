@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+#include <wx/string.h>
+
 #include "ports/tree_view.h"
 
 class wxTreeCtrl;
@@ -21,6 +23,9 @@ struct TreeViewHandlers {
   std::function<void(TreeItem)> selection_changed;
   // Asked when the user starts editing a label; false refuses silently.
   std::function<bool(TreeItem)> may_edit_label;
+  // The text the editor starts from (unset: the label); the label comes back
+  // when editing ends, before label_edited.
+  std::function<std::string(TreeItem)> label_edit_text;
   std::function<void(TreeItem, const std::string& gb_text)> label_edited;
   // Asked when a drag starts on an item; false refuses it.
   std::function<bool(TreeItem)> may_drag;
@@ -79,6 +84,7 @@ class WxTreeView final : public TreeView {
 
   wxTreeCtrl* control_;
   TreeViewHandlers handlers_;
+  wxString label_before_edit_;  // the item's label while its editor shows label_edit_text
   TreeItem dragged_ = kNoTreeItem;
   bool quiet_ = false;  // selection changes caused by our own deletes are not reported
 };

@@ -1,16 +1,20 @@
 #include "framework/web_view_pane.h"
 
 #include <wx/clipbrd.h>
-#include <wx/fdrepdlg.h>
+#include <wx/log.h>
 #include <wx/sizer.h>
 #include <wx/utils.h>
 #include <wx/webview.h>
 
+#include <webkit2/webkit2.h>
+
 #include "base/file_urls.h"
 #include "base/files.h"
 #include "base/text.h"
+#include "framework/find_dialog.h"
 #include "framework/link_address.h"
 #include "framework/wx_text.h"
+#include "framework/wx_ui.h"
 
 namespace mivrel {
 namespace {
@@ -57,6 +61,14 @@ WebViewPane::WebViewPane(wxWindow* parent, EventObserver* observer)
   sizer->Add(view_, 1, wxEXPAND);
   SetSizer(sizer);
 
+  // Pages carry text from shared libraries and help books (names, briefs,
+  // web-format entries, book labels), so script written into a page must not
+  // run: it could navigate, reach the copy handler or read local files.  The
+  // program's own scripts (the user script below, RunScript) still run.
+  WebKitSettings* engine_settings =
+      webkit_web_view_get_settings(WEBKIT_WEB_VIEW(view_->GetNativeBackend()));
+  webkit_settings_set_enable_javascript_markup(engine_settings, FALSE);
+
   view_->EnableHistory(true);
   if (view_->AddScriptMessageHandler(L"mivrelSelection")) {
     view_->AddUserScript(kCopyOnPressScript);
@@ -75,7 +87,6 @@ WebViewPane::WebViewPane(wxWindow* parent, EventObserver* observer)
 WebViewPane::~WebViewPane() {
   focus_timer_.Stop();
   if (find_dialog_ != nullptr) find_dialog_->Destroy();
-  delete find_data_;
 }
 
 void WebViewPane::SetBaseFolder(const std::string& gb_folder) {
@@ -122,24 +133,38 @@ void WebViewPane::FindInPage() {
     find_dialog_->Raise();
     return;
   }
-  if (find_data_ == nullptr) find_data_ = new wxFindReplaceData(wxFR_DOWN);
-  find_dialog_ = new wxFindReplaceDialog(wxGetTopLevelParent(this), find_data_, L"查找");
-  find_dialog_->Bind(wxEVT_FIND, &WebViewPane::OnFind, this);
-  find_dialog_->Bind(wxEVT_FIND_NEXT, &WebViewPane::OnFind, this);
-  find_dialog_->Bind(wxEVT_FIND_CLOSE, [this](wxFindDialogEvent&) {
-    view_->Find(wxString());
-    find_dialog_->Destroy();
-    find_dialog_ = nullptr;
-  });
+  find_dialog_ = new FindDialog(
+      wxGetTopLevelParent(this),
+      [this](const FindRequest& request) {
+        int flags = wxWEBVIEW_FIND_HIGHLIGHT_RESULT | wxWEBVIEW_FIND_WRAP;
+        if (request.match_case) flags |= wxWEBVIEW_FIND_MATCH_CASE;
+        if (request.whole_word) flags |= wxWEBVIEW_FIND_ENTIRE_WORD;
+        if (request.backwards) flags |= wxWEBVIEW_FIND_BACKWARDS;
+        // The engine finds asynchronously and its answer comes too late to
+        // tell the user at once; the page's text answers whether there is a hit.
+        if (!PageHasText(request)) return false;
+        view_->Find(request.text, flags);
+        return true;
+      },
+      [this] {
+        view_->Find(wxString());
+        find_dialog_ = nullptr;
+      });
   find_dialog_->Show();
 }
 
-void WebViewPane::OnFind(wxFindDialogEvent& event) {
-  int flags = wxWEBVIEW_FIND_HIGHLIGHT_RESULT | wxWEBVIEW_FIND_WRAP;
-  if (event.GetFlags() & wxFR_MATCHCASE) flags |= wxWEBVIEW_FIND_MATCH_CASE;
-  if (event.GetFlags() & wxFR_WHOLEWORD) flags |= wxWEBVIEW_FIND_ENTIRE_WORD;
-  if (!(event.GetFlags() & wxFR_DOWN)) flags |= wxWEBVIEW_FIND_BACKWARDS;
-  view_->Find(event.GetFindString(), flags);
+bool WebViewPane::PageHasText(const FindRequest& request) {
+  const wxString script =
+      L"(function(t,c,w){var s=document.body?document.body.innerText:'';"
+      L"if(!c){s=s.toLowerCase();t=t.toLowerCase();}"
+      L"if(!w)return s.indexOf(t)>=0?'1':'0';"
+      L"var e=t.replace(/[.*+?^${}()|[\\]\\\\]/g,'\\\\$&');"
+      L"return new RegExp('(^|[^A-Za-z0-9_])'+e+'($|[^A-Za-z0-9_])').test(s)?'1':'0';})(" +
+      ScriptString(request.text) + (request.match_case ? L",true" : L",false") +
+      (request.whole_word ? L",true)" : L",false)");
+  wxString found;
+  // When the page cannot answer, the engine's own search still runs.
+  return !view_->RunScript(script, &found) || found != L"0";
 }
 
 void WebViewPane::OnNavigating(wxWebViewEvent& event) {
@@ -190,7 +215,18 @@ void WebViewPane::OnNewWindow(wxWebViewEvent& event) {
   // Links that ask for a new window (the maker's web site on the home page)
   // open in the desktop's browser.
   const wxString url = event.GetURL();
-  if (url.StartsWith(L"http://") || url.StartsWith(L"https://")) wxLaunchDefaultBrowser(url);
+  if (!url.StartsWith(L"http://") && !url.StartsWith(L"https://")) return;
+  bool opened = false;
+  {
+    // The toolkit's own failure box is English and titled after the program.
+    wxLogNull quiet;
+    opened = wxLaunchDefaultBrowser(url);
+  }
+  if (!opened) {
+    ShowMessageBox(wxGetTopLevelParent(this),
+                   "打开网页失败，原因见下面信息：\r\n没有找到可以打开网页的浏览器。\r\n" + WxToGb(url),
+                   MessageIcon::Stop, MessageButtons::Ok);
+  }
 }
 
 void WebViewPane::OnScriptMessage(wxWebViewEvent& event) {

@@ -25,11 +25,11 @@
 
 class wxWebView;
 class wxWebViewEvent;
-class wxFindDialogEvent;
-class wxFindReplaceDialog;
-class wxFindReplaceData;
 
 namespace mivrel {
+
+class FindDialog;
+struct FindRequest;
 
 class WebViewPane final : public wxPanel, public BrowserPane {
  public:
@@ -57,15 +57,19 @@ class WebViewPane final : public wxPanel, public BrowserPane {
   void GoForwardInBrowser() override;
   void FocusPane() override;
   void FindInPage() override;
+  // The open find dialog, or null.
+  FindDialog* OpenFindDialog() const { return find_dialog_; }
 
  private:
+  // Whether the shown page's text holds the request's text (as the find
+  // options say); true when the page cannot be asked.
+  bool PageHasText(const FindRequest& request);
   void OnNavigating(wxWebViewEvent& event);
   void OnNavigated(wxWebViewEvent& event);
   void OnLoaded(wxWebViewEvent& event);
   void OnNewWindow(wxWebViewEvent& event);
   void OnScriptMessage(wxWebViewEvent& event);
   void OnFocusTimer(wxTimerEvent& event);
-  void OnFind(wxFindDialogEvent& event);
   void ScrollToAnchor(const std::string& gb_anchor);
 
   EventObserver* observer_;
@@ -77,8 +81,7 @@ class WebViewPane final : public wxPanel, public BrowserPane {
   bool loaded_ = false;
   std::function<void(const std::string&)> link_handler_;
   std::function<bool()> focus_guard_;
-  wxFindReplaceDialog* find_dialog_ = nullptr;
-  wxFindReplaceData* find_data_ = nullptr;
+  FindDialog* find_dialog_ = nullptr;
 };
 
 }  // namespace mivrel

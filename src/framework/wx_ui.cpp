@@ -2,6 +2,8 @@
 
 #include <wx/frame.h>
 #include <wx/msgdlg.h>
+// After msgdlg.h, which declares its base class.
+#include <wx/generic/msgdlgg.h>
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
@@ -57,16 +59,29 @@ WxUi::~WxUi() {
 
 void WxUi::SetMainWindow(wxFrame* frame) { frame_ = frame; }
 
+MessageAnswer ShowMessageBox(wxWindow* parent, const std::string& gb_text, MessageIcon icon,
+                             MessageButtons buttons) {
+  TestReport(std::string("message-") + IconName(icon), gb_text);
+  // Under the GUI tests nobody can press a button: the box is recorded and
+  // answered with its default button.
+  if (TestReportEnabled()) {
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+  }
+  wxGenericMessageDialog dialog(parent, GbToWx(gb_text), L"Mivrel",
+                                IconStyle(icon) | ButtonStyle(buttons) | wxCENTRE);
+  dialog.SetOKLabel(L"确定");
+  dialog.SetYesNoCancelLabels(L"是", L"否", L"取消");
+  return Answer(dialog.ShowModal());
+}
+
 MessageAnswer WxUi::ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                 MessageOwner owner) {
   wxWindow* parent = owner == MessageOwner::MainWindow ? frame_ : nullptr;
-  wxMessageDialog dialog(parent, GbToWx(text), L"Mivrel",
-                         IconStyle(icon) | ButtonStyle(buttons) | wxCENTRE);
   // A busy cursor over a message box would hide that the program waits for
   // the user.
   const bool was_busy = busy_;
   if (was_busy) SetBusyCursor(false);
-  const MessageAnswer answer = Answer(dialog.ShowModal());
+  const MessageAnswer answer = ShowMessageBox(parent, text, icon, buttons);
   if (was_busy) SetBusyCursor(true);
   return answer;
 }

@@ -1,5 +1,5 @@
-// The Ui port over real windows: message boxes titled "Mivrel" with the
-// system's icons and buttons (questions default to No), the busy cursor, and
+// The Ui port over real windows: message boxes titled "Mivrel" with their
+// icons and Chinese buttons (questions default to No), the busy cursor, and
 // the last part of the main window's status bar.  User-interface thread only.
 #pragma once
 
@@ -10,8 +10,16 @@
 
 class wxFrame;
 class wxStatusBar;
+class wxWindow;
 
 namespace mivrel {
+
+// A message box as the whole program shows them: title "Mivrel", the icon
+// drawn in the box (the system's own boxes draw none on GTK), Chinese button
+// texts, questions defaulting to No.  Recorded in the test report and, under
+// the GUI tests, answered at once with the default button.
+MessageAnswer ShowMessageBox(wxWindow* parent, const std::string& gb_text, MessageIcon icon,
+                             MessageButtons buttons);
 
 class WxUi final : public Ui {
  public:

@@ -43,7 +43,8 @@ std::vector<ContentsItem> ParseContents(std::string_view text) {
         }
         break;
       case ContentsTag::Name:
-        list.name = std::string(event.value);
+        // Every page of the list copies the name: a long one is cut.
+        list.name = CutAtCharBoundary(event.value, kMaxContentsLabelBytes);
         break;
       case ContentsTag::Local:
         items.push_back({ContentsKind::Page, list.book, list.name, std::string(event.value)});

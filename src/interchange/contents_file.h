@@ -7,8 +7,8 @@
 // has its own, empty at its start), a LOCAL parameter adds a page with the
 // current name.  So an item with a page and a nested list shows twice.
 //
-// Any input is safe: the reading is one forward pass with an explicit list
-// stack (no recursion).  Lists nested deeper than kMaxContentsDepth are not
+// Names are cut to kMaxContentsLabelBytes.  Any input is safe: the reading is
+// one forward pass with an explicit list stack (no recursion).  Lists nested deeper than kMaxContentsDepth are not
 // given books of their own; their items go into the deepest book, so that no
 // tree control has to hold an absurdly deep tree.  Pure functions and plain
 // data; any thread.
@@ -18,9 +18,13 @@
 #include <string_view>
 #include <vector>
 
+#include "interchange/contents_reader.h"
+
 namespace mivrel {
 
 constexpr int kMaxContentsDepth = 256;
+// Names longer than this are cut (at a character boundary).
+constexpr size_t kMaxContentsLabelBytes = kMaxContentsNameBytes;
 
 enum class ContentsKind { Book, Page };
 

@@ -19,6 +19,11 @@
 
 namespace mivrel {
 
+// Names longer than this are cut (at a character boundary) by every reader of
+// the file: a page takes its list's current name, so an uncut name would be
+// copied once per page and a small file could fill the memory or the library.
+constexpr size_t kMaxContentsNameBytes = 1000;
+
 enum class ContentsTag { ListOpen, ListClose, Name, Local };
 
 struct ContentsEvent {

@@ -136,7 +136,7 @@ ImportReport ImportHelpBook(Database& db, const std::string& contents,
     } else if (event.tag == ContentsTag::ListClose) {
       levels.pop_back();
     } else if (event.tag == ContentsTag::Name) {
-      level.name = std::string(event.value);
+      level.name = CutAtCharBoundary(event.value, kMaxContentsNameBytes);
     } else {
       const std::string_view local = event.value.substr(0, event.value.find('#'));
       if (!pages.Import(level.name, gb_book_folder + std::string(local), level.category)) break;

@@ -1,5 +1,7 @@
 #include "render/page_template.h"
 
+#include <string_view>
+
 #include "base/hex.h"
 #include "settings/settings.h"
 
@@ -16,10 +18,22 @@ void AddLine(std::string& head, const std::string& line) {
   head += kLineEnd;
 }
 
+// The settings file can come from anyone: a name that could close the quoted
+// font name, the rule or the style element gives the default font instead.
+// Every other name keeps its bytes.
+std::string FontFamily(const std::string& font_name) {
+  for (const char c : font_name) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F || std::string_view("'\"<>{};\\").find(c) != std::string_view::npos)
+      return "'" + DefaultSettings().font_name + "'";
+  }
+  return "'" + font_name + "'";
+}
+
 // Everything up to and including the blank line before the colour classes.
 void AddFrameRules(std::string& head, const Settings& settings) {
   const std::string size = std::to_string(settings.font_size);
-  const std::string family = "'" + settings.font_name + "'";
+  const std::string family = FontFamily(settings.font_name);
   AddLine(head, "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">");
   AddLine(head, "<html>");
   AddLine(head, "<head>");

@@ -11,15 +11,37 @@ namespace {
 
 constexpr size_t kMaxValueBytes = 511;
 
+// Blanks, tabs and stray carriage returns: a CR before CR LF, or one ending a
+// file without a final line break, must not become part of a value, or a
+// value would read differently once a line is added after it.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
 std::string_view Trim(std::string_view text) {
   size_t b = 0, e = text.size();
-  while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
-  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+  while (b < e && IsBlank(text[b])) ++b;
+  while (e > b && IsBlank(text[e - 1])) --e;
   return text.substr(b, e - b);
 }
 
+// Names match without regard to the case of single-byte ASCII letters only:
+// the trail byte of a double-byte character (癆 is B0 41, 癮 is B0 61) is part
+// of that character and must match exactly.
 bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
+  if (a.size() != b.size()) return false;
+  const auto upper = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; };
+  for (size_t i = 0; i < a.size(); ++i) {
+    const unsigned char x = static_cast<unsigned char>(a[i]);
+    const unsigned char y = static_cast<unsigned char>(b[i]);
+    if (x >= 0x80) {
+      // A lead byte and the byte after it form one character: both exact.
+      if (x != y) return false;
+      ++i;
+      if (i < a.size() && a[i] != b[i]) return false;
+    } else if (upper(x) != upper(y)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // One line of the file without its line break, and where it lies.

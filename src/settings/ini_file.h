@@ -1,6 +1,7 @@
 // A settings file read and written key by key, with the semantics of the
 // Windows private-profile functions: section and key names match without regard
-// to ASCII letter case, blanks around "=" and around values are ignored,
+// to the case of single-byte ASCII letters (never of a double-byte character's
+// trail byte), blanks, tabs and stray CRs around "=" and around values are ignored,
 // comment lines (";") and every other line are kept when a key is written,
 // values are cut to 511 bytes.  The file is GB18030 text with CR LF lines; it
 // is never parsed into a model and rewritten as a whole.

@@ -1,5 +1,6 @@
 #include "shell/category_tree.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "ports/tree_view.h"
@@ -73,9 +74,10 @@ void AppendScopeRows(ScopeList& scopes, const std::vector<CategoryTreeModel::Pla
   std::vector<size_t> rows;
   rows.reserve(placed.size());
   for (const CategoryTreeModel::Placed& category : placed) {
-    std::string label = prefix;
-    for (int level = 0; level < category.depth; ++level) label += "..";
-    const size_t row = scopes.AddRow(label + category.name);
+    // The dots stop at kMaxScopeIndentLevels: a chain thousands of levels deep
+    // must cost time and memory linear in its length.
+    const size_t dots = 2 * std::min(static_cast<size_t>(category.depth), kMaxScopeIndentLevels);
+    const size_t row = scopes.AddRow(prefix + std::string(dots, '.') + category.name);
     scopes.id_lists[row] = Bracketed(category.id);
     if (category.parent >= 0) scopes.id_lists[rows[static_cast<size_t>(category.parent)]] += Bracketed(category.id);
     rows.push_back(row);

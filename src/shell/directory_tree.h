@@ -110,11 +110,14 @@ class DirectoryTree {
   void DropPageCacheFor(TreeItem category_item);
 
   // Rename in place.  BeginLabelEdit: false (refused, silently) for external
-  // items and the bin.  EndLabelEdit: stores the typed text as the entry's or
-  // category's name and sets the label; a count suffix equal to the loaded
-  // category's current one is not stored.  Failure is reported ("重命名失败，
-  // 原因见下面信息：") and the label stays.  An empty text changes nothing.
+  // items and the bin.  LabelEditText: what the editor starts from, the name
+  // alone (a loaded category's count suffix is no part of it).  EndLabelEdit:
+  // stores the typed text as the entry's or category's name, sets the label
+  // (the count suffix back on a loaded category) and shows the item's page
+  // again with the new name.  Failure is reported ("重命名失败，原因见下面信息：")
+  // and the label stays.  An empty text changes nothing.
   bool BeginLabelEdit(TreeItem item) const;
+  std::string LabelEditText(TreeItem item) const { return LabelWithoutCount(item); }
   void EndLabelEdit(TreeItem item, const std::string& new_text);
   // 重命名 of the context menu: refuses the bin ("回收站，不可以操作。") and
   // external items ("这个是外部文件，不可以操作，当然你可以直接打开文件操作。"),

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "ports/page_opener.h"
 #include "ports/ui.h"
 #include "render/pages.h"
 #include "shell/directory_tree.h"
@@ -36,23 +37,15 @@ void DirectoryTree::RenameSelected() {
 }
 
 void DirectoryTree::EndLabelEdit(TreeItem item, const std::string& new_text) {
-  if (item == kNoTreeItem || new_text.empty()) return;
-  const std::string old_label = view_.Label(item);
-  if (new_text == old_label) return;
+  // The editor starts from the name alone, so the text is the whole name.
+  if (item == kNoTreeItem || new_text.empty() || new_text == LabelWithoutCount(item)) return;
   const ItemKind kind = KindOf(item);
   if (!IsEditableKind(kind)) {
     ui_.ShowMessage(kExternalRefusal, MessageIcon::Exclamation);
     return;
   }
-  // A loaded category's count suffix typed back (the editor starts from the
-  // label) is the count, not part of the name.
-  std::string name = new_text;
+  const std::string& name = new_text;
   const bool counted = kind == ItemKind::Category && EntriesLoaded(item);
-  if (counted) {
-    const std::string suffix = old_label.substr(LabelWithoutCount(item).size());
-    if (name.size() > suffix.size() && EndsWith(name, suffix)) name.erase(name.size() - suffix.size());
-  }
-  if (name == LabelWithoutCount(item)) return;
 
   const int id = view_.Id(item);
   const int rc = kind == ItemKind::Entry ? RenameEntry(db_, id, name) : RenameCategory(db_, id, name);
@@ -66,10 +59,13 @@ void DirectoryTree::EndLabelEdit(TreeItem item, const std::string& new_text) {
     view_.SetLabel(item, name);
   // The page that lists the renamed item shows its new name: for a category
   // its own page, for an entry the page it is shown under.
-  if (kind == ItemKind::Entry)
+  if (kind == ItemKind::Entry) {
     DropListingPage(view_.Parent(item));
-  else
+    opener_.ShowEntryPage(id, std::string(), Record::No, SyncTree::No, std::string());
+  } else {
     DropPageCacheFor(item);
+    opener_.ShowCategoryPage(id, Record::No, SyncTree::No);
+  }
 }
 
 void DirectoryTree::DropListingPage(TreeItem parent) {

@@ -1,7 +1,9 @@
 // The rows of the two scope pickers (search and index panes) and their
 // ScopeIdList texts, as the last full tree load made them.  Row 0 is
 // "显示全部分类" with an empty list (no filter); every other row is one category
-// in tree order, labelled with ".." per nesting level + its name, and its
+// in tree order, labelled with ".." per nesting level (at most
+// kMaxScopeIndentLevels, so that a deep chain costs memory linear in its
+// length) + its name, and its
 // list is "[" + id + "]" followed by "[" + child id + "]" for each direct
 // subcategory shown in the tree, in tree order.  The search and index logic
 // reads it; the directory tree fills it.
@@ -11,6 +13,8 @@
 #include <vector>
 
 namespace mivrel {
+
+constexpr size_t kMaxScopeIndentLevels = 64;
 
 struct ScopeList {
   std::vector<std::string> rows;      // picker labels, GB18030

@@ -25,8 +25,12 @@ int Database::Open(const std::string& gb_path, OpenMode mode) {
     return rc;
   }
   // A second program touching the file briefly must not fail a statement at once.
-  sqlite3_busy_timeout(db_, 2000);
+  SetBusyTimeout(kDefaultBusyTimeoutMs);
   return rc;
+}
+
+void Database::SetBusyTimeout(int ms) {
+  if (db_ != nullptr) sqlite3_busy_timeout(db_, ms);
 }
 
 void Database::Close() {

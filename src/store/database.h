@@ -32,6 +32,9 @@ constexpr int kSqliteDone = 101;
 
 enum class OpenMode { ReadWrite, ReadWriteCreate };
 
+// How long a statement waits for another program's lock before it fails.
+constexpr int kDefaultBusyTimeoutMs = 2000;
+
 class Database {
  public:
   Database();
@@ -43,6 +46,8 @@ class Database {
   // that cannot be written is opened read-only.  Returns the SQLite result code.
   [[nodiscard]] int Open(const std::string& gb_path, OpenMode mode = OpenMode::ReadWrite);
   void Close();
+  // Sets how long statements wait for another connection's lock.
+  void SetBusyTimeout(int ms);
   bool IsOpen() const { return db_ != nullptr; }
   bool IsReadOnly() const;
 

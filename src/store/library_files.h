@@ -13,14 +13,15 @@ constexpr const char* kDatabaseFallbackName = "资料数据.bak";
 constexpr const char* kSettingsFileName = "配置.INI";
 constexpr const char* kExternalBooksFolder = "htm";
 
-enum class OpenResult { Opened, Missing, CannotOpen };
+enum class OpenResult { Opened, Missing, CannotOpen, InUse };
 
 // Opens `folder` + "资料数据.sdb" (folder ends with a separator).  When the file
 // is missing and "资料数据.bak" lies beside it, the backup takes the database's
 // name first.  For a missing file, or one that is not a readable library (not
-// SQLite, empty, locked, without the three tables), nothing is written
-// anywhere and `failure_text` receives what the user is told (GB18030).  On
-// success the speed indexes are ensured.
+// SQLite, empty, without the three tables and their columns), nothing is
+// written anywhere and `failure_text` receives what the user is told
+// (GB18030); a file locked by another program gives InUse after a short wait.
+// On success the speed indexes are ensured.
 OpenResult OpenReferenceDatabase(Database& db, const std::string& folder, std::string& failure_text);
 
 }  // namespace mivrel

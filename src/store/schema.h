@@ -16,8 +16,13 @@ const char* LibrarySchemaSql();
 // Returns the SQLite result code.
 int CreateLibrarySchema(Database& db);
 
-// True when the database holds the tables `class`, `fun` and `img`.
-bool HasLibraryTables(Database& db);
+enum class SchemaCheck { Matches, Differs, Busy };
+
+// Whether the database holds the tables `class`, `fun` and `img` with exactly
+// the contract's columns in the contract's order (names compared as SQLite
+// does, ASCII case ignored).  Busy when another connection holds a lock that
+// keeps the schema from being read within the busy timeout.  Reads only.
+SchemaCheck CheckLibrarySchema(Database& db);
 
 // Creates, when missing, the indexes that turn the program's queries by
 // category, parent, name prefix and page name into look-ups.  Never touches a

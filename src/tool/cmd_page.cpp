@@ -58,7 +58,8 @@ bool ParseRequest(const std::vector<std::string>& args, PageRequest& request) {
         request.highlight_text = value;
       } else if (arg == "--temp") {
         if (value.empty()) return UsageError("--temp needs a folder");
-        request.temp_folder = WithTrailingSeparator(value);
+        // Image addresses are file URLs: a relative folder would root them at "/".
+        request.temp_folder = WithTrailingSeparator(AbsolutePath(value));
       } else {
         if (!request.name.empty() || value.empty()) return UsageError("--name needs one non-empty name");
         request.name = value;

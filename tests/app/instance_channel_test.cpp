@@ -11,10 +11,14 @@
 #include <sys/file.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "base/files.h"
 #include "support/test_library.h"
 
 namespace mivrel {
@@ -153,6 +157,76 @@ TEST(InstanceChannel, SocketIsPrivateToTheUser) {
   struct stat info {};
   ASSERT_EQ(stat(first.SocketPath().c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 077, 0u);
+}
+
+// Points TEMP and HOME at fresh folders and hides XDG_RUNTIME_DIR for the
+// test's lifetime, so that the fallback folders can be prepared by hand.
+class ScopedRuntimeEnvironment {
+ public:
+  ScopedRuntimeEnvironment() {
+    for (const char* name : {"TEMP", "HOME", "XDG_RUNTIME_DIR"}) {
+      const char* value = std::getenv(name);
+      saved_.push_back({name, value != nullptr, value != nullptr ? value : ""});
+    }
+    setenv("TEMP", NativePath(temp_.Path()).c_str(), 1);
+    setenv("HOME", NativePath(home_.Path()).c_str(), 1);
+    unsetenv("XDG_RUNTIME_DIR");
+  }
+  ~ScopedRuntimeEnvironment() {
+    for (const Saved& saved : saved_) {
+      if (saved.present) {
+        setenv(saved.name, saved.value.c_str(), 1);
+      } else {
+        unsetenv(saved.name);
+      }
+    }
+  }
+  std::string SharedFolder() const {
+    return NativePath(temp_.Path()) + "mivrel-" + std::to_string(getuid());
+  }
+
+ private:
+  struct Saved {
+    const char* name;
+    bool present;
+    std::string value;
+  };
+  TempFolder temp_, home_;
+  std::vector<Saved> saved_;
+};
+
+TEST(InstanceChannel, AForeignOrOpenRuntimeFolderIsNeverUsed) {
+  TempFolder library;
+  for (const bool foreign : {true, false}) {
+    ScopedRuntimeEnvironment environment;
+    // Made first by someone else (or left open to everyone), before our start.
+    const std::string planted = environment.SharedFolder();
+    ASSERT_EQ(mkdir(planted.c_str(), 0777), 0);
+    ASSERT_EQ(chmod(planted.c_str(), 0777), 0);
+    if (foreign) {
+      if (getuid() != 0) continue;  // only root can plant a folder for another user
+      ASSERT_EQ(chown(planted.c_str(), 65534, 65534), 0);
+    }
+
+    InstanceChannel first(library.Path());
+    ASSERT_EQ(first.Claim(), InstanceRole::First);
+    EXPECT_NE(first.SocketPath().rfind(planted + "/", 0), 0u) << first.SocketPath();
+    struct stat info {};
+    ASSERT_EQ(lstat(planted.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0777u) << "the planted folder must be left alone";
+    // The copy that fell back is still found by the next start.
+    InstanceChannel second(library.Path());
+    EXPECT_EQ(second.Claim(), InstanceRole::Second);
+    EXPECT_TRUE(second.SendToRunning("keyword"));
+    const std::vector<std::string> got = ReceiveSome(first, 1);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0], "keyword");
+    // The folder actually used is private to the user.
+    const std::string used = first.SocketPath().substr(0, first.SocketPath().rfind('/'));
+    ASSERT_EQ(lstat(used.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, getuid());
+    EXPECT_EQ(info.st_mode & 077, 0u);
+  }
 }
 
 }  // namespace

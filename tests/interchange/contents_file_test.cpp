@@ -108,5 +108,25 @@ TEST(ContentsFileTest, AHugeFileIsReadWhole) {
   EXPECT_EQ(items.back().local, "99999.htm");
 }
 
+TEST(ContentsFileTest, LongNamesAreCutAtACharacterSoMemoryStaysLinearInTheFile) {
+  // One 100,000-byte name shared by 5,000 pages would otherwise be copied 5,000 times.
+  std::string long_name(99999, 'x');
+  long_name += "页页页";  // a two-byte character straddles every cut below 100,000
+  std::string text = "<UL>" + Name(long_name);
+  for (int i = 0; i < 5000; ++i) text += Local(std::to_string(i));
+  text += "</UL>";
+  const std::vector<ContentsItem> items = ParseContents(text);
+  ASSERT_EQ(items.size(), 5000u);
+  size_t name_bytes = 0;
+  for (const ContentsItem& item : items) name_bytes += item.name.size();
+  EXPECT_LE(name_bytes, 40 * text.size()) << "memory must stay linear in the file";
+  EXPECT_EQ(items[0].name.size(), kMaxContentsLabelBytes);
+
+  const std::string chinese = Name(std::string(kMaxContentsLabelBytes - 1, 'a') + "页");
+  const std::vector<ContentsItem> cut = ParseContents("<UL>" + chinese + Local("p") + "</UL>");
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut[0].name, std::string(kMaxContentsLabelBytes - 1, 'a')) << "never half a character";
+}
+
 }  // namespace
 }  // namespace mivrel::testing

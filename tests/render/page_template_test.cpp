@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "base/text.h"
 #include "settings/ini_file.h"
@@ -85,6 +86,18 @@ TEST(PageTemplateTest, FontNameAndSizeGoIntoBodyAndTableRules) {
             std::string::npos);
   EXPECT_NE(head.find("\r\ntable{Font-Size:20pt;font-family:'Courier New';color:#000;"),
             std::string::npos);
+}
+
+TEST(PageTemplateTest, AFontNameThatCouldLeaveTheStyleRuleGivesTheDefaultFont) {
+  const std::string fallback = BuildPageTemplate(DefaultSettings()).head;
+  for (const std::string& hostile : std::vector<std::string>{
+           "x'}</Style><script>alert(1)</script>", "a\"b", "a<b", "a>b", "a{b", "a}b", "a;b", "a\\b",
+        std::string("a\nb"), std::string("a\x7f" "b"), std::string("a\0b", 3)}) {
+    EXPECT_EQ(BuildPageTemplate(DefaultsWith(hostile, 12)).head, fallback) << hostile;
+  }
+  // Valid names keep their bytes, Chinese ones and blanks included.
+  const std::string head = BuildPageTemplate(DefaultsWith("微软雅黑 Light-2.0", 12)).head;
+  EXPECT_NE(head.find("font-family:'微软雅黑 Light-2.0';"), std::string::npos);
 }
 
 TEST(PageTemplateTest, ColourTableEntriesBecomeTheirClassColours) {

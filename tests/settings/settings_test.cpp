@@ -1,6 +1,7 @@
 // Reading the settings file: defaults, clamps, colours, and writes that keep
 // the rest of the file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "base/files.h"
 #include "settings/ini_file.h"
@@ -115,6 +116,30 @@ TEST_F(SettingsTest, KeysIgnoreCaseBlanksAndComments) {
   EXPECT_EQ("宋体", s.font_name);
   EXPECT_EQ(16, s.font_size);
   EXPECT_EQ(0x00FF00u, s.colours[kApiColour]);
+}
+
+TEST_F(SettingsTest, OnlySingleByteLettersFoldInNames) {
+  // 癆 is B0 41 and 癮 B0 61: their trail bytes are letters, but the keys differ.
+  ASSERT_TRUE(WriteWholeFile(Path(), "[节]\r\n癆=one\r\nkey=two\r\n"));
+  const IniFile file(Path());
+  EXPECT_EQ(file.Read("节", "癮", "none"), "none");
+  EXPECT_EQ(file.Read("节", "癆", "none"), "one");
+  EXPECT_EQ(file.Read("节", "KEY", "none"), "two");
+  EXPECT_TRUE(file.Write("节", "癮", "three"));
+  EXPECT_EQ(file.Read("节", "癆", "none"), "one");
+  EXPECT_EQ(file.Read("节", "癮", "none"), "three");
+}
+
+TEST_F(SettingsTest, ASettingsPathThatIsNoRegularFileGivesDefaults) {
+  // A folder of that name, or a pipe, is no settings file: nothing may abort or hang.
+  ASSERT_TRUE(MakeDirectories(Path()));
+  EXPECT_EQ(LoadSettings(IniFile(Path()), {1920, 1050}).font_name, "Arial");
+  EXPECT_FALSE(IniFile(Path()).Write("节", "k", "v"));
+  ASSERT_TRUE(RemoveTree(Path()));
+  ASSERT_EQ(mkfifo(NativePath(Path()).c_str(), 0600), 0);
+  EXPECT_EQ(IniFile(Path()).Read("节", "k", "fallback"), "fallback");
+  std::string bytes;
+  EXPECT_FALSE(ReadWholeFile(Path(), bytes));
 }
 
 TEST_F(SettingsTest, GarbageAndOverlongLinesStillStart) {

@@ -159,6 +159,24 @@ TEST_F(DirectoryTreeTest, ScopeRowsListEachCategoryWithItsDirectChildren) {
   EXPECT_EQ(tree.Scopes().rows.size(), 7u);
 }
 
+TEST_F(DirectoryTreeTest, ADeepChainOfCategoriesLoadsInLinearMemory) {
+  // Each level's picker label carries the dots of its depth; a chain 20,000
+  // levels deep must not carry 20,000 levels of dots per row.
+  constexpr int kLevels = 20000;
+  ASSERT_EQ(lib.Db().Run("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" +
+                         std::to_string(kLevels) +
+                         ") INSERT INTO class ([ID],[类别名],[父类别],[图标],[优先]) SELECT i,'c'||i,i-1,0,100 FROM n"),
+            kSqliteOk);
+  Load();
+  const ScopeList& scopes = tree.Scopes();
+  ASSERT_EQ(scopes.rows.size(), static_cast<size_t>(kLevels) + 1);
+  size_t label_bytes = 0;
+  for (const std::string& row : scopes.rows) label_bytes += row.size();
+  EXPECT_LT(label_bytes, static_cast<size_t>(kLevels) * 300);
+  EXPECT_EQ(scopes.rows[2], "..c2");
+  EXPECT_EQ(scopes.rows[kLevels], std::string(2 * kMaxScopeIndentLevels, '.') + "c" + std::to_string(kLevels));
+}
+
 TEST_F(DirectoryTreeTest, ACycleOfParentsEndsTheWalk) {
   const int a = lib.AddCategory("A");
   const int b = lib.AddCategory("B", a);

@@ -35,21 +35,38 @@ TEST_F(TreeEditTest, RenamingAnEntryStoresApostrophesAndShowsTheNameUnchanged) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(TreeEditTest, TheCountSuffixTypedBackIsNotStored) {
-  const int win = lib.AddCategory("Windows");
-  lib.AddEntry("a", win);
-  lib.AddEntry("b", win);
+TEST_F(TreeEditTest, TheEditBoxHoldsTheNameAloneAndTheCountComesBackAfterwards) {
+  const int win = lib.AddCategory("BASIC 类型");
+  for (int i = 0; i < 8; ++i) lib.AddEntry("e" + std::to_string(i), win);
   Load();
-  const TreeItem item = Item("Windows");
+  const TreeItem item = Item("BASIC 类型");
   view.SelectItem(item);
-  ASSERT_EQ(view.Label(item), "Windows(2)");
-  tree.EndLabelEdit(item, "Win32(2)");
-  EXPECT_EQ(CategoryName(win), "Win32");
-  EXPECT_EQ(view.Label(item), "Win32(2)");
-  // A number in parentheses that is not the count belongs to the name.
-  tree.EndLabelEdit(item, "Win(64)");
-  EXPECT_EQ(CategoryName(win), "Win(64)");
-  EXPECT_EQ(view.Label(item), "Win(64)(2)");
+  ASSERT_EQ(view.Label(item), "BASIC 类型(8)");
+  EXPECT_EQ(tree.LabelEditText(item), "BASIC 类型");
+  tree.EndLabelEdit(item, "BASIC 类型X");
+  EXPECT_EQ(CategoryName(win), "BASIC 类型X");
+  EXPECT_EQ(view.Label(item), "BASIC 类型X(8)");
+  // What is typed is the name, parentheses and all.
+  tree.EndLabelEdit(item, "Win(8)");
+  EXPECT_EQ(CategoryName(win), "Win(8)");
+  EXPECT_EQ(view.Label(item), "Win(8)(8)");
+  const TreeItem entry = view.FirstChild(item);
+  EXPECT_EQ(tree.LabelEditText(entry), view.Label(entry));
+}
+
+TEST_F(TreeEditTest, ARenamedItemsPageIsShownAgainWithTheNewName) {
+  const int cat = lib.AddCategory("旧类");
+  lib.AddEntry("旧资料", cat);
+  Load();
+  const TreeItem category = Item("旧类");
+  view.SelectItem(category);
+  tree.EndLabelEdit(category, "新类");
+  EXPECT_NE(pane.LastPage().find("新类"), std::string::npos);
+  const TreeItem entry = Item("旧资料");
+  view.SelectItem(entry);
+  tree.EndLabelEdit(entry, "新资料");
+  EXPECT_NE(pane.LastPage().find("新资料"), std::string::npos);
+  EXPECT_EQ(pane.LastPage().find("旧资料"), std::string::npos);
 }
 
 TEST_F(TreeEditTest, ARenamedCategoryShowsItsNewNameOnItsPage) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/files.h"
+#include "base/text.h"
 #include "store/database.h"
 #include "store/library_files.h"
 #include "store/schema.h"
@@ -59,6 +60,48 @@ TEST(LibraryOpenTest, FilesThatAreNotLibrariesAreReportedAndLeftUntouched) {
     EXPECT_EQ(content, after);
     EXPECT_EQ(1u, ListFolder(folder.Path(), false).size()) << "journal or other file written";
   }
+}
+
+TEST(LibraryOpenTest, AFileWithTheTableNamesButOtherColumnsIsNeverWritten) {
+  const std::string schemas[] = {
+      "CREATE TABLE class(a);CREATE TABLE fun(b);CREATE TABLE img(c);",
+      // The right columns in another order still break reads by position.
+      std::string(LibrarySchemaSql()) +
+          "DROP TABLE class;CREATE TABLE class([ID] INTEGER PRIMARY KEY,[父类别] INTEGER,[类别名] TEXT,"
+          "[图标] INTEGER,[优先] INTEGER);"};
+  for (const std::string& schema : schemas) {
+    TempFolder folder;
+    const std::string path = folder.Path() + "资料数据.sdb";
+    {
+      Database maker;
+      ASSERT_EQ(maker.Open(path, OpenMode::ReadWriteCreate), kSqliteOk);
+      ASSERT_EQ(maker.Run(schema), kSqliteOk) << maker.LastError();
+    }
+    std::string before;
+    ASSERT_TRUE(ReadWholeFile(path, before));
+    Database db;
+    std::string failure;
+    EXPECT_EQ(OpenResult::CannotOpen, OpenReferenceDatabase(db, folder.Path(), failure));
+    EXPECT_FALSE(db.IsOpen());
+    std::string after;
+    ASSERT_TRUE(ReadWholeFile(path, after));
+    EXPECT_TRUE(before == after) << "the foreign file was written";
+  }
+}
+
+TEST(LibraryOpenTest, ALibraryLockedByAnotherProgramIsReportedAsInUse) {
+  TestLibrary lib;
+  lib.Db().Close();
+  Database other;
+  ASSERT_EQ(other.Open(lib.DatabasePath()), kSqliteOk);
+  ASSERT_EQ(other.Run("BEGIN EXCLUSIVE"), kSqliteOk);
+  Database db;
+  std::string failure;
+  EXPECT_EQ(OpenResult::InUse, OpenReferenceDatabase(db, lib.Folder(), failure));
+  EXPECT_NE(failure.find("正被其他程序使用"), std::string::npos) << GbToUtf8(failure);
+  EXPECT_EQ(failure.find("重新下载"), std::string::npos) << "no reinstall hint for a busy file";
+  other.Run("END TRANSACTION");
+  EXPECT_EQ(OpenResult::Opened, OpenReferenceDatabase(db, lib.Folder(), failure));
 }
 
 TEST(LibraryOpenTest, SpeedIndexesAreAddedAndKeepQueryResults) {

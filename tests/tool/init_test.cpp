@@ -73,7 +73,7 @@ TEST_F(InitCommandTest, MakesAMissingFolderWithAnEmptyLibrary) {
   EXPECT_EQ(SortedFolder(Target()), std::vector<std::string>{kDatabaseFileName});
   Database db;
   ASSERT_EQ(db.Open(DatabaseIn(Target())), kSqliteOk);
-  EXPECT_TRUE(HasLibraryTables(db));
+  EXPECT_EQ(CheckLibrarySchema(db), SchemaCheck::Matches);
   EXPECT_EQ(CountRows(db, "class"), 0);
   EXPECT_EQ(CountRows(db, "fun"), 0);
   EXPECT_EQ(CountRows(db, "img"), 0);

@@ -100,6 +100,15 @@ TEST_F(PageCommandTest, ImagesGoIntoTheGivenTempFolder) {
   EXPECT_TRUE(ReadWholeFile(temp + "/x.png", bytes));
 }
 
+TEST_F(PageCommandTest, ARelativeTempFolderIsTakenFromTheCurrentFolder) {
+  const int id = library.AddEntry(EntrySpec{"网页", 0, -1, -1, "", "<img src=\"x.png\">", 0, 100, 0, "1_a.htm"});
+  library.AddImage(id, "x.png", "PNG");
+  const ToolRun run = Run({"entry", std::to_string(id), "--temp", "rel"}, "cd " + ShellQuoted(scratch.Path()) + " &&");
+  EXPECT_NE(run.out.find("<img src=\"file://" + scratch.Path() + "rel/x.png\">"), std::string::npos) << run.out;
+  std::string bytes;
+  EXPECT_TRUE(ReadWholeFile(scratch.Path() + "rel/x.png", bytes));
+}
+
 TEST_F(PageCommandTest, DefaultTempFolderIsFreshAndRemovedAtExit) {
   const int id = library.AddEntry(EntrySpec{"网页", 0, -1, -1, "", "<img src=\"x.png\">", 0, 100, 0, "1_a.htm"});
   library.AddImage(id, "x.png", "PNG");
