@@ -7,7 +7,6 @@
 #include "app/item_lookup.h"
 #include "base/text.h"
 #include "framework/find_dialog.h"
-#include "framework/test_report.h"
 #include "framework/tree_view_adapter.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
@@ -81,15 +80,15 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
     report.Observe("dragging", from != kNoTreeItem ? tree.Label(from) : std::string("<none>"));
     if (from != kNoTreeItem) tree.DropOnto(from, to);
   } else if (StartsWith(verb, "options-")) {
-    if (!RunOptionsCommand(verb, argument)) TestReport("unknown-command", Utf8ToGb(command));
+    if (!RunOptionsCommand(verb, argument)) report.Observe("unknown-command", Utf8ToGb(command));
   } else if (verb == "layout") {
-    TestReport("layout", "sash " + std::to_string(window.SashWidth()) + " pane " +
+    report.Observe("layout", "sash " + std::to_string(window.SashWidth()) + " pane " +
                              std::to_string(window.Side().GetSize().GetWidth()));
   } else if (verb == "index-caret") {
     // Selection start, end and the insertion point of the index's input box.
     long from = 0, to = 0;
     window.Side().index_input->GetSelection(&from, &to);
-    TestReport("index-caret", std::to_string(from) + "," + std::to_string(to) + "," +
+    report.Observe("index-caret", std::to_string(from) + "," + std::to_string(to) + "," +
                                   std::to_string(window.Side().index_input->GetInsertionPoint()));
   } else if (verb == "tree-key") {
     // A key pressed in the directory tree, by wx key code.
@@ -103,7 +102,7 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
     // The text of the tree's label editor; with an argument, typed in and accepted.
     wxTreeCtrl* tree = window.Side().tree;
     wxTextCtrl* editor = tree->GetEditControl();
-    TestReport("edit-label", editor != nullptr ? WxToGb(editor->GetValue()) : std::string("<none>"));
+    report.Observe("edit-label", editor != nullptr ? WxToGb(editor->GetValue()) : std::string("<none>"));
     if (editor != nullptr && !argument.empty()) {
       editor->SetValue(wxString::FromUTF8(argument));
       tree->EndEditLabel(tree->GetSelection(), false);
@@ -112,7 +111,7 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
     // Opens the find dialog, reports its labels and searches for the argument.
     window.Pane().FindInPage();
     FindDialog* dialog = window.Pane().OpenFindDialog();
-    TestReport("find-dialog", dialog != nullptr ? WxToGb(dialog->Labels()) : std::string("<none>"));
+    report.Observe("find-dialog", dialog != nullptr ? WxToGb(dialog->Labels()) : std::string("<none>"));
     if (dialog != nullptr) dialog->FindText(wxString::FromUTF8(argument));
   } else {
     report.Observe("unknown-command", Utf8ToGb(command));

@@ -299,28 +299,29 @@ void MainWindow::HandOver(const std::string& gb_text) {
 }
 
 void MainWindow::BuildMaintenance() {
+  SetProgressObserver(context_.observer);
   MainWindowCore& core = *core_;
   // The page shown now, again, without a history record.
   auto show_page_again = [&core] {
-    const HistoryRecord* current = core.shell.history().CurrentPage();
+    const HistoryRecord* current = core.session.history().CurrentPage();
     if (current != nullptr && current->kind == PageKind::Entry) {
-      core.renderer.ShowEntryPage(current->id, "", Record::No, SyncTree::No, "");
+      core.session.opener().ShowEntryPage(current->id, "", Record::No, SyncTree::No, "");
     } else {
-      core.renderer.ShowCategoryPage(current != nullptr ? current->id : 0, Record::No, SyncTree::No);
+      core.session.opener().ShowCategoryPage(current != nullptr ? current->id : 0, Record::No, SyncTree::No);
     }
   };
   maintenance_ = std::make_unique<LibraryMaintenance>(
       this, LibraryMaintenanceContext{
                 context_.db, context_.settings, context_.ini, context_.ui, context_.library_folder,
                 [&core] {
-                  core.renderer.BuildPageTemplate();
-                  core.renderer.ClearPageCache();
+                  core.session.pages().BuildPageTemplate();
+                  core.session.pages().ClearPageCache();
                 },
                 show_page_again,
                 [&core] {
-                  core.renderer.ClearPageCache();
-                  core.tree.LoadDirectoryTree();
-                  core.renderer.ShowCategoryPage(0, Record::No, SyncTree::No);
+                  core.session.pages().ClearPageCache();
+                  core.session.tree().LoadDirectoryTree();
+                  core.session.opener().ShowCategoryPage(0, Record::No, SyncTree::No);
                 },
                 [this] {
                   SetExitFlag();

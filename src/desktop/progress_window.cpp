@@ -9,7 +9,7 @@
 #include <wx/stattext.h>
 
 #include "framework/input_grab.h"
-#include "framework/test_report.h"
+#include "ports/event_observer.h"
 #include "framework/wx_text.h"
 #include "jobs/progress_state.h"
 
@@ -64,12 +64,15 @@ class ProgressWindow final : public wxDialog {
   wxGauge* bar_;
 };
 
+// Where the windows report what they show, for the GUI tests; none otherwise.
+EventObserver* g_progress_observer = nullptr;
+
 class ProgressWindowView final : public ProgressView {
   // Whether the owner and the program's main window take input now.
   void ReportState(const char* kind) const {
-    if (!TestReportEnabled()) return;
+    if (g_progress_observer == nullptr) return;
     const wxWindow* main = wxTheApp->GetTopWindow();
-    TestReport(kind, std::string("owner-enabled=") + (owner_ != nullptr && owner_->IsEnabled() ? "1" : "0") +
+    g_progress_observer->Observe(kind, std::string("owner-enabled=") + (owner_ != nullptr && owner_->IsEnabled() ? "1" : "0") +
                          " main-enabled=" + (main != nullptr && main->IsEnabled() ? "1" : "0"));
   }
 
@@ -93,7 +96,7 @@ class ProgressWindowView final : public ProgressView {
 
   void SetCaption(const std::string& caption) override {
     window_->SetCaption(GbToWx(caption));
-    TestReport("progress-caption", caption);
+    Observe(g_progress_observer, "progress-caption", caption);
   }
   void SetBar(int value) override { window_->SetBar(value); }
   void SetTimeText(const std::string& text) override { window_->SetTime(GbToWx(text)); }
@@ -108,6 +111,8 @@ class ProgressWindowView final : public ProgressView {
 };
 
 }  // namespace
+
+void SetProgressObserver(EventObserver* observer) { g_progress_observer = observer; }
 
 bool ProgressWindowOpen() { return g_open_windows > 0; }
 

@@ -19,9 +19,15 @@ class wxWindow;
 
 namespace mivrel {
 
+class EventObserver;
+
 // True while any progress window is open, that is while a job may be using
 // the database on its worker.
 bool ProgressWindowOpen();
+
+// The observer the progress windows report opening, closing and captions to
+// (the GUI tests' report); null for none.
+void SetProgressObserver(EventObserver* observer);
 
 // Opens progress windows over one owner window.
 class WxProgressViews final : public ProgressViews {

@@ -61,12 +61,6 @@ void WxUi::SetMainWindow(wxFrame* frame) { frame_ = frame; }
 
 MessageAnswer ShowMessageBox(wxWindow* parent, const std::string& gb_text, MessageIcon icon,
                              MessageButtons buttons) {
-  TestReport(std::string("message-") + IconName(icon), gb_text);
-  // Under the GUI tests nobody can press a button: the box is recorded and
-  // answered with its default button.
-  if (TestReportEnabled()) {
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
-  }
   wxGenericMessageDialog dialog(parent, GbToWx(gb_text), L"Mivrel",
                                 IconStyle(icon) | ButtonStyle(buttons) | wxCENTRE);
   dialog.SetOKLabel(L"确定");
