@@ -28,24 +28,6 @@ std::string EnvText(const char* name) {
   return value == nullptr ? std::string() : Utf8ToGb(value);
 }
 
-// Single quotes keep every byte of a path literal for the shell.
-std::string ShellQuoted(const std::string& native) {
-  std::string quoted = "'";
-  for (char c : native) {
-    if (c == '\'')
-      quoted += "'\\''";
-    else
-      quoted += c;
-  }
-  return quoted + "'";
-}
-
-std::string SharedToolsFolder() {
-  std::string folder = EnvText("MIVREL_SHARED_TOOLS");
-  if (folder.empty()) folder = MIVREL_SHARED_TOOLS;
-  return WithTrailingSeparator(folder);
-}
-
 // Holds an exclusive lock on a file for the lifetime of the object, so that two
 // benchmark runs never generate the same library at once.
 class FolderLock {
@@ -126,6 +108,25 @@ MessageAnswer BenchUi::ShowMessage(const std::string& text, MessageIcon, Message
   std::fprintf(stderr, "mivrel-bench: %s\n", GbToUtf8(text).c_str());
   return MessageAnswer::No;
 }
+
+
+std::string ShellQuoted(const std::string& native) {
+  std::string quoted = "'";
+  for (char c : native) {
+    if (c == '\'')
+      quoted += "'\\''";
+    else
+      quoted += c;
+  }
+  return quoted + "'";
+}
+
+std::string SharedToolsFolder() {
+  std::string folder = EnvText("MIVREL_SHARED_TOOLS");
+  if (folder.empty()) folder = MIVREL_SHARED_TOOLS;
+  return WithTrailingSeparator(folder);
+}
+
 
 const std::string& BenchLibraryFolder() {
   static const std::string folder = [] {

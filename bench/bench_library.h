@@ -34,4 +34,10 @@ const std::string& BenchLibraryFolder();
 // The copy is removed when the process exits.  Aborts when it cannot be made.
 std::string CopyBenchLibrary(const std::string& suffix);
 
+// The shared generators' folder ($MIVREL_SHARED_TOOLS, else the one beside the
+// sources), ending with a separator.
+std::string SharedToolsFolder();
+// A native path or argument in single quotes, every byte kept for the shell.
+std::string ShellQuoted(const std::string& native);
+
 }  // namespace mivrel

@@ -25,6 +25,10 @@ class EventObserver;
 // the database on its worker.
 bool ProgressWindowOpen();
 
+// The observer the progress windows report opening, closing and captions to
+// (the GUI tests' report); null for none.
+void SetProgressObserver(EventObserver* observer);
+
 // Opens progress windows over one owner window.
 class WxProgressViews final : public ProgressViews {
  public:

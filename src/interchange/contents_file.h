@@ -1,16 +1,11 @@
 // Reading help-book tables of contents (".hhc"): the books and pages they
 // list, for the directory tree's external books and the help-book import.
 //
-// Reading rules: the file is taken as bytes; tags are matched on an upper-cased
-// copy (ASCII letters) and values cut from the text as read at the same
-// positions.  Scanning starts after the first "<UL>" (none: nothing).  Each
-// tag runs from "<" to the next ">": "<UL>" opens a nested book named by the
-// current name, "</UL>" closes the current list (at the top list: the end),
-// "<PARAM NAME=\"NAME\" VALUE=\"..\">" sets the current name (each list has its
-// own, empty at its start), "<PARAM NAME=\"LOCAL\" VALUE=\"..\">" adds a page
-// with the current name; a value is the tag text between that prefix and the
-// tag's last two bytes.  Every other tag is skipped; an unfinished tag or list
-// ends the reading.  So an item with a page and a nested list shows twice.
+// Reading rules: the tags of interchange/contents_reader.h.  "<UL>" opens a
+// nested book named by the current name, "</UL>" closes the current list (at
+// the top list: the end), a NAME parameter sets the current name (each list
+// has its own, empty at its start), a LOCAL parameter adds a page with the
+// current name.  So an item with a page and a nested list shows twice.
 //
 // Names are cut to kMaxContentsLabelBytes.  Any input is safe: the reading is
 // one forward pass with an explicit list stack (no recursion).  Lists nested deeper than kMaxContentsDepth are not
@@ -23,13 +18,13 @@
 #include <string_view>
 #include <vector>
 
+#include "interchange/contents_reader.h"
+
 namespace mivrel {
 
 constexpr int kMaxContentsDepth = 256;
-// Names longer than this are cut (at a character boundary): a page takes its
-// list's current name, so an uncut name would be copied once per page and a
-// small file could fill the memory.
-constexpr size_t kMaxContentsLabelBytes = 1000;
+// Names longer than this are cut (at a character boundary).
+constexpr size_t kMaxContentsLabelBytes = kMaxContentsNameBytes;
 
 enum class ContentsKind { Book, Page };
 

@@ -76,6 +76,15 @@ void Navigator::ResolvePageName(const std::string& gb_text) {
     if (id != 0) opener_.ShowEntryPage(id, "", Record::Yes, SyncTree::Yes, ref.anchor);
     return;
   }
+  // Documentation generators write ".html" pages, and imports keep that name;
+  // a ".html" name that names no imported page is still a word to look up.
+  if (EndsWith(LowerAscii(ref.name), ".html")) {
+    const int id = FindWebPage(ref.name);
+    if (id != 0) {
+      opener_.ShowEntryPage(id, "", Record::Yes, SyncTree::Yes, ref.anchor);
+      return;
+    }
+  }
   panes_.Controls(ResultPane::Index).input.SetText(ref.name);
   panes_.IndexTimerTick();
   const int hits = panes_.Controls(ResultPane::Index).list.Count();

@@ -28,8 +28,9 @@ struct PageNameReference {
 };
 PageNameReference SplitPageName(const std::string& gb_text);
 
-// True when the name, ASCII letters lower-cased, ends in ".htm" (the name of an
-// imported web page; ".html" is not).
+// True when the name, ASCII letters lower-cased, ends in ".htm": always the
+// name of an imported web page.  A ".html" name is one only when an imported
+// page carries it (ResolvePageName looks it up before taking it as a word).
 bool IsWebPageName(const std::string& gb_name);
 
 class Navigator {

@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "store/contains_function.h"
 #include "store/database.h"
+#include "store/records_rows.h"
 
 namespace mivrel {
 namespace {
@@ -15,26 +16,6 @@ long long CellNumber(const Statement& st, int column) { return LeadingNumber(st.
 // A secondary category that is NULL counts as not used.
 long long SecondaryCategory(const Statement& row, int column) {
   return row.ColumnIsNull(column) ? kNoSecondaryCategory : row.ColumnInt(column);
-}
-
-std::optional<EntryRecord> ReadEntryRow(Statement& row) {
-  using namespace fun_column;
-  if (row.Step() != kSqliteRow || row.ColumnInt(kId) == 0) return std::nullopt;
-  EntryRecord entry;
-  entry.id = row.ColumnInt(kId);
-  entry.category = row.ColumnInt(kCategory);
-  entry.category2 = SecondaryCategory(row, kCategory2);
-  entry.category3 = SecondaryCategory(row, kCategory3);
-  entry.name = row.ColumnGb(kName);
-  entry.brief = row.ColumnGb(kBrief);
-  const std::string content = row.ColumnBytes(kContent);
-  entry.stored_content_size = content.size();
-  entry.content = Utf8ToGb(content);
-  entry.icon = row.ColumnInt(kIcon);
-  entry.priority = row.ColumnInt(kPriority);
-  entry.keyword = row.ColumnInt(kKeyword);
-  entry.page_name = row.ColumnBytes(kPageName);
-  return entry;
 }
 
 // Every row of the statement, each read by `read`.  A query that fails, also
@@ -61,27 +42,40 @@ std::optional<long long> ReadCount(Database& db, const std::string& sql) {
   return CellNumber(st, 0);
 }
 
-// Binds parameters one after another and keeps the code of the first bind
-// that failed (kSqliteOk while all succeed).
-class Binder {
- public:
-  explicit Binder(Statement& st) : st_(st) {}
-  Binder& Int(int index, long long value) { return Keep(st_.BindInt(index, value)); }
-  Binder& Text(int index, const std::string& gb_text) { return Keep(st_.BindText(index, GbToUtf8(gb_text))); }
-  Binder& Bytes(int index, const std::string& bytes) { return Keep(st_.BindText(index, bytes)); }
-  Binder& Blob(int index, const std::string& bytes) { return Keep(st_.BindBlob(index, bytes)); }
-  // An id > 0 is bound as given; otherwise NULL lets SQLite choose a new one.
-  Binder& Id(int index, long long id) { return Keep(id > 0 ? st_.BindInt(index, id) : st_.BindNull(index)); }
-  int Result() const { return rc_; }
+}  // namespace
 
- private:
-  Binder& Keep(int rc) {
-    if (rc_ == kSqliteOk) rc_ = rc;
-    return *this;
-  }
-  Statement& st_;
-  int rc_ = kSqliteOk;
-};
+namespace records_detail {
+
+std::optional<EntryRecord> ReadEntryRow(Statement& row) {
+  using namespace fun_column;
+  if (row.Step() != kSqliteRow || row.ColumnInt(kId) == 0) return std::nullopt;
+  EntryRecord entry;
+  entry.id = row.ColumnInt(kId);
+  entry.category = row.ColumnInt(kCategory);
+  entry.category2 = SecondaryCategory(row, kCategory2);
+  entry.category3 = SecondaryCategory(row, kCategory3);
+  entry.name = row.ColumnGb(kName);
+  entry.brief = row.ColumnGb(kBrief);
+  const std::string content = row.ColumnBytes(kContent);
+  entry.stored_content_size = content.size();
+  entry.content = Utf8ToGb(content);
+  entry.icon = row.ColumnInt(kIcon);
+  entry.priority = row.ColumnInt(kPriority);
+  entry.keyword = row.ColumnInt(kKeyword);
+  entry.page_name = row.ColumnBytes(kPageName);
+  return entry;
+}
+
+CategoryRecord CategoryFromRow(const Statement& row) {
+  using namespace class_column;
+  CategoryRecord category;
+  category.id = CellNumber(row, kId);
+  category.name = row.ColumnGb(kName);
+  category.parent = CellNumber(row, kParent);
+  category.icon = CellNumber(row, kIcon);
+  category.priority = CellNumber(row, kPriority);
+  return category;
+}
 
 // Binds the columns after the id of an entry, from parameter `first` on, in
 // schema order.
@@ -99,19 +93,18 @@ int StepWrite(Statement& st, int bind_result) {
   return st.Step();
 }
 
-}  // namespace
+}  // namespace records_detail
+
+using records_detail::BindEntryColumns;
+using records_detail::Binder;
+using records_detail::CategoryFromRow;
+using records_detail::ReadEntryRow;
+using records_detail::StepWrite;
 
 std::optional<CategoryRecord> ReadCategory(Database& db, long long id) {
   Statement row(db, "Select * From [class] where id=" + WithBlank(id));
   if (row.Step() != kSqliteRow) return std::nullopt;
-  using namespace class_column;
-  CategoryRecord category;
-  category.id = CellNumber(row, kId);
-  category.name = row.ColumnGb(kName);
-  category.parent = CellNumber(row, kParent);
-  category.icon = CellNumber(row, kIcon);
-  category.priority = CellNumber(row, kPriority);
-  return category;
+  return CategoryFromRow(row);
 }
 
 std::vector<CategoryLink> ReadChildCategories(Database& db, long long parent) {

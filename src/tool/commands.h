@@ -12,6 +12,8 @@ int RunTreeCommand(const ToolContext& context);    // tree
 int RunIndexCommand(const ToolContext& context);   // index PREFIX [--scope ROW]
 int RunSearchCommand(const ToolContext& context);  // search TEXT [--scope ROW]
 int RunDeleteCommand(const ToolContext& context);  // delete entry ID | category ID [--permanent]
+int RunExportCommand(const ToolContext& context);  // export entry|category ID FILE
+int RunImportCommand(const ToolContext& context);  // import FILE [--into ID] [--on-clash M] [--all-pages]
 int RunBackupCommand(const ToolContext& context);  // backup
 int RunBackupsCommand(const ToolContext& context); // backups
 int RunRestoreCommand(const ToolContext& context); // restore N

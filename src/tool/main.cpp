@@ -27,6 +27,10 @@ constexpr const char* kUsage =
     "  delete entry ID | category ID     move into the recycle bin (or remove for\n"
     "       [--permanent]                good: --permanent, the bin switched off in\n"
     "                                    the settings, or an item in the bin)\n"
+    "  export entry ID FILE              write one entry as a marked-text file\n"
+    "  export category ID FILE           write a category's content as a marked-text file\n"
+    "  import FILE [--into ID]           import a marked-text file, a help book (.hhc)\n"
+    "       [--on-clash replace|skip|stop] [--all-pages]   or a web page (.htm, .html)\n"
     "  backup                            rotate the backups and back up; print the backups\n"
     "  backups                           print the eleven backup lines\n"
     "  restore N                         restore backup N (1-11)\n"
@@ -78,6 +82,8 @@ int main(int argc, char** argv) {
   if (command == "index") return RunIndexCommand(context);
   if (command == "search") return RunSearchCommand(context);
   if (command == "delete") return RunDeleteCommand(context);
+  if (command == "export") return RunExportCommand(context);
+  if (command == "import") return RunImportCommand(context);
   if (command == "backup") return RunBackupCommand(context);
   if (command == "backups") return RunBackupsCommand(context);
   if (command == "restore") return RunRestoreCommand(context);

@@ -43,6 +43,9 @@ bool HasArguments(const ToolContext& context, size_t count, const std::string& u
 // A whole decimal number that fits an id; false for anything else.
 bool ParseId(const std::string& text, int& id);
 
+// A whole decimal number that fits an id; false for anything else.
+bool ParseId(const std::string& text, int& id);
+
 // Writes bytes to standard output unchanged.
 void WriteStdout(const std::string& bytes);
 // Prints "mivrel-tool: " + message (GB18030, shown as UTF-8) on standard error.

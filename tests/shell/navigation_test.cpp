@@ -117,11 +117,15 @@ TEST_F(NavigationTest, UnknownWebPageDoesNothing) {
   EXPECT_TRUE(tabs.selections.empty());
 }
 
-TEST_F(NavigationTest, HtmlSuffixIsAWordNotAPageName) {
-  AddWebPage("p", "page.html");
+TEST_F(NavigationTest, HtmlSuffixOpensAnImportedPageAndIsOtherwiseAWord) {
+  const int id = AddWebPage("p", "3_page.html");
+  navigator.ResolvePageName("3_page.html#sec");
+  ASSERT_EQ(opener.opened.size(), 1u);
+  EXPECT_EQ(opener.opened[0].id, id);
+  EXPECT_EQ(opener.opened[0].anchor, "sec");
   navigator.ResolvePageName("page.html");
   EXPECT_EQ(index_box.text, "page.html");
-  EXPECT_TRUE(opener.opened.empty());
+  EXPECT_EQ(opener.opened.size(), 1u);
 }
 
 TEST_F(NavigationTest, PageNameSplitsAtTheFirstHashUnlessItLeads) {

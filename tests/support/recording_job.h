@@ -1,8 +1,9 @@
-// A JobContext double: keeps the caption, range and position a job reported,
-// answers questions from a script (No when it is empty) and can be told that
-// the user pressed 停止.
+// A JobContext double: records the caption, range, positions and questions a
+// job reported, answers questions from a script (No when it is empty) and
+// reports 停止 when told to, or once the position has reached `stop_at`.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
@@ -14,9 +15,13 @@ namespace mivrel::testing {
 class RecordingJob final : public JobContext {
  public:
   void SetRange(std::int64_t maximum) override { range = maximum; }
-  void SetPosition(std::int64_t position) override { positions.push_back(position); }
+  void SetPosition(std::int64_t value) override {
+    position = value;
+    positions.push_back(value);
+    ++position_reports;
+  }
   void SetCaption(const std::string& text) override { caption = text; }
-  bool StopRequested() const override { return stop; }
+  bool StopRequested() const override { return stop || (stop_at >= 0 && position >= stop_at); }
   MessageAnswer Ask(const std::string& text, MessageButtons) override {
     questions.push_back(text);
     if (answers.empty()) return MessageAnswer::No;
@@ -26,9 +31,12 @@ class RecordingJob final : public JobContext {
   }
 
   std::int64_t range = -1;
+  std::int64_t position = 0;
   std::vector<std::int64_t> positions;
-  std::string caption;
+  long long position_reports = 0;
+  std::int64_t stop_at = -1;
   bool stop = false;
+  std::string caption;
   std::vector<std::string> questions;
   std::deque<MessageAnswer> answers;
 };

@@ -11,21 +11,10 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "support/test_library.h"
+#include "tool/tool_run.h"
 
 namespace mivrel::testing {
 namespace {
-
-struct ToolRun {
-  int exit_code = -1;
-  std::string out;  // GB18030
-  std::string err;  // converted from UTF-8
-};
-
-std::string ShellQuoted(const std::string& gb_text) {
-  std::string quoted = "'";
-  for (char c : GbToUtf8(gb_text)) quoted += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 // The text with every run of ASCII digits replaced by "N".
 std::string DigitRunsAsN(const std::string& text) {
@@ -44,18 +33,7 @@ std::string DigitRunsAsN(const std::string& text) {
 class HitCommandTest : public ::testing::Test {
  protected:
   ToolRun Run(const std::vector<std::string>& args) {
-    std::string command = ShellQuoted(MIVREL_TOOL_BINARY) + " --library " +
-                          ShellQuoted(library.Folder());
-    for (const std::string& arg : args) command += " " + ShellQuoted(arg);
-    command += " >" + ShellQuoted(scratch.Path() + "out") + " 2>" +
-               ShellQuoted(scratch.Path() + "err");
-    ToolRun run;
-    const int status = std::system(command.c_str());
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    ReadWholeFile(scratch.Path() + "out", run.out);
-    ReadWholeFile(scratch.Path() + "err", run.err);
-    run.err = Utf8ToGb(run.err);
-    return run;
+    return RunTool(library.Folder(), scratch.Path(), args);
   }
 
   static std::string Line(int id, const std::string& name) {

@@ -14,36 +14,17 @@
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "support/test_library.h"
+#include "tool/tool_run.h"
 
 namespace mivrel::testing {
 namespace {
 
-struct ToolRun {
-  int exit_code = -1;
-  std::string out;  // GB18030 page bytes
-  std::string err;  // converted from UTF-8
-};
-
-std::string Quoted(const std::string& gb_text) {
-  std::string quoted = "'";
-  for (char c : GbToUtf8(gb_text)) quoted += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 class PageCommandTest : public ::testing::Test {
  protected:
   ToolRun Run(const std::vector<std::string>& args, const std::string& env = "") {
-    std::string command = env + " " + Quoted(MIVREL_TOOL_BINARY) + " --library " +
-                          Quoted(library.Folder()) + " page";
-    for (const std::string& arg : args) command += " " + Quoted(arg);
-    command += " >" + Quoted(scratch.Path() + "out") + " 2>" + Quoted(scratch.Path() + "err");
-    ToolRun run;
-    const int status = std::system(command.c_str());
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    ReadWholeFile(scratch.Path() + "out", run.out);
-    ReadWholeFile(scratch.Path() + "err", run.err);
-    run.err = Utf8ToGb(run.err);
-    return run;
+    std::vector<std::string> all{"page"};
+    all.insert(all.end(), args.begin(), args.end());
+    return RunTool(library.Folder(), scratch.Path(), all, env);
   }
 
   // The page the program itself builds for the entry, with the library's settings.
@@ -122,7 +103,7 @@ TEST_F(PageCommandTest, ImagesGoIntoTheGivenTempFolder) {
 TEST_F(PageCommandTest, ARelativeTempFolderIsTakenFromTheCurrentFolder) {
   const int id = library.AddEntry(EntrySpec{"网页", 0, -1, -1, "", "<img src=\"x.png\">", 0, 100, 0, "1_a.htm"});
   library.AddImage(id, "x.png", "PNG");
-  const ToolRun run = Run({"entry", std::to_string(id), "--temp", "rel"}, "cd " + Quoted(scratch.Path()) + " &&");
+  const ToolRun run = Run({"entry", std::to_string(id), "--temp", "rel"}, "cd " + ShellQuoted(scratch.Path()) + " &&");
   EXPECT_NE(run.out.find("<img src=\"file://" + scratch.Path() + "rel/x.png\">"), std::string::npos) << run.out;
   std::string bytes;
   EXPECT_TRUE(ReadWholeFile(scratch.Path() + "rel/x.png", bytes));
@@ -132,7 +113,7 @@ TEST_F(PageCommandTest, DefaultTempFolderIsFreshAndRemovedAtExit) {
   const int id = library.AddEntry(EntrySpec{"网页", 0, -1, -1, "", "<img src=\"x.png\">", 0, 100, 0, "1_a.htm"});
   library.AddImage(id, "x.png", "PNG");
   TempFolder temp_root;
-  const ToolRun run = Run({"entry", std::to_string(id)}, "TEMP=" + Quoted(temp_root.Path()));
+  const ToolRun run = Run({"entry", std::to_string(id)}, "TEMP=" + ShellQuoted(temp_root.Path()));
   ASSERT_EQ(run.exit_code, 0) << run.err;
   EXPECT_TRUE(std::regex_search(run.out, std::regex("<img src=\"file://" + temp_root.Path() +
                                                     "tk[0-9]+/x\\.png\">")))
@@ -154,7 +135,7 @@ TEST_F(PageCommandTest, UsageErrorsExitWithTwo) {
 
 TEST_F(PageCommandTest, MissingLibraryIsAFailure) {
   TempFolder empty;
-  const std::string command = Quoted(MIVREL_TOOL_BINARY) + " --library " + Quoted(empty.Path()) +
+  const std::string command = ShellQuoted(MIVREL_TOOL_BINARY) + " --library " + ShellQuoted(empty.Path()) +
                               " page home >/dev/null 2>&1";
   const int status = std::system(command.c_str());
   EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
