@@ -66,16 +66,16 @@ const MenuSpec kTreeMenu[] = {
 template <size_t N>
 wxMenu* NewMenu(const MenuSpec (&items)[N]) {
   auto* menu = new wxMenu;
-  for (const MenuSpec& spec : items) {
-    if (spec.id == kSeparator) {
+  for (const MenuSpec& menu_item : items) {
+    if (menu_item.id == kSeparator) {
       menu->AppendSeparator();
       continue;
     }
-    auto* item = new wxMenuItem(menu, static_cast<int>(spec.id), spec.text);
-    const wxBitmap icon = NamedIcon(spec.icon);
+    auto* item = new wxMenuItem(menu, static_cast<int>(menu_item.id), menu_item.text);
+    const wxBitmap icon = NamedIcon(menu_item.icon);
     if (icon.IsOk()) item->SetBitmap(icon);
     menu->Append(item);
-    item->Enable(CommandAvailable(spec.id));
+    item->Enable(CommandAvailable(menu_item.id));
   }
   return menu;
 }

@@ -125,9 +125,9 @@ std::unique_ptr<ProgressView> WxProgressViews::Open(std::function<void()> on_sto
 WindowJobRunner::WindowJobRunner(wxWindow* owner, Ui& ui, EventObserver* observer)
     : views_(owner, observer), questions_(ui), runner_(JobPorts{views_, timer_, pump_, clock_, questions_}) {}
 
-JobOutcome WindowJobRunner::Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+JobOutcome WindowJobRunner::Run(const JobSpec& request, const std::function<int(JobContext&)>& work,
                                 const std::function<void()>& on_stop) {
-  return runner_.Run(spec, work, on_stop);
+  return runner_.Run(request, work, on_stop);
 }
 
 }  // namespace mivrel

@@ -49,7 +49,7 @@ class WxProgressViews final : public ProgressViews {
 class WindowJobRunner final : public JobRunner {
  public:
   WindowJobRunner(wxWindow* owner, Ui& ui, EventObserver* observer);
-  JobOutcome Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+  JobOutcome Run(const JobSpec& request, const std::function<int(JobContext&)>& work,
                  const std::function<void()>& on_stop = {}) override;
   // Posts "执行成功" and the like so that the caller goes on at once.
   WorkerQuestions& Questions() { return questions_; }

@@ -32,18 +32,18 @@ class ProgressContext final : public JobContext {
 
 }  // namespace
 
-JobOutcome ProgressJobRunner::Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+JobOutcome ProgressJobRunner::Run(const JobSpec& request, const std::function<int(JobContext&)>& work,
                                   const std::function<void()>& on_stop) {
   // The state is shared by the one running job; a second job started from an
   // event handled during the wait would overwrite it.
   if (running_) return {kJobRefused, false};
   running_ = true;
-  state_.Open(spec.caption, spec.maximum, ports_.clock.NowMs());
+  state_.Open(request.caption, request.maximum, ports_.clock.NowMs());
   std::unique_ptr<ProgressView> view;
   view = ports_.views.Open([this, &view, &on_stop] {
     if (view) ConfirmStop(*view, on_stop);
   });
-  if (!spec.caption.empty()) view->SetCaption(spec.caption);
+  if (!request.caption.empty()) view->SetCaption(request.caption);
   view->SetTimeText(kProgressTimeLabel);
   view->SetBar(0);
   ports_.timer.Start(kProgressTickMs, [this, &view] { ShowTick(*view); });

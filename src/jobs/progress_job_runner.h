@@ -40,7 +40,7 @@ class ProgressJobRunner final : public JobRunner {
  public:
   explicit ProgressJobRunner(const JobPorts& ports) : ports_(ports) {}
 
-  JobOutcome Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+  JobOutcome Run(const JobSpec& request, const std::function<int(JobContext&)>& work,
                  const std::function<void()>& on_stop = {}) override;
 
   // The state of the running job (for displays that read it directly).

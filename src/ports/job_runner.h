@@ -38,7 +38,7 @@ class JobRunner {
   // returns what the work returned.  `on_stop`, when given, runs on the
   // user-interface thread as soon as the user confirms "停止" (to interrupt a
   // statement that reads no stop flag).
-  virtual JobOutcome Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+  virtual JobOutcome Run(const JobSpec& request, const std::function<int(JobContext&)>& work,
                          const std::function<void()>& on_stop = {}) = 0;
 };
 

@@ -26,9 +26,9 @@ int RunExportCommand(const ToolContext& context) {
   const bool entry = args[0] == "entry";
   ExportOutcome outcome = ExportOutcome::NotFound;
   TerminalJobRunner runner;
-  JobSpec spec;
-  spec.caption = entry ? "导出:" + path : "导出整个分类的所有资料";
-  runner.Run(spec, [&](JobContext& job) {
+  JobSpec request;
+  request.caption = entry ? "导出:" + path : "导出整个分类的所有资料";
+  runner.Run(request, [&](JobContext& job) {
     outcome = entry ? ExportEntry(db, id, path, job) : ExportCategory(db, id, path, job);
     return 0;
   });

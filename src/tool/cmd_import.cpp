@@ -96,9 +96,9 @@ int RunImportCommand(const ToolContext& context) {
   CheckBackupsBeforeChange(backups, ui);
   ImportReport report;
   TerminalJobRunner runner;
-  JobSpec spec;
-  spec.caption = ImportCaption(prepared.kind, std::to_string(options.target));
-  runner.Run(spec, [&](JobContext& job) {
+  JobSpec request;
+  request.caption = ImportCaption(prepared.kind, std::to_string(options.target));
+  runner.Run(request, [&](JobContext& job) {
     report = RunImport(db, prepared, options.target, options.clash, scope, job);
     return 0;
   });

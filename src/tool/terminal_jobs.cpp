@@ -56,9 +56,9 @@ void TerminalQuestions::PostNotice(const std::string& text, MessageIcon) {
 TerminalJobRunner::TerminalJobRunner()
     : loop_(clock_), runner_(JobPorts{views_, loop_, loop_, clock_, questions_}) {}
 
-JobOutcome TerminalJobRunner::Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+JobOutcome TerminalJobRunner::Run(const JobSpec& request, const std::function<int(JobContext&)>& work,
                                   const std::function<void()>& on_stop) {
-  return runner_.Run(spec, work, on_stop);
+  return runner_.Run(request, work, on_stop);
 }
 
 }  // namespace mivrel

@@ -33,7 +33,7 @@ class TerminalQuestions final : public WorkerQuestions {
 class TerminalJobRunner final : public JobRunner {
  public:
   TerminalJobRunner();
-  JobOutcome Run(const JobSpec& spec, const std::function<int(JobContext&)>& work,
+  JobOutcome Run(const JobSpec& request, const std::function<int(JobContext&)>& work,
                  const std::function<void()>& on_stop = {}) override;
   TerminalQuestions& Questions() { return questions_; }
 

@@ -50,11 +50,11 @@ TEST_F(EntryEditorTest, NewFromACategoryPageTakesItsCategoryAndARandomIcon) {
 }
 
 TEST_F(EntryEditorTest, NewFromAnEntryPageTakesItsCategoryAndIcon) {
-  EntrySpec spec;
-  spec.name = "ReadFile";
-  spec.category = low;
-  spec.icon = 4;
-  const int entry = lib.AddEntry(spec);
+  EntrySpec entry_row;
+  entry_row.name = "ReadFile";
+  entry_row.category = low;
+  entry_row.icon = 4;
+  const int entry = lib.AddEntry(entry_row);
   EntryForm form = Open(EditorMode::New, EditorPage{PageKind::Entry, entry}, 11);
   EXPECT_EQ(form.main_category.SelectedData(-9), low);
   EXPECT_EQ(form.icon.selected, 4);
@@ -65,17 +65,17 @@ TEST_F(EntryEditorTest, NewFromAnEntryPageTakesItsCategoryAndIcon) {
 }
 
 TEST_F(EntryEditorTest, EditMarksTheStoredChoicesOfEveryList) {
-  EntrySpec spec;
-  spec.name = "WriteFile";
-  spec.brief = "写文件";
-  spec.content = "line 1\r\nline 2";
-  spec.category = files;
-  spec.category2 = 0;
-  spec.category3 = -1;
-  spec.icon = 99;      // clamped to 15
-  spec.priority = 42;
-  spec.keyword = 3;
-  const int entry = lib.AddEntry(spec);
+  EntrySpec entry_row;
+  entry_row.name = "WriteFile";
+  entry_row.brief = "写文件";
+  entry_row.content = "line 1\r\nline 2";
+  entry_row.category = files;
+  entry_row.category2 = 0;
+  entry_row.category3 = -1;
+  entry_row.icon = 99;      // clamped to 15
+  entry_row.priority = 42;
+  entry_row.keyword = 3;
+  const int entry = lib.AddEntry(entry_row);
   const EntryForm form = Open(EditorMode::Edit, EditorPage{PageKind::Entry, entry});
   EXPECT_EQ(SelectedText(form.main_category), "*...文件");
   EXPECT_EQ(form.main_category.SelectedData(-9), files);
@@ -97,11 +97,11 @@ TEST_F(EntryEditorTest, EditOfAMissingEntryOrDeletedCategoriesLeavesNothingSelec
   EntryForm form;
   EXPECT_FALSE(missing.Load(form, 0));
 
-  EntrySpec spec;
-  spec.name = "orphan";
-  spec.category = 500;
-  spec.category2 = 501;
-  const int entry = lib.AddEntry(spec);
+  EntrySpec entry_row;
+  entry_row.name = "orphan";
+  entry_row.category = 500;
+  entry_row.category2 = 501;
+  const int entry = lib.AddEntry(entry_row);
   form = Open(EditorMode::Edit, EditorPage{PageKind::Entry, entry});
   EXPECT_EQ(form.main_category.selected, -1);
   EXPECT_EQ(form.category2.selected, -1);

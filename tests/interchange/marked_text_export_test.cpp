@@ -9,7 +9,7 @@
 namespace mivrel::testing {
 namespace {
 
-EntrySpec Spec(const std::string& name, int category, const std::string& content = "内容") {
+EntrySpec EntryOf(const std::string& name, int category, const std::string& content = "内容") {
   EntrySpec e;
   e.name = name;
   e.category = category;
@@ -50,9 +50,9 @@ TEST_F(ExportTest, SubcategoriesComeBeforeTheEntriesOfTheirCategoryAndNest) {
   const int top = lib_.AddCategory("顶层");
   const int sub = lib_.AddCategory("子类", top, 4, 9);
   const int subsub = lib_.AddCategory("孙类", sub, 5, 1);
-  const EntrySpec in_top = Spec("顶层资料", top);
-  const EntrySpec in_sub = Spec("子类资料", sub);
-  const EntrySpec in_subsub = Spec("孙类资料", subsub);
+  const EntrySpec in_top = EntryOf("顶层资料", top);
+  const EntrySpec in_sub = EntryOf("子类资料", sub);
+  const EntrySpec in_subsub = EntryOf("孙类资料", subsub);
   lib_.AddEntry(in_top);  // written last although added first
   lib_.AddEntry(in_subsub);
   lib_.AddEntry(in_sub);
@@ -67,7 +67,7 @@ TEST_F(ExportTest, SubcategoriesComeBeforeTheEntriesOfTheirCategoryAndNest) {
 
 TEST_F(ExportTest, ImageBytesContentAndPageNameAreWrittenUnchanged) {
   const int cat = lib_.AddCategory("图片");
-  EntrySpec e = Spec("带图片", cat, "代码 </tkxml-注解> 之后 <b>&amp;</b>\r\n第二行");
+  EntrySpec e = EntryOf("带图片", cat, "代码 </tkxml-注解> 之后 <b>&amp;</b>\r\n第二行");
   e.page_name = "12_page.htm";
   const int id = lib_.AddEntry(e);
   const std::string data = std::string("\x89PNG\r\n]\0[x]\r\n</tkxml-图\xff", 24);
@@ -81,9 +81,9 @@ TEST_F(ExportTest, ImageBytesContentAndPageNameAreWrittenUnchanged) {
 TEST_F(ExportTest, EntriesFiledThereOnlyAsSecondOrThirdCategoryAreLeftOut) {
   const int cat = lib_.AddCategory("主类");
   const int other = lib_.AddCategory("他类");
-  EntrySpec second = Spec("第二类别", other);
+  EntrySpec second = EntryOf("第二类别", other);
   second.category2 = cat;
-  EntrySpec third = Spec("第三类别", other);
+  EntrySpec third = EntryOf("第三类别", other);
   third.category3 = cat;
   lib_.AddEntry(second);
   lib_.AddEntry(third);
@@ -91,7 +91,7 @@ TEST_F(ExportTest, EntriesFiledThereOnlyAsSecondOrThirdCategoryAreLeftOut) {
 }
 
 TEST_F(ExportTest, SingleEntryFileHoldsTheHeaderAndOneBlock) {
-  const EntrySpec e = Spec("单条", 0);
+  const EntrySpec e = EntryOf("单条", 0);
   const int id = lib_.AddEntry(e);
   const std::string path = out_.Path() + "单条.xml";
   ASSERT_EQ(ExportEntry(lib_.Db(), id, path, job_), ExportOutcome::Written);
@@ -102,7 +102,7 @@ TEST_F(ExportTest, SingleEntryFileHoldsTheHeaderAndOneBlock) {
 
 TEST_F(ExportTest, StopOrFailedWriteLeavesNoFileAndKeepsAnOldOne) {
   const int cat = lib_.AddCategory("大类");
-  for (int i = 0; i < 20; ++i) lib_.AddEntry(Spec("资料" + std::to_string(i), cat));
+  for (int i = 0; i < 20; ++i) lib_.AddEntry(EntryOf("资料" + std::to_string(i), cat));
   const std::string path = WriteFile(out_.Path() + "旧.xml", "旧内容");
   job_.stop_at = 5;
   EXPECT_EQ(ExportCategory(lib_.Db(), cat, path, job_), ExportOutcome::Stopped);

@@ -9,7 +9,7 @@
 namespace mivrel::testing {
 namespace {
 
-EntrySpec Spec(const std::string& name, const std::string& content = "内容") {
+EntrySpec EntryOf(const std::string& name, const std::string& content = "内容") {
   EntrySpec e;
   e.name = name;
   e.brief = "简介";
@@ -64,7 +64,7 @@ TEST_F(ImportTest, ACategoryExportIsRecreatedBelowTheTargetAndExportsToTheSameBy
   TestLibrary source;
   const int top = source.AddCategory("顶层");
   const int sub = source.AddCategory("子类", top, 4, 9);
-  EntrySpec e = Spec("子类资料");
+  EntrySpec e = EntryOf("子类资料");
   e.category = sub;
   e.page_name = "3_a.htm";
   const int id = source.AddEntry(e);
@@ -91,7 +91,7 @@ TEST_F(ImportTest, ACategoryExportIsRecreatedBelowTheTargetAndExportsToTheSameBy
 
 TEST_F(ImportTest, TheSameFileTwiceClashesOnlyDirectlyBelowTheTarget) {
   const std::string text =
-      File({MarkedEntry(Spec("直接", "新")), MarkedCategory("分类", 1, 2), MarkedEntry(Spec("分类里")),
+      File({MarkedEntry(EntryOf("直接", "新")), MarkedCategory("分类", 1, 2), MarkedEntry(EntryOf("分类里")),
             "</tkxml-是分类>"});
   const long long target = AddCategory("目标");
   ASSERT_EQ(Import(text, target).outcome, ImportOutcome::Completed);
@@ -117,17 +117,17 @@ TEST_F(ImportTest, TheSameFileTwiceClashesOnlyDirectlyBelowTheTarget) {
 
 TEST_F(ImportTest, AnEntryOfTheSameNameInAnotherCategoryIsNoClash) {
   const long long other = AddCategory("别处");
-  ASSERT_EQ(Import(File({MarkedEntry(Spec("同名"))}), other).outcome, ImportOutcome::Completed);
-  ASSERT_EQ(Import(File({MarkedEntry(Spec("同名"))}), 0).outcome, ImportOutcome::Completed);
+  ASSERT_EQ(Import(File({MarkedEntry(EntryOf("同名"))}), other).outcome, ImportOutcome::Completed);
+  ASSERT_EQ(Import(File({MarkedEntry(EntryOf("同名"))}), 0).outcome, ImportOutcome::Completed);
   EXPECT_TRUE(job_.questions.empty());
   EXPECT_EQ(Count(db_, "Select count(*) From fun where [名字]='同名'"), 2);
 }
 
 TEST_F(ImportTest, CancelInTheClashQuestionStopsAtOnceKeepingWhatWasWritten) {
-  ASSERT_EQ(Import(File({MarkedEntry(Spec("甲"))}), 0).outcome, ImportOutcome::Completed);
+  ASSERT_EQ(Import(File({MarkedEntry(EntryOf("甲"))}), 0).outcome, ImportOutcome::Completed);
   job_.answers = {MessageAnswer::Cancel};
   const ImportReport report =
-      Import(File({MarkedEntry(Spec("乙")), MarkedEntry(Spec("甲")), MarkedEntry(Spec("丙"))}), 0);
+      Import(File({MarkedEntry(EntryOf("乙")), MarkedEntry(EntryOf("甲")), MarkedEntry(EntryOf("丙"))}), 0);
   EXPECT_EQ(report.outcome, ImportOutcome::Stopped);
   EXPECT_EQ(ImportNotice(report), "已停止\r\n" + DescribeCounts(report.counts));
   EXPECT_EQ(Rows(db_, "Select [名字] From fun ORDER BY id"), (std::vector<std::string>{"甲", "乙"}));
@@ -135,7 +135,7 @@ TEST_F(ImportTest, CancelInTheClashQuestionStopsAtOnceKeepingWhatWasWritten) {
 
 TEST_F(ImportTest, StopButtonEndsAtTheNextTagAndWhatWasWrittenStays) {
   std::vector<std::string> blocks;
-  for (int i = 0; i < 50; ++i) blocks.push_back(MarkedEntry(Spec("资料" + std::to_string(i))));
+  for (int i = 0; i < 50; ++i) blocks.push_back(MarkedEntry(EntryOf("资料" + std::to_string(i))));
   const std::string text = File(blocks);
   job_.stop_at = static_cast<std::int64_t>(text.size() / 2);
   const ImportReport report = Import(text, 0);
@@ -167,7 +167,7 @@ TEST_F(ImportTest, AFailedEntryWriteEndsTheImportWithTheErrorAloneKeepingEarlier
                     "BEGIN SELECT RAISE(ABORT,'不收'); END"),
             kSqliteOk);
   const ImportReport report =
-      Import(File({MarkedEntry(Spec("好")), MarkedEntry(Spec("坏")), MarkedEntry(Spec("后"))}), 0);
+      Import(File({MarkedEntry(EntryOf("好")), MarkedEntry(EntryOf("坏")), MarkedEntry(EntryOf("后"))}), 0);
   EXPECT_EQ(report.outcome, ImportOutcome::Failed);
   EXPECT_EQ(ImportNotice(report), "执行失败，原因见下面信息：\r\n不收");
   EXPECT_EQ(Rows(db_, "Select [名字] From fun"), std::vector<std::string>{"好"});
@@ -175,8 +175,8 @@ TEST_F(ImportTest, AFailedEntryWriteEndsTheImportWithTheErrorAloneKeepingEarlier
 
 TEST_F(ImportTest, EveryTruncationImportsOnlyWholeEntriesAndNeverCrashes) {
   const std::string text =
-      File({MarkedEntry(Spec("第一条", "一二三")), MarkedCategory("分类", 1, 2),
-            MarkedEntry(Spec("第二条", "四五六"), {"<tkxml-图片>[p.png]\x89PNG]\r\n</tkxml-图片>"}),
+      File({MarkedEntry(EntryOf("第一条", "一二三")), MarkedCategory("分类", 1, 2),
+            MarkedEntry(EntryOf("第二条", "四五六"), {"<tkxml-图片>[p.png]\x89PNG]\r\n</tkxml-图片>"}),
             "</tkxml-是分类>"});
   for (size_t length = 0; length <= text.size(); ++length) {
     Database db;

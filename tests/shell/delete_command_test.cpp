@@ -62,10 +62,10 @@ TEST_F(DeleteCommandTest, TheFirstRecycleMakesTheBinLastAndSelectsTheNeighbour) 
 }
 
 TEST_F(DeleteCommandTest, AnEntryAlreadyInTheBinIsNotListedThereTwice) {
-  EntrySpec spec;
-  spec.name = "twice";
-  spec.category2 = 0;  // also listed at the top level
-  lib.AddEntry(spec);
+  EntrySpec entry_row;
+  entry_row.name = "twice";
+  entry_row.category2 = 0;  // also listed at the top level
+  lib.AddEntry(entry_row);
   lib.AddEntry("other", 0);
   Load();
   Show("twice");

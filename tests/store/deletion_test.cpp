@@ -36,11 +36,11 @@ class DeletionTest : public ::testing::Test {
 TEST_F(DeletionTest, FirstRecycleMakesTheBinAtTheTopAndMovesOnlyTheMainCategory) {
   const int tools = lib.AddCategory("工具");
   const int other = lib.AddCategory("其他");
-  EntrySpec spec;
-  spec.name = "CreateFile";
-  spec.category = tools;
-  spec.category2 = other;
-  const int entry = lib.AddEntry(spec);
+  EntrySpec entry_row;
+  entry_row.name = "CreateFile";
+  entry_row.category = tools;
+  entry_row.category2 = other;
+  const int entry = lib.AddEntry(entry_row);
 
   const int bin = MakeBin();
   ASSERT_GT(bin, other);

@@ -13,14 +13,14 @@ namespace {
 using testing::TestLibrary;
 
 testing::EntrySpec Filed(const std::string& name, int category, int category2, int category3, int icon = 0) {
-  testing::EntrySpec spec;
-  spec.name = name;
-  spec.category = category;
-  spec.category2 = category2;
-  spec.category3 = category3;
-  spec.icon = icon;
-  spec.priority = 1;
-  return spec;
+  testing::EntrySpec entry_row;
+  entry_row.name = name;
+  entry_row.category = category;
+  entry_row.category2 = category2;
+  entry_row.category3 = category3;
+  entry_row.icon = icon;
+  entry_row.priority = 1;
+  return entry_row;
 }
 
 EntryRecord SampleEntry() {
