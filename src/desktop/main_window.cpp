@@ -33,8 +33,10 @@
 #include "desktop/about_window.h"
 #include "desktop/command_menus.h"
 #include "desktop/editor_windows_window.h"
+#include "framework/wx_file_dialogs.h"
 #include "framework/wx_job_ports.h"
 #include "jobs/backup_commands.h"
+#include "shell/interchange_commands.h"
 #include "shell/writing_commands.h"
 #include "store/backups.h"
 #include "shell/session.h"
@@ -75,6 +77,13 @@ class TrayIcon final : public wxTaskBarIcon {
   MainWindow* window_;
 };
 
+// The automatic backup check that precedes every change of the library.
+std::function<void()> AutomaticBackupCheck(LibraryMaintenance& maintenance, Ui& ui) {
+  return [&maintenance, &ui] {
+    CheckBackupsBeforeChange(maintenance.Backups(), ui, maintenance.Jobs());
+  };
+}
+
 }  // namespace
 
 // The session of the running program and the adapters it drives.  The
@@ -102,20 +111,20 @@ struct MainWindowCore {
                        context.ini,
                        context.library_folder,
                        TempRoot(),
-                       [&maintenance, &context] {
-                         CheckBackupsBeforeChange(maintenance.Backups(), context.ui, maintenance.Jobs());
-                       },
+                       AutomaticBackupCheck(maintenance, context.ui),
                        [this] { questions.PostNotice("执行成功", MessageIcon::Information); }},
         editor_windows(&window, editor_context, context.observer),
         editors(context.db, context.ui, session.history(), session.tree(), session.opener(), pane,
                 session.pages().Template(), editor_windows),
         deletion(context.db, context.ui, session.tree(), session.history(), context.settings,
-                 maintenance.Jobs(),
-                 [&maintenance, &context] {
-                   CheckBackupsBeforeChange(maintenance.Backups(), context.ui, maintenance.Jobs());
-                 }),
-        writing(editors, deletion) {
+                 maintenance.Jobs(), AutomaticBackupCheck(maintenance, context.ui)),
+        writing(editors, deletion),
+        file_dialogs(&window),
+        interchange(context.db, context.ui, file_dialogs, session.history(), session.tree(),
+                    session.opener(), maintenance.Jobs(),
+                    AutomaticBackupCheck(maintenance, context.ui)) {
     session.commands().SetEditingActions(&writing);
+    session.commands().SetInterchangeActions(&interchange);
     DirectoryTree& tree = session.tree();
     tree_view.SetHandlers(TreeViewHandlers{
         [&tree](TreeItem item) { tree.OnSelectionChanged(item); },
@@ -142,6 +151,8 @@ struct MainWindowCore {
   EditorCommands editors;
   DeleteCommand deletion;
   WritingCommands writing;
+  WxFileDialogs file_dialogs;
+  InterchangeCommands interchange;
 };
 
 MainWindow::MainWindow(const MainWindowContext& context)

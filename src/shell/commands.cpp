@@ -71,6 +71,7 @@ bool CommandAvailable(CommandId id) {
     case CommandId::TrayShow: case CommandId::TrayHide: case CommandId::TrayExit:
     case CommandId::TreeRename: case CommandId::NewCategory: case CommandId::NewEntry:
     case CommandId::Delete: case CommandId::Edit: case CommandId::Options:
+    case CommandId::Import: case CommandId::Export:
       return true;
     default:
       return false;
@@ -122,8 +123,11 @@ CommandOutcome CommandTable::ExecuteCommand(CommandId requested) {
       return CommandOutcome::Done;
     case CommandId::Import:
     case CommandId::Export:
-      // Their features (import, export) are not in this build.
-      return RefusedForSelection(id) ? CommandOutcome::Refused : CommandOutcome::NotAvailable;
+      if (RefusedForSelection(id)) return CommandOutcome::Refused;
+      if (interchange_ == nullptr) return CommandOutcome::NotAvailable;
+      if (id == CommandId::Import) interchange_->ImportIntoCurrentPage();
+      if (id == CommandId::Export) interchange_->ExportCurrentPage();
+      return CommandOutcome::Done;
     case CommandId::NewCategory:
     case CommandId::NewEntry:
     case CommandId::Delete:

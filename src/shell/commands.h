@@ -4,8 +4,8 @@
 // so, then runs the command.  编辑 and 导出 act on the current page (the last
 // history record), not on the tree selection.
 //
-// Commands whose owning feature is not built yet (import, export and the edit
-// menu) still give their refusals and then answer NotAvailable; the window
+// Commands whose owning feature is not built yet (the edit menu) or not given
+// (the writing and interchange actions) still give their refusals and then answer NotAvailable; the window
 // asks CommandAvailable to show them disabled.  User-interface thread only.
 #pragma once
 
@@ -79,6 +79,14 @@ class EditingActions {
   virtual void DeleteCurrentItem() = 0;
 };
 
+// The interchange commands: 导入 into and 导出 of the current page.
+class InterchangeActions {
+ public:
+  virtual ~InterchangeActions() = default;
+  virtual void ImportIntoCurrentPage() = 0;
+  virtual void ExportCurrentPage() = 0;
+};
+
 // True when the command's feature is built (so the window enables it).
 bool CommandAvailable(CommandId id);
 
@@ -90,6 +98,8 @@ class CommandTable {
 
   // The writing commands answer NotAvailable until they are given.  Borrowed.
   void SetEditingActions(EditingActions* editing) { editing_ = editing; }
+  // 导入 and 导出 likewise.  Borrowed.
+  void SetInterchangeActions(InterchangeActions* interchange) { interchange_ = interchange; }
 
   CommandOutcome ExecuteCommand(CommandId id);
   // For menu and button ids as integers; an id outside the table is Unknown.
@@ -108,6 +118,7 @@ class CommandTable {
   TreeSelection& tree_;
   MainWindowActions& window_;
   EditingActions* editing_ = nullptr;
+  InterchangeActions* interchange_ = nullptr;
 };
 
 }  // namespace mivrel

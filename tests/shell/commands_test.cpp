@@ -15,12 +15,14 @@ class FakeTreeSelection final : public TreeSelection {
   int renames = 0;
 };
 
-class FakeEditing final : public EditingActions {
+class FakeEditing final : public EditingActions, public InterchangeActions {
  public:
   void NewEntry() override { calls.push_back("entry"); }
   void NewCategory() override { calls.push_back("category"); }
   void EditCurrentPage() override { calls.push_back("edit"); }
   void DeleteCurrentItem() override { calls.push_back("delete"); }
+  void ImportIntoCurrentPage() override { calls.push_back("import"); }
+  void ExportCurrentPage() override { calls.push_back("export"); }
   std::vector<std::string> calls;
 };
 
@@ -35,6 +37,7 @@ class CommandsTest : public PanesFixture {
   CommandsTest() : table(ui, pane, history, navigator, tree, window) {
     history.Record(PageKind::Category, 0, "全部内容");
     table.SetEditingActions(&editing);
+    table.SetInterchangeActions(&editing);
   }
 
   // Runs the command with an item of `kind` selected and returns the one message shown
@@ -92,19 +95,15 @@ TEST_F(CommandsTest, TreeContextMenuGivesTheSameRefusals) {
 
 TEST_F(CommandsTest, OrdinaryOrNoSelectionPassesToTheFeature) {
   for (ItemKind kind : {ItemKind::None, kCategory, kEntry}) {
-    for (CommandId id : {CommandId::Export, CommandId::Import}) {
-      CommandOutcome outcome;
-      EXPECT_EQ(RefusalOf(id, kind, &outcome), "");
-      EXPECT_EQ(outcome, CommandOutcome::NotAvailable);
-    }
     editing.calls.clear();
     for (CommandId id : {CommandId::NewCategory, CommandId::TreeNewEntry, CommandId::Delete,
-                         CommandId::TreeDelete}) {
+                         CommandId::TreeDelete, CommandId::Export, CommandId::Import}) {
       CommandOutcome outcome;
       EXPECT_EQ(RefusalOf(id, kind, &outcome), "");
       EXPECT_EQ(outcome, CommandOutcome::Done);
     }
-    EXPECT_EQ(editing.calls, (std::vector<std::string>{"category", "entry", "delete", "delete"}));
+    EXPECT_EQ(editing.calls, (std::vector<std::string>{"category", "entry", "delete", "delete",
+                                                       "export", "import"}));
   }
 }
 
@@ -112,6 +111,8 @@ TEST_F(CommandsTest, RefusedWritingCommandsDoNotReachTheEditors) {
   RefusalOf(CommandId::NewEntry, kRecycleBin);
   RefusalOf(CommandId::Delete, kExternalPage);
   RefusalOf(CommandId::Edit, kRecycleBin);
+  RefusalOf(CommandId::Import, kRecycleBin);
+  RefusalOf(CommandId::Export, kExternalBook);
   EXPECT_TRUE(editing.calls.empty());
   // The bin itself is not refused by the delete command (the deletion decides).
   CommandOutcome outcome;
@@ -191,8 +192,7 @@ TEST_F(CommandsTest, RenameGoesToTheTree) {
 }
 
 TEST_F(CommandsTest, UnbuiltFeaturesAreReportedNotAvailable) {
-  for (CommandId id : {CommandId::Import, CommandId::Export, CommandId::EditCopy,
-                       CommandId::EditCut, CommandId::EditPaste}) {
+  for (CommandId id : {CommandId::EditCopy, CommandId::EditCut, CommandId::EditPaste}) {
     EXPECT_FALSE(CommandAvailable(id)) << static_cast<int>(id);
   }
   for (CommandId id : {CommandId::AlwaysOnTop, CommandId::Home, CommandId::Back,
@@ -201,7 +201,8 @@ TEST_F(CommandsTest, UnbuiltFeaturesAreReportedNotAvailable) {
                        CommandId::TrayExit, CommandId::TreeRename, CommandId::NewCategory,
                        CommandId::NewEntry, CommandId::Delete, CommandId::Edit,
                        CommandId::TreeNewCategory, CommandId::TreeNewEntry, CommandId::TreeEdit,
-                       CommandId::TreeDelete, CommandId::Options}) {
+                       CommandId::TreeDelete, CommandId::Options, CommandId::Import,
+                       CommandId::Export}) {
     EXPECT_TRUE(CommandAvailable(id)) << static_cast<int>(id);
   }
 }
