@@ -48,8 +48,8 @@ void InterchangeCommands::ExportCurrentPage() {
   if (path.empty()) return;
   m_ui.SetBusyCursor(true);
   ExportOutcome outcome = ExportOutcome::NotFound;
-  const JobSpec spec{category ? std::string(kExportCategoryCaption) : "导出:" + page.title, 0};
-  m_jobs.Run(spec, [&](JobContext& job) {
+  const JobSpec job_request{category ? std::string(kExportCategoryCaption) : "导出:" + page.title, 0};
+  m_jobs.Run(job_request, [&](JobContext& job) {
     outcome = category ? ExportCategory(m_db, page.id, path, job)
                        : ExportEntry(m_db, page.id, path, job);
     return outcome == ExportOutcome::Written ? 0 : 1;
