@@ -29,7 +29,11 @@ void WxTimer::Stop() {
 void WxEventPump::HandleEventsFor(std::uint32_t wait_ms) {
   wxGUIEventLoop loop;
   wxTimer wake;
-  wake.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.Exit(); });
+  // A question from the worker may show a modal box inside this loop; the wake
+  // then comes while the box's own loop runs, so the exit is scheduled for when
+  // control is back in this loop rather than asked of a loop that is not the
+  // innermost.
+  wake.Bind(wxEVT_TIMER, [&loop](wxTimerEvent&) { loop.ScheduleExit(); });
   wake.StartOnce(wait_ms == 0 ? 1 : static_cast<int>(wait_ms));
   loop.Run();
 }
