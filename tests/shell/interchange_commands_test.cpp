@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/files.h"
+#include "interchange/import_file.h"
 #include "ports/memory_file_dialogs.h"
 #include "support/job_doubles.h"
 #include "tree_fixture.h"
@@ -126,6 +127,35 @@ TEST_F(InterchangeCommandsTest, TheHomePageIsTheRootAndABadFileIsRefused) {
   command.ImportIntoCurrentPage();  // cancelled
   EXPECT_EQ(dialogs.requests.back().title, "导入到:根目录");
   EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST_F(InterchangeCommandsTest, AWebPageBelowACategoryAsksForItsFolder) {
+  const int target = lib.AddCategory("网页");
+  Load();
+  Show("网页");
+  const std::string folder = temp.Path() + "pages/";
+  ASSERT_TRUE(MakeDirectories(folder));
+  ASSERT_TRUE(WriteWholeFile(folder + "a.htm", "<html><title>A</title><body>one</body></html>"));
+  ASSERT_TRUE(WriteWholeFile(folder + "b.html", "<html><title>B</title><body>two</body></html>"));
+  const auto entries = [&] {
+    return Number("Select count(*) From [fun] where [类别]=" + std::to_string(target));
+  };
+
+  ui.answers = {MessageAnswer::Cancel};
+  dialogs.answers = {folder + "a.htm"};
+  command.ImportIntoCurrentPage();
+  EXPECT_EQ(OnlyMessage(), FolderQuestion(folder + "a.htm"));
+  EXPECT_EQ(entries(), 0);
+  EXPECT_EQ(backup_checks, 0);
+
+  ui.messages.clear();
+  ui.answers = {MessageAnswer::Yes};
+  dialogs.answers = {folder + "a.htm"};
+  command.ImportIntoCurrentPage();
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[1].text, "执行成功");
+  EXPECT_EQ(entries(), 2);
+  EXPECT_EQ(backup_checks, 1);
 }
 
 }  // namespace
