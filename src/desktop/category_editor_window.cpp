@@ -78,10 +78,7 @@ void CategoryEditorWindow::OnSave() {
   const SaveReport report =
       m_editor.Save(values, m_unify_icon->GetValue() ? UnifyIcon::Yes : UnifyIcon::No);
   m_context.ui.SetBusyCursor(false);
-  for (const std::string& failure : report.side_failures)
-    m_context.ui.ShowMessage(failure, MessageIcon::Stop);
-  if (!report.saved) {
-    m_context.ui.ShowMessage(report.failure, MessageIcon::Stop);
+  if (!ShowSaveReport(report, m_context.ui)) {
     m_save->Enable();
     return;
   }

@@ -52,4 +52,10 @@ void ReadChoice(const wxChoice* control, ChoiceList& list) {
   list.selected = selection == wxNOT_FOUND ? -1 : selection;
 }
 
+bool ShowSaveReport(const SaveReport& report, Ui& ui) {
+  for (const std::string& failure : report.side_failures) ui.ShowMessage(failure, MessageIcon::Stop);
+  if (!report.saved) ui.ShowMessage(report.failure, MessageIcon::Stop);
+  return report.saved;
+}
+
 }  // namespace mivrel

@@ -10,6 +10,8 @@
 #include <wx/panel.h>
 
 #include "editors/choice_list.h"
+#include "editors/editor_page.h"
+#include "ports/ui.h"
 
 namespace mivrel {
 
@@ -46,5 +48,9 @@ class IconPreview final : public wxPanel {
 void FillChoice(wxChoice* control, const ChoiceList& list);
 // The control's selection as the list's selection (-1 for none).
 void ReadChoice(const wxChoice* control, ChoiceList& list);
+
+// Shows what a save reports (the failures beside it, then its own failure,
+// each with the stop icon) and returns whether the row was saved.
+bool ShowSaveReport(const SaveReport& report, Ui& ui);
 
 }  // namespace mivrel

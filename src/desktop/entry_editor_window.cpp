@@ -312,11 +312,8 @@ void EntryEditorWindow::OnSave() {
       m_editor.Save(values, m_unify_icon->GetValue() ? UnifyIcon::Yes : UnifyIcon::No,
                     m_unify_keyword->GetValue() ? UnifyKeyword::Yes : UnifyKeyword::No);
   m_context.ui.SetBusyCursor(false);
-  for (const std::string& failure : report.side_failures)
-    m_context.ui.ShowMessage(failure, MessageIcon::Stop);
-  if (!report.saved) {
+  if (!ShowSaveReport(report, m_context.ui)) {
     // Everything typed stays, in both views.
-    m_context.ui.ShowMessage(report.failure, MessageIcon::Stop);
     m_save->Enable();
     return;
   }
