@@ -8,26 +8,11 @@
 
 #include "base/text.h"
 #include "fuzz_check.h"
+#include "quiet_job.h"
 #include "interchange/contents_reader.h"
 #include "interchange/web_import.h"
-#include "ports/job_context.h"
 #include "store/database.h"
 #include "store/schema.h"
-
-namespace {
-
-class QuietJob final : public mivrel::JobContext {
- public:
-  void SetRange(std::int64_t) override {}
-  void SetPosition(std::int64_t) override {}
-  void SetCaption(const std::string&) override {}
-  bool StopRequested() const override { return false; }
-  mivrel::MessageAnswer Ask(const std::string&, mivrel::MessageButtons) override {
-    return mivrel::MessageAnswer::No;
-  }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace mivrel;
@@ -35,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Database db;
   MIVREL_FUZZ_CHECK(db.Open(":memory:", OpenMode::ReadWriteCreate) == kSqliteOk);
   MIVREL_FUZZ_CHECK(CreateLibrarySchema(db) == kSqliteOk);
-  QuietJob job;
+  fuzzing::QuietJob job;
   // Pages are looked for in a folder that does not exist: only the contents count.
   const ImportReport report = ImportHelpBook(db, text, "/nonexistent-mivrel-book/", 0, job);
   MIVREL_FUZZ_CHECK(report.outcome == ImportOutcome::Completed);

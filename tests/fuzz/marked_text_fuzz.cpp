@@ -8,26 +8,13 @@
 
 #include "base/text.h"
 #include "fuzz_check.h"
+#include "quiet_job.h"
 #include "interchange/marked_text_format.h"
 #include "interchange/marked_text_import.h"
-#include "ports/job_context.h"
 #include "store/database.h"
 #include "store/schema.h"
 
 namespace {
-
-class QuietJob final : public mivrel::JobContext {
- public:
-  void SetRange(std::int64_t) override {}
-  void SetPosition(std::int64_t) override {}
-  void SetCaption(const std::string&) override {}
-  bool StopRequested() const override { return false; }
-  // Alternate answers, so that replace and skip both run.
-  mivrel::MessageAnswer Ask(const std::string&, mivrel::MessageButtons) override {
-    return (++asked % 2) != 0 ? mivrel::MessageAnswer::Yes : mivrel::MessageAnswer::No;
-  }
-  int asked = 0;
-};
 
 size_t Occurrences(std::string_view text, std::string_view tag) {
   size_t count = 0;
@@ -52,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MIVREL_FUZZ_CHECK(CreateLibrarySchema(db) == kSqliteOk);
   EnsureSpeedIndexes(db);
   ClashMode mode = ClashMode::Ask;
-  QuietJob job;
+  fuzzing::QuietJob job;
   const ImportReport report = ImportMarkedText(db, text, start.body, 0, mode, job);
   MIVREL_FUZZ_CHECK(report.outcome != ImportOutcome::Failed);
   const long long entries = Number(db, "Select count(*) From fun");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "program_driver.h"
+#include "program_suite.h"
 #include "store/result_grid.h"
 #include "support/test_library.h"
 
@@ -20,10 +21,10 @@ constexpr char kPngBytes[] =
 // The literal's own length, without its terminating zero.
 const std::string kPng(kPngBytes, sizeof kPngBytes - 1);
 
-class BrowsingProgramTest : public ::testing::Test {
+class BrowsingProgramTest : public ProgramSuite<BrowsingProgramTest> {
  protected:
   static void SetUpTestSuite() {
-    library_ = new TestLibrary;
+    library_ = std::make_unique<TestLibrary>();
     windows_ = library_->AddCategory("窗口", 0);
     other_ = library_->AddCategory("其他", 0);
     create_ = library_->AddEntry("CreateWindowEx", windows_, "创建窗口的函数");
@@ -36,15 +37,7 @@ class BrowsingProgramTest : public ::testing::Test {
     drawing_ = library_->AddEntry(web);
     library_->AddImage(drawing_, "dot.png", kPng);
 
-    program_ = new ProgramDriver(library_->Folder());
-    program_->Start();
-    ASSERT_NE(program_->WaitFor("started"), "<timeout>");
-  }
-  static void TearDownTestSuite() {
-    program_->Command("exit");
-    program_->WaitForExit();
-    delete program_;
-    delete library_;
+    StartProgram();
   }
 
   // Waits until the shown page's text contains `part` (UTF-8).
@@ -63,13 +56,9 @@ class BrowsingProgramTest : public ::testing::Test {
     return grid.Rows() == 1 ? static_cast<int>(grid.Number(1, 0)) : -99;
   }
 
-  static TestLibrary* library_;
-  static ProgramDriver* program_;
   static int windows_, other_, create_, drawing_;
 };
 
-TestLibrary* BrowsingProgramTest::library_ = nullptr;
-ProgramDriver* BrowsingProgramTest::program_ = nullptr;
 int BrowsingProgramTest::windows_ = 0;
 int BrowsingProgramTest::other_ = 0;
 int BrowsingProgramTest::create_ = 0;

@@ -6,30 +6,23 @@
 #include <gtest/gtest.h>
 
 #include "program_driver.h"
+#include "program_suite.h"
 #include "store/result_grid.h"
 #include "support/test_library.h"
 
 namespace mivrel::testing {
 namespace {
 
-class EditingProgramTest : public ::testing::Test {
+class EditingProgramTest : public ProgramSuite<EditingProgramTest> {
  protected:
   static void SetUpTestSuite() {
-    library_ = new TestLibrary;
+    library_ = std::make_unique<TestLibrary>();
     tools_ = library_->AddCategory("工具", 0);
     const int child = library_->AddCategory("子类", tools_);
     library_->AddCategory("孙类", child);
     library_->AddEntry("WillGo", tools_, "to be deleted");
     library_->AddEntry("Stays", tools_, "kept");
-    program_ = new ProgramDriver(library_->Folder());
-    program_->Start();
-    ASSERT_NE(program_->WaitFor("started"), "<timeout>");
-  }
-  static void TearDownTestSuite() {
-    program_->Command("exit");
-    program_->WaitForExit();
-    delete program_;
-    delete library_;
+    StartProgram();
   }
 
   // Waits until the main pane's page (script `js`) contains `part` (UTF-8).
@@ -46,13 +39,9 @@ class EditingProgramTest : public ::testing::Test {
     usleep(300 * 1000);
   }
 
-  static TestLibrary* library_;
-  static ProgramDriver* program_;
   static int tools_;
 };
 
-TestLibrary* EditingProgramTest::library_ = nullptr;
-ProgramDriver* EditingProgramTest::program_ = nullptr;
 int EditingProgramTest::tools_ = 0;
 
 TEST_F(EditingProgramTest, AnEntryWrittenInTheWebViewShowsItsBoldText) {

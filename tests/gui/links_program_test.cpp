@@ -3,31 +3,24 @@
 #include <gtest/gtest.h>
 
 #include "program_driver.h"
+#include "program_suite.h"
 #include "support/test_library.h"
 
 namespace mivrel::testing {
 namespace {
 
-class LinksProgramTest : public ::testing::Test {
+class LinksProgramTest : public ProgramSuite<LinksProgramTest> {
  protected:
   static void SetUpTestSuite() {
-    library_ = new TestLibrary;
+    library_ = std::make_unique<TestLibrary>();
     library_->AddCategory("窗口", 0);
-    program_ = new ProgramDriver(library_->Folder());
-    program_->Start();
-    ASSERT_NE(program_->WaitFor("started"), "<timeout>");
+    StartProgram();
     // The home page is written at the end of the start-up; a click before the
     // browser has loaded it would be lost with the page it was made in.
     const std::vector<ReportLine> lines = program_->Report();
     size_t started = 0;
     while (started < lines.size() && lines[started].kind != "started") ++started;
     program_->WaitFor("loaded", "", 5000, started);
-  }
-  static void TearDownTestSuite() {
-    program_->Command("exit");
-    program_->WaitForExit();
-    delete program_;
-    delete library_;
   }
 
   // Clicks a link with the given href (UTF-8) in the shown page and returns
@@ -44,12 +37,8 @@ class LinksProgramTest : public ::testing::Test {
     return program_->WaitFor("link", "", 5000, before);
   }
 
-  static TestLibrary* library_;
-  static ProgramDriver* program_;
 };
 
-TestLibrary* LinksProgramTest::library_ = nullptr;
-ProgramDriver* LinksProgramTest::program_ = nullptr;
 
 TEST_F(LinksProgramTest, PageLinksBecomeAboutAddresses) {
   EXPECT_EQ(Click(".r.5"), "about:.r.5");

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "program_driver.h"
+#include "program_suite.h"
 #include "settings/ini_file.h"
 #include "store/file_steps.h"
 #include "support/test_library.h"
@@ -12,10 +13,10 @@
 namespace mivrel::testing {
 namespace {
 
-class OptionsProgramTest : public ::testing::Test {
+class OptionsProgramTest : public ProgramSuite<OptionsProgramTest> {
  protected:
   static void SetUpTestSuite() {
-    library_ = new TestLibrary;
+    library_ = std::make_unique<TestLibrary>();
     library_->AddEntry("CommentedCode", library_->AddCategory("代码", 0), "int a; // 注解");
     // About 120 MB of rows that are gone again: compaction has work to do.
     const std::string filler(1 << 20, 'x');
@@ -25,30 +26,21 @@ class OptionsProgramTest : public ::testing::Test {
     }
     library_->Db().Run("DELETE FROM img");
     library_->Db().Close();
-    program_ = new ProgramDriver(library_->Folder());
-    program_->Start();
-    ASSERT_NE(program_->WaitFor("started"), "<timeout>");
+    StartProgram();
     program_->Command("command 5118");  // 选项
     ASSERT_NE(program_->WaitFor("options-open"), "<timeout>");
   }
   static void TearDownTestSuite() {
-    program_->Command("options-close");
-    program_->Command("exit");
-    program_->WaitForExit();
-    delete program_;
-    delete library_;
+    if (program_) program_->Command("options-close");
+    ProgramSuite::TearDownTestSuite();
   }
 
   static std::string IniValue(const std::string& section, const std::string& key) {
     return IniFile(library_->Folder() + "配置.INI").Read(section, key, "(absent)");
   }
 
-  static TestLibrary* library_;
-  static ProgramDriver* program_;
 };
 
-TestLibrary* OptionsProgramTest::library_ = nullptr;
-ProgramDriver* OptionsProgramTest::program_ = nullptr;
 
 TEST_F(OptionsProgramTest, CommentColourGoesToTheFileAndThePage) {
   program_->Command("options-colour 1 FF8000");

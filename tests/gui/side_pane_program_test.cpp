@@ -10,6 +10,7 @@
 
 #include "base/text.h"
 #include "program_driver.h"
+#include "program_suite.h"
 #include "settings/ini_file.h"
 #include "store/library_files.h"
 #include "store/result_grid.h"
@@ -84,33 +85,21 @@ TEST(SidePaneProgramTest, ThePaneOpensAtItsSavedWidthEveryTimeAndKeepsIt) {
   }
 }
 
-class TreeAndIndexProgramTest : public ::testing::Test {
+class TreeAndIndexProgramTest : public ProgramSuite<TreeAndIndexProgramTest> {
  protected:
   static void SetUpTestSuite() {
-    library_ = new TestLibrary;
+    library_ = std::make_unique<TestLibrary>();
     category_ = library_->AddCategory("BASIC 类型", 0);
     for (int i = 0; i < 8; ++i) library_->AddEntry("Dim" + std::to_string(i), category_, "定义");
     // The lookups open pages of another category, so the two tests do not meet.
     const int strings = library_->AddCategory("字符串", 0);
     for (int i = 0; i < 3; ++i) library_->AddEntry("strcat" + std::to_string(i), strings, "连接");
-    program_ = new ProgramDriver(library_->Folder());
-    program_->Start();
-    ASSERT_NE(program_->WaitFor("started"), "<timeout>");
-  }
-  static void TearDownTestSuite() {
-    program_->Command("exit");
-    program_->WaitForExit();
-    delete program_;
-    delete library_;
+    StartProgram();
   }
 
-  static TestLibrary* library_;
-  static ProgramDriver* program_;
   static int category_;
 };
 
-TestLibrary* TreeAndIndexProgramTest::library_ = nullptr;
-ProgramDriver* TreeAndIndexProgramTest::program_ = nullptr;
 int TreeAndIndexProgramTest::category_ = 0;
 
 TEST_F(TreeAndIndexProgramTest, AfterALookupTheCaretIsAtTheEndWithNothingSelected) {

@@ -1,0 +1,38 @@
+// A GUI test suite that shares one library and one running program among its
+// tests.  The suite's SetUpTestSuite fills `library_` (made fresh for it) and
+// then calls StartProgram; the program is told to exit after the last test.
+// `Suite` is the deriving class, so that every suite has statics of its own.
+#pragma once
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "program_driver.h"
+#include "support/test_library.h"
+
+namespace mivrel::testing {
+
+template <typename Suite>
+class ProgramSuite : public ::testing::Test {
+ protected:
+  // Starts the program on `library_` and waits until its start-up has ended.
+  static void StartProgram() {
+    program_ = std::make_unique<ProgramDriver>(library_->Folder());
+    program_->Start();
+    ASSERT_NE(program_->WaitFor("started"), "<timeout>");
+  }
+  static void TearDownTestSuite() {
+    if (program_) {
+      program_->Command("exit");
+      program_->WaitForExit();
+    }
+    program_.reset();
+    library_.reset();
+  }
+
+  static inline std::unique_ptr<TestLibrary> library_;
+  static inline std::unique_ptr<ProgramDriver> program_;
+};
+
+}  // namespace mivrel::testing
