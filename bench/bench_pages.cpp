@@ -1,5 +1,5 @@
-// Page building and showing speed on the 200,000-entry library: an entry page with 1 MB
-// of content, and a category page listing 600 entries, built and from the cache.
+// Page building and showing speed on the 200,000-entry library: entry pages with 1 MB
+// and 10 MB of content, and a category page listing 600 entries, built and from the cache.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -18,9 +18,9 @@
 namespace mivrel {
 namespace {
 
-// About 1 MB (UTF-8) of the code and notes entries hold: declarations,
-// comments, strings, numbers, symbols, headings and Chinese text.
-std::string MegabyteOfContent() {
+// At least `utf8_bytes` (UTF-8) of the code and notes entries hold:
+// declarations, comments, strings, numbers, symbols, headings and Chinese text.
+std::string ContentOf(size_t utf8_bytes) {
   static const char* const kLines[] = {
       "【VB声名】\r\n",
       "Declare Function GetTickCount Lib \"kernel32\" () As Long\r\n",
@@ -31,9 +31,16 @@ std::string MegabyteOfContent() {
       "result = SendMessage(hWnd, WM_SETTEXT, 0, ByVal \"标题\")\r\n",
       "asm mov eax, 1 ; 汇编行\r\n",
   };
+  constexpr size_t kLineCount = sizeof kLines / sizeof *kLines;
+  size_t utf8_size[kLineCount];
+  for (size_t k = 0; k < kLineCount; ++k) utf8_size[k] = GbToUtf8(kLines[k]).size();
   std::string content;
-  for (size_t i = 0; GbToUtf8(content).size() < (1u << 20); ++i) {
-    for (int k = 0; k < 64; ++k) content += kLines[(i + k) % (sizeof kLines / sizeof *kLines)];
+  size_t size = 0;  // of the content in UTF-8: lines end in ASCII, so sizes add up
+  for (size_t i = 0; size < utf8_bytes; ++i) {
+    for (size_t k = 0; k < 64; ++k) {
+      content += kLines[(i + k) % kLineCount];
+      size += utf8_size[(i + k) % kLineCount];
+    }
   }
   return content;
 }
@@ -60,7 +67,8 @@ struct PageBench {
     settings = DefaultSettings();
     {
       TransactionBracket bracket(db);
-      big_entry = AddEntry(db, 0, "一兆字节的资料", MegabyteOfContent());
+      big_entry = AddEntry(db, 0, "一兆字节的资料", ContentOf(1u << 20));
+      big_entry10 = AddEntry(db, 0, "十兆字节的资料", ContentOf(10u << 20));
       if (db.Run("INSERT INTO [class] ([类别名],[父类别],[图标],[优先]) VALUES('六百篇',0,0,100)") !=
           kSqliteOk)
         std::abort();
@@ -87,6 +95,7 @@ struct PageBench {
   std::string temp_folder;
   std::unique_ptr<Session> session;
   int big_entry = 0;
+  int big_entry10 = 0;
   int big_category = 0;
 };
 
@@ -95,16 +104,21 @@ PageBench& Bench() {
   return bench;
 }
 
-void BM_EntryPage1MB(benchmark::State& state) {
+void ShowEntryPageOf(benchmark::State& state, int entry) {
   PageBench& bench = Bench();
   for (auto _ : state) {
-    bench.session->opener().ShowEntryPage(bench.big_entry, std::string(), Record::No, SyncTree::No,
-                                  std::string());
+    bench.session->opener().ShowEntryPage(entry, std::string(), Record::No, SyncTree::No, std::string());
     benchmark::DoNotOptimize(bench.screen.pane.page.data());
   }
   state.counters["page_bytes"] = static_cast<double>(bench.screen.pane.page.size());
 }
+
+void BM_EntryPage1MB(benchmark::State& state) { ShowEntryPageOf(state, Bench().big_entry); }
 BENCHMARK(BM_EntryPage1MB)->Unit(benchmark::kMillisecond);
+
+// The same lines, ten times as many: compare with bench/highlight_10mb.sh.
+void BM_EntryPage10MB(benchmark::State& state) { ShowEntryPageOf(state, Bench().big_entry10); }
+BENCHMARK(BM_EntryPage10MB)->Unit(benchmark::kMillisecond);
 
 void BM_CategoryPage600(benchmark::State& state) {
   PageBench& bench = Bench();

@@ -47,7 +47,7 @@ inline constexpr std::array<CodeByte, 256> kTable = MakeTable();
 
 }  // namespace code_bytes_detail
 
-inline CodeByte ClassifyCodeByte(char b) {
+constexpr CodeByte ClassifyCodeByte(char b) {
   return code_bytes_detail::kTable[static_cast<unsigned char>(b)];
 }
 

@@ -1,9 +1,8 @@
 #include "render/colouring.h"
 
 #include <algorithm>
-#include <string_view>
+#include <array>
 
-#include "base/text.h"
 #include "render/code_bytes.h"
 #include "render/keyword_sets.h"
 #include "render/output_buffer.h"
@@ -30,72 +29,106 @@ int SpanOfKind(KeywordKind kind) {
   }
 }
 
-// Ten times the text, which keyword-dense code comes near; the buffer grows
-// past it when a text needs more (a lone symbol byte becomes a 25-byte span).
-// Pages of the reserve that are never written cost no memory.
-size_t OutputReserve(size_t input_size) { return std::max<size_t>(1000, input_size * 10); }
+// The bytes whose rule may do more than write them, in the scanner's three
+// kinds of state.  Every other byte is written as it is and changes nothing,
+// so the scan passes over it with one table look-up.
+using StopBytes = std::array<bool, 256>;
+
+template <typename Stops>
+constexpr StopBytes MakeStops(Stops stops) {
+  StopBytes table{};
+  for (int b = 0; b < 256; ++b) table[b] = stops(ClassifyCodeByte(static_cast<char>(b)));
+  return table;
+}
+
+// A word is being collected (which happens in plain code only): a word byte
+// extends it, ";" outside an assembler line and ">" run on in it.
+constexpr StopBytes kInWordStops = MakeStops([](CodeByte c) {
+  return c != CodeByte::Word && c != CodeByte::Semicolon && c != CodeByte::TagClose;
+});
+// Plain code outside comments, between words.
+constexpr bool IsCodeStop(CodeByte c) {
+  return c == CodeByte::Word || c == CodeByte::TagOpen || c == CodeByte::TagClose ||
+         c == CodeByte::StringMark || c == CodeByte::HighlightMark || c == CodeByte::Apostrophe;
+}
+constexpr StopBytes kCodeStops = MakeStops(IsCodeStop);
+constexpr StopBytes kCodeStopsWithSymbols =
+    MakeStops([](CodeByte c) { return IsCodeStop(c) || c == CodeByte::Symbol; });
+// Inside a comment, a tag, a string or highlight span or an assembler line:
+// only the bytes that close or open something matter.
+constexpr StopBytes kSpanStops = MakeStops([](CodeByte c) {
+  return c == CodeByte::TagOpen || c == CodeByte::TagClose || c == CodeByte::StringMark ||
+         c == CodeByte::HighlightMark || c == CodeByte::Semicolon || c == CodeByte::Apostrophe ||
+         c == CodeByte::CarriageReturn;
+});
 
 // True when the word, lower-cased, is `lower` (a three-letter keyword).
 bool IsWord(std::string_view word, std::string_view lower) {
-  return word.size() == lower.size() && LowerAscii(word) == lower;
+  if (word.size() != lower.size()) return false;
+  for (size_t i = 0; i < word.size(); ++i) {
+    const char c = word[i];
+    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lower[i]) return false;
+  }
+  return true;
 }
 
 // One forward pass over the text (plus the appended blank).  Each byte first
 // goes through the rule of its class, then through the finishing step that
-// writes it.  A word is written byte for byte while it is collected and is
-// replaced in the output when it ends, so the output never has to be rescanned.
-// In a run of word bytes, or of other bytes, only the first byte can change the
-// state; the rest are written as they are, so they are copied in one go.
+// writes it.  Most bytes are written as they are, so the output is the text
+// itself up to the next byte whose rule writes something else: the pass keeps
+// the position up to which the text has been copied, and copies the bytes in
+// between in one piece only when a rule writes.  A word is replaced when it
+// ends, before its bytes were ever copied.
 class CodeColourer {
  public:
   CodeColourer(std::string_view text, const KeywordSets& keywords, const PageTemplate& page_template,
-               SymbolColouring symbols)
-      : text_(text),
-        keywords_(keywords),
-        tpl_(page_template),
-        symbols_(symbols),
-        out_(OutputReserve(text.size())) {}
+               SymbolColouring symbols, OutputBuffer& out)
+      : text_(text), keywords_(keywords), tpl_(page_template), symbols_(symbols), out_(out) {}
 
-  std::string Run() {
+  void Run() {
+    const size_t size = text_.size();
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text_.data());
     size_t pos = 0;
-    while (pos < text_.size()) {
-      const CodeByte kind = ClassifyCodeByte(text_[pos]);
-      Step(pos, text_[pos], kind);
+    while (true) {
+      const StopBytes& stops = Stops();
+      while (pos < size && !stops[bytes[pos]]) ++pos;
+      if (pos == size) break;
+      Step(pos, text_[pos]);
       ++pos;
-      if (kind == CodeByte::Word || kind == CodeByte::Other) pos = CopyRun(pos, kind);
     }
-    // The appended blank ends a final word; it is taken off again afterwards.
-    Step(text_.size(), ' ', CodeByte::Other);
-    out_.Truncate(out_.Size() - 1);
-    std::string coloured = out_.Take();
-    JoinSymbolSpans(coloured);
-    return coloured;
+    // The appended blank ends a final word and is taken off again: it is never written.
+    if (in_word_) EndWord(size);
+    CopyTextUpTo(size);
+    JoinSymbolSpans();
   }
 
  private:
-  void Step(size_t pos, char b, CodeByte kind) {
-    switch (kind) {
-      case CodeByte::Word: OnWordByte(pos); break;
-      case CodeByte::TagOpen: OnTagOpen(pos); break;
-      case CodeByte::TagClose: OnTagClose(b); break;
-      case CodeByte::StringMark: OnMark(b, kStringColour); break;
-      case CodeByte::HighlightMark: OnMark(b, kFindColour); break;
-      case CodeByte::Semicolon: OnSemicolon(); break;
-      case CodeByte::Apostrophe: OnApostrophe(); break;
-      case CodeByte::CarriageReturn:
-      case CodeByte::Symbol:
-      case CodeByte::Other: OnOtherByte(b, pos); break;
-    }
-    Finish(b);
+  const StopBytes& Stops() const {
+    if (in_word_) return kInWordStops;
+    if (in_comment_ || mode_ != Mode::Normal) return kSpanStops;
+    return symbols_ == SymbolColouring::On ? kCodeStopsWithSymbols : kCodeStops;
   }
 
-  // Writes the bytes from `pos` on that are of class `kind`; returns the
-  // position of the first byte of another class.
-  size_t CopyRun(size_t pos, CodeByte kind) {
-    size_t end = pos;
-    while (end < text_.size() && ClassifyCodeByte(text_[end]) == kind) ++end;
-    out_.Put(text_.substr(pos, end - pos));
-    return end;
+  // Writes the text's bytes not yet copied, up to `pos`.
+  void CopyTextUpTo(size_t pos) {
+    out_.Put(text_.data() + copied_, pos - copied_);
+    copied_ = pos;
+  }
+
+  void Step(size_t pos, char b) {
+    switch (ClassifyCodeByte(b)) {
+      case CodeByte::Word: OnWordByte(pos); break;
+      case CodeByte::TagOpen: OnTagOpen(pos); break;
+      case CodeByte::TagClose: OnTagClose(); break;
+      case CodeByte::StringMark: OnMark(pos, kStringColour); break;
+      case CodeByte::HighlightMark: OnMark(pos, kFindColour); break;
+      case CodeByte::Semicolon: OnSemicolon(pos); break;
+      case CodeByte::Apostrophe: OnApostrophe(pos); break;
+      case CodeByte::CarriageReturn:
+      case CodeByte::Symbol:
+      case CodeByte::Other: OnOtherByte(pos, b); break;
+    }
+    Finish(pos, b);
   }
 
   // A word starts only in plain code, outside comments, tags and spans.
@@ -103,7 +136,6 @@ class CodeColourer {
     if (in_word_ || in_comment_ || mode_ != Mode::Normal) return;
     in_word_ = true;
     word_start_ = pos;
-    out_word_start_ = out_.Size();
   }
 
   // A tag begins: it ends a word, and nothing inside it is coloured.
@@ -114,23 +146,24 @@ class CodeColourer {
     in_word_ = false;
   }
 
-  // The tag ends (a word being collected runs on through the ">").
-  void OnTagClose(char b) {
-    out_.Put(b);
+  // The tag ends (a word being collected runs on through the ">"); the ">"
+  // is written as it is.
+  void OnTagClose() {
     mode_ = Mode::JustClosed;
     in_tag_ = false;
   }
 
   // A string or highlight mark opens its span in plain code and closes
   // whatever marked span is open; a word before it is not looked up.
-  void OnMark(char b, int span) {
+  void OnMark(size_t pos, int span) {
     if (mode_ == Mode::Normal && !in_comment_) {
+      CopyTextUpTo(pos);
       out_.Put(tpl_.span_open[span]);
       mode_ = Mode::Marked;
       in_word_ = false;
       in_tag_ = false;
     } else if (mode_ == Mode::Marked) {
-      out_.Put(b);
+      CopyTextUpTo(pos + 1);
       out_.Put(tpl_.span_close);
       mode_ = Mode::JustClosed;
       in_tag_ = false;
@@ -138,8 +171,9 @@ class CodeColourer {
   }
 
   // ";" starts a comment inside an assembler line only.
-  void OnSemicolon() {
+  void OnSemicolon(size_t pos) {
     if (in_comment_ || mode_ != Mode::Assembler) return;
+    CopyTextUpTo(pos);
     out_.Put(tpl_.span_close);
     out_.Put(tpl_.span_open[kCommentColour]);
     in_comment_ = true;
@@ -148,8 +182,9 @@ class CodeColourer {
 
   // An apostrophe outside tags and strings starts a comment; a word before it
   // is not looked up.
-  void OnApostrophe() {
+  void OnApostrophe(size_t pos) {
     if (in_comment_ || mode_ == Mode::Marked) return;
+    CopyTextUpTo(pos);
     if (mode_ == Mode::Assembler) out_.Put(tpl_.span_close);
     out_.Put(tpl_.span_open[kCommentColour]);
     in_comment_ = true;
@@ -158,8 +193,9 @@ class CodeColourer {
 
   // Any other byte ends a word; a CR outside a tag first closes the open
   // comment, assembler line, or unterminated string or highlight span.
-  void OnOtherByte(char b, size_t pos) {
+  void OnOtherByte(size_t pos, char b) {
     if (b == '\r' && !in_tag_ && (in_comment_ || mode_ != Mode::Normal)) {
+      CopyTextUpTo(pos);
       out_.Put(tpl_.span_close);
       in_comment_ = false;
       in_word_ = false;
@@ -170,21 +206,20 @@ class CodeColourer {
   }
 
   // Writes the byte unless its rule already did; symbols in plain code get a span.
-  void Finish(char b) {
+  void Finish(size_t pos, char b) {
     if (mode_ == Mode::JustClosed) {
       mode_ = Mode::Normal;
     } else if (!in_comment_ && mode_ == Mode::Normal && symbols_ == SymbolColouring::On &&
                IsSymbolByte(b)) {
-      WriteSymbol(b);
-    } else {
-      out_.Put(b);
+      WriteSymbol(pos, b);
     }
   }
 
   // A symbol right after a span joins it as it is written: runs of symbols
   // form one span, and a symbol after a number or string takes that span's
   // colour.
-  void WriteSymbol(char b) {
+  void WriteSymbol(size_t pos, char b) {
+    CopyTextUpTo(pos);
     if (out_.Size() != 0 && out_.Back() == '>' && out_.EndsWith(tpl_.span_close)) {
       out_.Truncate(out_.Size() - tpl_.span_close.size());
     } else {
@@ -192,17 +227,18 @@ class CodeColourer {
     }
     out_.Put(b);
     out_.Put(tpl_.span_close);
+    copied_ = pos + 1;
   }
 
-  // The word text_[word_start_, end) has been written at out_word_start_; a
-  // keyword (the first set holding it decides its colour), "rem" or "asm" when
-  // they are keywords, or a number replaces it there.
+  // The word text_[word_start_, end) is still to be copied; a keyword (the
+  // first set holding it decides its colour), "rem" or "asm" when they are
+  // keywords, or a number is written in its place.
   void EndWord(size_t end) {
     in_word_ = false;
     const std::string_view word = text_.substr(word_start_, end - word_start_);
     const KeywordKind kind = keywords_.FindFirst(word, kLookupOrder);
     if (kind != KeywordKind::None) {
-      out_.Truncate(out_word_start_);
+      CopyTextUpTo(word_start_);
       if (IsWord(word, "rem")) {
         out_.Put(tpl_.span_open[kCommentColour]);
         out_.Put(word);
@@ -215,11 +251,13 @@ class CodeColourer {
       } else {
         WriteKeywordLink(word, SpanOfKind(kind));
       }
+      copied_ = end;
     } else if (IsNumberWord(word)) {
-      out_.Truncate(out_word_start_);
+      CopyTextUpTo(word_start_);
       out_.Put(tpl_.span_open[kNumberColour]);
       out_.Put(word);
       out_.Put(tpl_.span_close);
+      copied_ = end;
     }
   }
 
@@ -239,31 +277,40 @@ class CodeColourer {
   // itself holds (the HTML of a web-format entry may).  Without one in the
   // text, every symbol span tag of the output was written by this pass, and
   // WriteSymbol has joined each that followed a span.
-  void JoinSymbolSpans(std::string& coloured) const {
+  void JoinSymbolSpans() {
     const std::string& symbol_span = tpl_.span_open[kSymbolColour];
     if (text_.find(symbol_span) == std::string_view::npos) return;
-    ReplaceAll(coloured, tpl_.span_close + symbol_span, "");
+    out_.EraseAll(tpl_.span_close + symbol_span);
   }
 
   std::string_view text_;
   const KeywordSets& keywords_;
   const PageTemplate& tpl_;
   const SymbolColouring symbols_;
-  OutputBuffer out_;
+  OutputBuffer& out_;
 
   Mode mode_ = Mode::Normal;
   bool in_word_ = false;
   bool in_comment_ = false;
   bool in_tag_ = false;
-  size_t word_start_ = 0;      // position of the word in text_
-  size_t out_word_start_ = 0;  // where the word's bytes begin in out_
+  size_t word_start_ = 0;  // position of the word in text_
+  size_t copied_ = 0;      // text_ before this position is in out_
 };
 
 }  // namespace
 
+size_t ColouredSizeGuess(size_t text_size) { return text_size * 5 + 1000; }
+
+void ColourCode(std::string_view text, const KeywordSets& keywords, const PageTemplate& page_template,
+                SymbolColouring symbols, OutputBuffer& out) {
+  CodeColourer(text, keywords, page_template, symbols, out).Run();
+}
+
 void ColourCode(std::string& text, const KeywordSets& keywords, const PageTemplate& page_template,
                 SymbolColouring symbols) {
-  text = CodeColourer(text, keywords, page_template, symbols).Run();
+  OutputBuffer out(ColouredSizeGuess(text.size()));
+  ColourCode(std::string_view(text), keywords, page_template, symbols, out);
+  text.assign(out.View());
 }
 
 }  // namespace mivrel

@@ -9,6 +9,7 @@
 #include "render/entry_text.h"
 #include "render/html_escape.h"
 #include "render/image_files.h"
+#include "render/output_buffer.h"
 #include "render/pages.h"
 #include "settings/settings.h"
 #include "store/records.h"
@@ -27,11 +28,13 @@ Page PageBuilder::BuildEntryPage(int id, const std::string& name, const std::str
   const std::optional<EntryRecord> entry = name.empty() ? ReadEntryById(db_, id) : ReadEntryByName(db_, name);
 
   std::string trail;
-  std::string text;  // coloured, quotes and headings still to finish
+  // The coloured text, quotes and headings still to finish; it goes straight
+  // into the page, so a megabyte of text is copied into the page once.
+  OutputBuffer coloured(0);
   if (entry) {
     built.id = static_cast<int>(entry->id);
     built.stored_size = entry->stored_content_size;
-    text = entry->brief + "\r\n" + entry->content;
+    std::string text = entry->brief + "\r\n" + entry->content;
     DropMarkerBytes(text);
 
     std::string secondary[2];
@@ -56,9 +59,10 @@ Page PageBuilder::BuildEntryPage(int id, const std::string& name, const std::str
       PreparePlainFormat(text);
       built.trace = "文本格式显示：" + built.title;
     }
-    ColourCode(text, keywords_, template_,
-               settings_.highlight_symbols ? SymbolColouring::On : SymbolColouring::Off);
-    if (highlighted) DropHighlightMarks(text);
+    coloured = OutputBuffer(ColouredSizeGuess(text.size()));
+    ColourCode(std::string_view(text), keywords_, template_,
+               settings_.highlight_symbols ? SymbolColouring::On : SymbolColouring::Off, coloured);
+    if (highlighted) coloured.EraseByte(kHighlightMark);
 
     for (const std::string& line : secondary)
       if (!line.empty()) trail += "<br>" + line;
@@ -67,15 +71,15 @@ Page PageBuilder::BuildEntryPage(int id, const std::string& name, const std::str
     built.found = false;
     // The asked-for name is the user's text: escaped like every name on a page.
     trail = EscapeHtmlText(name);
-    text = kNotFoundText;
+    coloured.Put(kNotFoundText);
   }
 
   constexpr std::string_view kBarEnd = "</td></tr></table>";
+  const std::string_view text = coloured.View();
   std::string& page = built.bytes;
   page.reserve(template_.head.size() + trail.size() + kBarEnd.size() + text.size() +
                text.size() / 8 + template_.tail.size());
   page.append(template_.head).append(trail).append(kBarEnd);
-  // The entry's text goes straight into the page: a megabyte is copied once.
   if (entry) AppendFinishedText(text, page);
   else page.append(text);
   page.append(template_.tail);

@@ -143,10 +143,6 @@ void PreparePlainFormat(std::string& text) {
   text.swap(out);
 }
 
-void DropHighlightMarks(std::string& text) {
-  text.erase(std::remove(text.begin(), text.end(), kHighlightMark), text.end());
-}
-
 void AppendFinishedText(std::string_view text, std::string& page) {
   // Both jobs in one pass, each occurrence found with a fast search: a quote
   // mark, or a "【" with which every heading begins.

@@ -35,9 +35,6 @@ void PrepareWebFormat(std::string& text, const std::string& folder_address,
 // of blanks "&nbsp;&nbsp;", CR LF "<br>" + CR LF.
 void PreparePlainFormat(std::string& text);
 
-// After colouring, when search hits were marked: removes the kHighlightMark bytes.
-void DropHighlightMarks(std::string& text);
-
 // Appends the coloured text to the page being assembled, with every
 // kStringMark turned into "&quot;" and a dashed rule before every standard
 // section heading (【参数】, 【说明】, ...) that begins at a character boundary.

@@ -6,15 +6,37 @@
 namespace mivrel {
 namespace {
 
-constexpr size_t kChunk = sizeof(uint64_t);
-constexpr size_t kKeyBytes = 2 * kChunk;
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
+              "names are read as little-endian numbers, the first byte lowest");
 
-// Up to eight bytes from `at` as one number (0-padded), read as they lie.
-uint64_t Chunk(std::string_view text, size_t at) {
-  if (at >= text.size()) return 0;
-  uint64_t chunk = 0;
-  std::memcpy(&chunk, text.data() + at, std::min(kChunk, text.size() - at));
-  return chunk;
+constexpr size_t kChunk = sizeof(uint64_t);
+
+size_t ChunkCount(size_t length) { return (length + kChunk - 1) / kChunk; }
+
+// Bytes [0, count) of `p` as one number, 0-padded, reading no byte outside
+// them: a word may end at the last byte of its buffer.  REQUIRES: 1 <= count <= 8.
+uint64_t LoadBytes(const char* p, size_t count) {
+  if (count == kChunk) {
+    uint64_t all;
+    std::memcpy(&all, p, kChunk);
+    return all;
+  }
+  if (count >= 4) {
+    uint32_t head;
+    uint32_t tail;
+    std::memcpy(&head, p, 4);
+    std::memcpy(&tail, p + count - 4, 4);
+    // The overlapping bytes are the same in both halves.
+    return head | (static_cast<uint64_t>(tail) << (8 * (count - 4)));
+  }
+  const auto byte = [p](size_t i) { return static_cast<uint64_t>(static_cast<unsigned char>(p[i])); };
+  return byte(0) | byte(count / 2) << (8 * (count / 2)) | byte(count - 1) << (8 * (count - 1));
+}
+
+// The k-th eight bytes of `text`, 0-padded.  REQUIRES: k < ChunkCount(text.size()).
+uint64_t ChunkOf(std::string_view text, size_t k) {
+  const size_t at = k * kChunk;
+  return LoadBytes(text.data() + at, std::min(kChunk, text.size() - at));
 }
 
 // The eight bytes with ASCII a-z made A-Z and every other byte unchanged, all
@@ -30,77 +52,88 @@ uint64_t UpperBytes(uint64_t x) {
   return x - (lower >> 2);  // 0x80 >> 2 is the case bit 0x20
 }
 
-uint64_t UpperChunk(std::string_view text, size_t at) { return UpperBytes(Chunk(text, at)); }
-
-uint64_t Mix(uint64_t x) {
-  x ^= x >> 33;
-  x *= 0xff51afd7ed558ccdull;
-  x ^= x >> 33;
-  return x;
+// Few multiplications: words are short, and the hash must cost less than the
+// look-up it serves.
+uint64_t HashStart(size_t length) { return (length + 1) * 0x9e3779b97f4a7c15ull; }
+uint64_t HashStep(uint64_t h, uint64_t chunk) { return (h ^ chunk) * 0xff51afd7ed558ccdull; }
+uint64_t HashEnd(uint64_t h) {
+  h ^= h >> 32;
+  h *= 0xc4ceb9fe1a85ec53ull;
+  return h ^ (h >> 29);
 }
-
-// Never 0, which marks a free slot.
-uint8_t TagOf(uint64_t hash) { return static_cast<uint8_t>(1 + (hash >> 56) % 255); }
 
 }  // namespace
-
-KeywordProbe::KeywordProbe(std::string_view text)
-    : word(text), high(UpperChunk(text, 0)), low(UpperChunk(text, kChunk)) {
-  // Eight bytes at a time and few multiplications: words are short, and the
-  // hash must cost less than the look-up it serves.
-  uint64_t h = high * 0x9e3779b97f4a7c15ull + text.size();
-  if (text.size() > kChunk) h ^= low * 0xc2b2ae3d27d4eb4full;
-  for (size_t at = kKeyBytes; at < text.size(); at += kChunk)
-    h = (h ^ UpperChunk(text, at)) * 0x9e3779b97f4a7c15ull;
-  hash = Mix(h);
-}
 
 void KeywordIndex::Build(const KeywordSetArray& sets) {
   size_t names = 0;
   for (int k = 0; k < 4; ++k) names += sets[k].size();
-  // At most half full, so that a probe rarely looks past its first slot.
+  // At most two thirds full, so that a probe for an absent word soon meets a
+  // free slot.
   size_t capacity = 16;
-  while (capacity < 2 * names) capacity *= 2;
-  tags_.assign(capacity, 0);
+  while (capacity < names + names / 2) capacity *= 2;
   slots_.assign(capacity, Slot());
+  rest_.clear();
   mask_ = capacity - 1;
   for (int k = 0; k < 4; ++k) {
-    for (size_t position = 0; position < sets[k].size(); ++position) {
-      const KeywordProbe probe(sets[k][position]);
-      size_t at = probe.hash & mask_;
-      while (tags_[at] != 0 && !SameName(slots_[at], sets, probe)) at = (at + 1) & mask_;
-      Slot& slot = slots_[at];
-      if (tags_[at] == 0) {
-        tags_[at] = TagOf(probe.hash);
-        slot.high = probe.high;
-        slot.low = probe.low;
-        slot.size = static_cast<uint32_t>(probe.word.size());
-        slot.set = static_cast<uint16_t>(k);
-        slot.position = static_cast<uint32_t>(position);
+    for (const std::string& name : sets[k]) {
+      if (name.size() >= kLengthLimit) continue;
+      const size_t count = ChunkCount(name.size());
+      uint64_t chunks[kInline] = {};
+      uint64_t h = HashStart(name.size());
+      for (size_t c = 0; c < count; ++c) {
+        const uint64_t chunk = ChunkOf(name, c);
+        if (c < kInline) chunks[c] = chunk;
+        h = HashStep(h, chunk);
       }
-      slot.sets = static_cast<uint16_t>(slot.sets | (1u << k));
+      const uint32_t length = static_cast<uint32_t>(name.size()) << 4;
+      size_t at = HashEnd(h) & mask_;
+      for (; slots_[at].length_sets != 0; at = (at + 1) & mask_) {
+        const Slot& slot = slots_[at];
+        if ((slot.length_sets & ~0xFu) != length || !std::equal(chunks, chunks + kInline, slot.chunks))
+          continue;
+        size_t c = kInline;
+        while (c < count && rest_[slot.rest + c - kInline] == ChunkOf(name, c)) ++c;
+        if (c >= count) break;  // the same name, held by an earlier set too
+      }
+      Slot& slot = slots_[at];
+      if (slot.length_sets == 0) {
+        std::copy(chunks, chunks + kInline, slot.chunks);
+        slot.length_sets = length;
+        slot.rest = static_cast<uint32_t>(rest_.size());
+        for (size_t c = kInline; c < count; ++c) rest_.push_back(ChunkOf(name, c));
+      }
+      slot.length_sets |= 1u << k;
     }
   }
 }
 
-unsigned KeywordIndex::SetsHolding(const KeywordSetArray& sets, const KeywordProbe& probe) const {
-  if (tags_.empty()) return 0;
-  const uint8_t tag = TagOf(probe.hash);
-  for (size_t at = probe.hash & mask_; tags_[at] != 0; at = (at + 1) & mask_) {
-    if (tags_[at] == tag && SameName(slots_[at], sets, probe)) return slots_[at].sets;
+uint64_t KeywordIndex::HashOf(std::string_view word, uint64_t (&chunks)[kInline]) {
+  const size_t count = ChunkCount(word.size());
+  uint64_t h = HashStart(word.size());
+  for (size_t c = 0; c < count; ++c) {
+    const uint64_t chunk = UpperBytes(ChunkOf(word, c));
+    if (c < kInline) chunks[c] = chunk;
+    h = HashStep(h, chunk);
   }
-  return 0;
+  return HashEnd(h);
 }
 
-bool KeywordIndex::SameName(const Slot& slot, const KeywordSetArray& sets,
-                            const KeywordProbe& probe) const {
-  if (slot.size != probe.word.size() || slot.high != probe.high || slot.low != probe.low) return false;
-  if (slot.size <= kKeyBytes) return true;
-  const std::string& name = sets[slot.set][slot.position];
-  for (size_t at = kKeyBytes; at < name.size(); at += kChunk) {
-    if (Chunk(name, at) != UpperChunk(probe.word, at)) return false;
+unsigned KeywordIndex::SetsHolding(std::string_view word) const {
+  if (slots_.empty() || word.size() >= kLengthLimit) return 0;
+  const size_t count = ChunkCount(word.size());
+  uint64_t chunks[kInline] = {};
+  const uint64_t hash = HashOf(word, chunks);
+  const uint32_t length = static_cast<uint32_t>(word.size()) << 4;
+  for (size_t at = hash & mask_;; at = (at + 1) & mask_) {
+    const Slot& slot = slots_[at];
+    if (slot.length_sets == 0) return 0;
+    if ((slot.length_sets & ~0xFu) != length || slot.chunks[0] != chunks[0] ||
+        slot.chunks[1] != chunks[1] || slot.chunks[2] != chunks[2])
+      continue;
+    size_t c = kInline;
+    while (c < count && rest_[slot.rest + c - kInline] == UpperBytes(ChunkOf(word, c))) ++c;
+    if (c >= count) return slot.length_sets & 0xFu;
   }
-  return true;
 }
 
 }  // namespace mivrel

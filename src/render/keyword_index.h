@@ -1,12 +1,14 @@
 // A look-up index over the four keyword sets for the code colouring, which
 // asks for every word of an entry which sets hold it.  It answers exactly what
-// FindKeyword would answer for each set, with one probe of a hash table
-// instead of up to four bisections: colouring a large entry looks up millions
-// of words, and with tens of thousands of names every step of a bisection is
-// a cache miss.
+// FindKeyword would answer for each set, with one probe of a compact hash
+// table instead of up to four bisections: colouring a large entry looks up
+// millions of words, and with tens of thousands of names every step of a
+// bisection is a cache miss.
 //
-// The index refers to the names by set and position: it must be rebuilt
-// whenever a set changes.  Const members may be called from any thread.
+// The index keeps its own copy of the names, packed in one array next to the
+// table, so that a probe touches two nearby blocks of memory and no string of
+// the sets.  It must be rebuilt whenever a set changes.  Const members may be
+// called from any thread.
 #pragma once
 
 #include <cstdint>
@@ -18,43 +20,34 @@ namespace mivrel {
 
 using KeywordSetArray = std::vector<std::string>[4];
 
-// A word prepared for a look-up: its first sixteen bytes upper-cased as two
-// numbers (0-padded), its length and its hash.
-struct KeywordProbe {
-  // REQUIRES: `word` outlives the probe.  ASCII letters count as upper case.
-  explicit KeywordProbe(std::string_view word);
-
-  std::string_view word;
-  uint64_t high;  // bytes 0..7
-  uint64_t low;   // bytes 8..15
-  uint64_t hash;
-};
-
 class KeywordIndex {
  public:
-  // REQUIRES: every name upper-cased.
+  // Names are taken as they are stored: a set's name matches a word when it
+  // equals the word upper-cased (ASCII a-z made A-Z), as in FindKeyword.
   void Build(const KeywordSetArray& sets);
-  // Bit k set when sets[k] holds the word (compared upper-cased).
-  // REQUIRES: `sets` are those the index was last built from, unchanged.
-  unsigned SetsHolding(const KeywordSetArray& sets, const KeywordProbe& probe) const;
+  // Bit k set when sets[k] held the word (compared upper-cased) at the last Build.
+  unsigned SetsHolding(std::string_view word) const;
 
  private:
-  struct Slot {
-    uint64_t high = 0;
-    uint64_t low = 0;
-    uint32_t size = 0;
-    uint16_t set = 0;       // where the name stands, for names longer than the numbers
-    uint16_t sets = 0;      // bit k: sets[k] holds the name
-    uint32_t position = 0;
+  // The first kInline eight-byte numbers of a name stand in its slot, so that
+  // a probe for a name of up to kInline * 8 bytes reads one cache line.
+  static constexpr size_t kInline = 3;
+  // Names and words of this length or longer are never matched (no text of a
+  // page comes near it).
+  static constexpr size_t kLengthLimit = size_t{1} << 28;
+  struct alignas(32) Slot {
+    uint64_t chunks[kInline] = {};  // the name's first bytes, 0-padded
+    uint32_t length_sets = 0;       // length << 4 | bit k: sets[k] holds the name; 0: a free slot
+    uint32_t rest = 0;              // index in rest_ of the name's chunks past the inline ones
   };
 
-  bool SameName(const Slot& slot, const KeywordSetArray& sets, const KeywordProbe& probe) const;
+  // The hash of the word upper-cased; its first chunks go to `chunks`.
+  static uint64_t HashOf(std::string_view word, uint64_t (&chunks)[kInline]);
 
-  // Open addressing with linear probing; the size is a power of two.  tags_[i]
-  // holds 0 for a free slot, else eight bits of the name's hash: most probes
-  // for absent words stop at the small tag array and never touch a slot.
-  std::vector<uint8_t> tags_;
+  // Open addressing with linear probing; the size is a power of two.
   std::vector<Slot> slots_;
+  // The chunks of long names past the inline ones.
+  std::vector<uint64_t> rest_;
   size_t mask_ = 0;
 };
 

@@ -85,7 +85,7 @@ void KeywordSets::SortAll() {
 KeywordKind KeywordSets::FindFirst(std::string_view word,
                                    std::initializer_list<KeywordKind> order) const {
   if (index_current_) {
-    const unsigned holding = index_.SetsHolding(sets_, KeywordProbe(word));
+    const unsigned holding = index_.SetsHolding(word);
     for (KeywordKind kind : order) {
       if (holding & (1u << SetIndex(kind))) return kind;
     }

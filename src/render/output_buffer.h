@@ -1,55 +1,91 @@
-// A byte buffer for building a large text piece by piece: appends are inline
-// and cheap, the buffer grows whenever a piece does not fit, and Take hands
-// the bytes over as a std::string without copying them.  Single-threaded.
+// A byte buffer for building a large text piece by piece.  Unlike a growing
+// std::string it never zero-fills: room is reserved as raw memory, so each
+// byte is written once, and memory the text never reaches is never touched.
+// Small pieces are copied inline (code colouring writes millions of them).
+// Owns its memory; move-only; single-threaded.
 #pragma once
 
-#include <algorithm>
+#include <cstdint>
 #include <cstring>
-#include <string>
 #include <string_view>
 
 namespace mivrel {
 
 class OutputBuffer {
  public:
-  // Room for `expected` bytes is reserved up front; memory of the reserve is
-  // only touched as the text reaches it.
-  explicit OutputBuffer(size_t expected) { bytes_.reserve(expected); }
+  // Room for `expected` bytes is reserved up front; a good guess spares the
+  // copies of growing.
+  explicit OutputBuffer(size_t expected);
+  ~OutputBuffer();
+  OutputBuffer(OutputBuffer&& other) noexcept;
+  OutputBuffer& operator=(OutputBuffer&& other) noexcept;
+  OutputBuffer(const OutputBuffer&) = delete;
+  OutputBuffer& operator=(const OutputBuffer&) = delete;
 
   size_t Size() const { return size_; }
+  size_t Capacity() const { return capacity_; }
+  std::string_view View() const { return std::string_view(data_, size_); }
   // REQUIRES: Size() > 0.
-  char Back() const { return bytes_[size_ - 1]; }
+  char Back() const { return data_[size_ - 1]; }
   bool EndsWith(std::string_view tail) const {
-    return size_ >= tail.size() &&
-           std::memcmp(bytes_.data() + size_ - tail.size(), tail.data(), tail.size()) == 0;
+    return size_ >= tail.size() && std::memcmp(data_ + size_ - tail.size(), tail.data(), tail.size()) == 0;
   }
 
   void Put(char b) {
-    if (size_ == bytes_.size()) MakeRoom(1);
-    bytes_[size_++] = b;
+    if (size_ == capacity_) Grow(1);
+    data_[size_++] = b;
   }
-  void Put(std::string_view piece) {
-    if (bytes_.size() - size_ < piece.size()) MakeRoom(piece.size());
-    std::memcpy(&bytes_[size_], piece.data(), piece.size());
-    size_ += piece.size();
+  void Put(const char* piece, size_t length) {
+    if (capacity_ - size_ < length) Grow(length);
+    CopyBytes(data_ + size_, piece, length);
+    size_ += length;
   }
+  void Put(std::string_view piece) { Put(piece.data(), piece.size()); }
+
   // Drops the bytes from `size` on.  REQUIRES: size <= Size().
   void Truncate(size_t size) { size_ = size; }
-
-  std::string Take() {
-    bytes_.resize(size_);
-    size_ = 0;
-    return std::move(bytes_);
-  }
+  // Removes every occurrence of `pattern` (found left to right, not overlapping).
+  // REQUIRES: pattern is not empty.
+  void EraseAll(std::string_view pattern);
+  // Removes every byte `b`.
+  void EraseByte(char b);
 
  private:
-  // The string's length runs a step ahead of the text, so that the zero fill
-  // of resize happens once per step rather than once per piece.
-  void MakeRoom(size_t more) { bytes_.resize(size_ + std::max(more, kStep)); }
+  // memcpy for the short pieces most appends are, without a call: two
+  // overlapping loads and stores cover every length up to sixteen.
+  static void CopyBytes(char* to, const char* from, size_t length) {
+    if (length <= 16) {
+      if (length >= 8) {
+        CopyOverlapping<uint64_t>(to, from, length);
+      } else if (length >= 4) {
+        CopyOverlapping<uint32_t>(to, from, length);
+      } else if (length != 0) {
+        to[0] = from[0];
+        to[length / 2] = from[length / 2];
+        to[length - 1] = from[length - 1];
+      }
+      return;
+    }
+    std::memcpy(to, from, length);
+  }
+  // REQUIRES: sizeof(Word) <= length <= 2 * sizeof(Word).
+  template <typename Word>
+  static void CopyOverlapping(char* to, const char* from, size_t length) {
+    Word head;
+    Word tail;
+    std::memcpy(&head, from, sizeof(Word));
+    std::memcpy(&tail, from + length - sizeof(Word), sizeof(Word));
+    std::memcpy(to, &head, sizeof(Word));
+    std::memcpy(to + length - sizeof(Word), &tail, sizeof(Word));
+  }
 
-  static constexpr size_t kStep = 1 << 16;
-  std::string bytes_;
-  size_t size_ = 0;  // bytes of text; bytes_.size() is the room
+  // Makes room for `more` bytes past Size(), at least doubling.
+  void Grow(size_t more);
+  void Release();
+
+  char* data_ = nullptr;
+  size_t size_ = 0;
+  size_t capacity_ = 0;
 };
 
 }  // namespace mivrel

@@ -15,6 +15,7 @@
 #include "render/colouring.h"
 #include "render/entry_text.h"
 #include "render/keyword_sets.h"
+#include "render/output_buffer.h"
 #include "render/page_template.h"
 #include "settings/settings.h"
 
@@ -55,10 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The only markup plain text gets is its line breaks.
     for (const char c : mivrel::ReplacedAll(text, "<br>", "")) MIVREL_FUZZ_CHECK(c != '<' && c != '>' && c != '"');
   }
-  mivrel::ColourCode(text, Keywords(), page_template, symbols);
-  if (highlighted) mivrel::DropHighlightMarks(text);
+  mivrel::OutputBuffer coloured(mivrel::ColouredSizeGuess(text.size()));
+  mivrel::ColourCode(std::string_view(text), Keywords(), page_template, symbols, coloured);
+  if (highlighted) coloured.EraseByte(mivrel::kHighlightMark);
   std::string page;
-  mivrel::AppendFinishedText(text, page);
+  mivrel::AppendFinishedText(coloured.View(), page);
   for (const char c : page) MIVREL_FUZZ_CHECK(c != mivrel::kStringMark);
   return 0;
 }
