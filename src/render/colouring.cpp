@@ -83,7 +83,13 @@ class CodeColourer {
  public:
   CodeColourer(std::string_view text, const KeywordSets& keywords, const PageTemplate& page_template,
                SymbolColouring symbols, OutputBuffer& out)
-      : text_(text), keywords_(keywords), tpl_(page_template), symbols_(symbols), out_(out) {}
+      : text_(text), keywords_(keywords), tpl_(page_template), symbols_(symbols), out_(out) {
+    for (KeywordKind kind : kLookupOrder) {
+      const int span = SpanOfKind(kind);
+      link_middle_[span] = "\">" + tpl_.span_open[span];
+    }
+    link_end_ = tpl_.span_close + "</a>";
+  }
 
   void Run() {
     const size_t size = text_.size();
@@ -93,6 +99,15 @@ class CodeColourer {
       const StopBytes& stops = Stops();
       while (pos < size && !stops[bytes[pos]]) ++pos;
       if (pos == size) break;
+      if (!in_word_ && &stops != &kSpanStops && ClassifyCodeByte(text_[pos]) == CodeByte::Word) {
+        // A word starts in plain code (the rule of its first byte): its bytes
+        // are passed over at once, and the byte that ends it goes to its rule.
+        in_word_ = true;
+        word_start_ = pos;
+        ++pos;
+        while (pos < size && !kInWordStops[bytes[pos]]) ++pos;
+        if (pos == size) break;
+      }
       Step(pos, text_[pos]);
       ++pos;
     }
@@ -140,6 +155,8 @@ class CodeColourer {
 
   // A tag begins: it ends a word, and nothing inside it is coloured.
   void OnTagOpen(size_t pos) {
+    if (text_.compare(pos, tpl_.span_open[kSymbolColour].size(), tpl_.span_open[kSymbolColour]) == 0)
+      text_has_symbol_span_ = true;
     if (in_word_) EndWord(pos);
     mode_ = Mode::Marked;
     in_tag_ = true;
@@ -220,13 +237,14 @@ class CodeColourer {
   // colour.
   void WriteSymbol(size_t pos, char b) {
     CopyTextUpTo(pos);
-    if (out_.Size() != 0 && out_.Back() == '>' && out_.EndsWith(tpl_.span_close)) {
-      out_.Truncate(out_.Size() - tpl_.span_close.size());
-    } else {
-      out_.Put(tpl_.span_open[kSymbolColour]);
-    }
-    out_.Put(b);
-    out_.Put(tpl_.span_close);
+    const std::string& open = tpl_.span_open[kSymbolColour];
+    const std::string& close = tpl_.span_close;
+    const bool joins = out_.Size() != 0 && out_.Back() == '>' && out_.EndsWith(close);
+    if (joins) out_.Truncate(out_.Size() - close.size());
+    char* to = out_.Claim(open.size() + 1 + close.size());
+    if (!joins) to = OutputBuffer::Write(to, open);
+    *to++ = b;
+    out_.Commit(OutputBuffer::Write(to, close));
     copied_ = pos + 1;
   }
 
@@ -254,9 +272,11 @@ class CodeColourer {
       copied_ = end;
     } else if (IsNumberWord(word)) {
       CopyTextUpTo(word_start_);
-      out_.Put(tpl_.span_open[kNumberColour]);
-      out_.Put(word);
-      out_.Put(tpl_.span_close);
+      const std::string& open = tpl_.span_open[kNumberColour];
+      char* to = out_.Claim(open.size() + word.size() + tpl_.span_close.size());
+      to = OutputBuffer::Write(to, open);
+      to = OutputBuffer::Write(to, word);
+      out_.Commit(OutputBuffer::Write(to, tpl_.span_close));
       copied_ = end;
     }
   }
@@ -264,23 +284,23 @@ class CodeColourer {
   // The bare word is the link's address: the browser resolves it under
   // "about:" and navigation looks it up in the name index.
   void WriteKeywordLink(std::string_view word, int span) {
-    out_.Put("<a href=\"");
-    out_.Put(word);
-    out_.Put("\">");
-    out_.Put(tpl_.span_open[span]);
-    out_.Put(word);
-    out_.Put(tpl_.span_close);
-    out_.Put("</a>");
+    constexpr std::string_view kLinkStart = "<a href=\"";
+    const std::string& middle = link_middle_[span];
+    char* to = out_.Claim(kLinkStart.size() + 2 * word.size() + middle.size() + link_end_.size());
+    to = OutputBuffer::Write(to, kLinkStart);
+    to = OutputBuffer::Write(to, word);
+    to = OutputBuffer::Write(to, middle);
+    to = OutputBuffer::Write(to, word);
+    out_.Commit(OutputBuffer::Write(to, link_end_));
   }
 
   // The joins WriteSymbol cannot see: those of a symbol span tag that the text
   // itself holds (the HTML of a web-format entry may).  Without one in the
   // text, every symbol span tag of the output was written by this pass, and
-  // WriteSymbol has joined each that followed a span.
+  // WriteSymbol has joined each that followed a span.  Every "<" of the text
+  // passes through OnTagOpen, which notes such a tag.
   void JoinSymbolSpans() {
-    const std::string& symbol_span = tpl_.span_open[kSymbolColour];
-    if (text_.find(symbol_span) == std::string_view::npos) return;
-    out_.EraseAll(tpl_.span_close + symbol_span);
+    if (text_has_symbol_span_) out_.EraseAll(tpl_.span_close + tpl_.span_open[kSymbolColour]);
   }
 
   std::string_view text_;
@@ -288,11 +308,16 @@ class CodeColourer {
   const PageTemplate& tpl_;
   const SymbolColouring symbols_;
   OutputBuffer& out_;
+  // The pieces of a keyword link between and after the word: "\">" and the
+  // kind's span, the span's end and "</a>".
+  std::array<std::string, kColourCount> link_middle_;
+  std::string link_end_;
 
   Mode mode_ = Mode::Normal;
   bool in_word_ = false;
   bool in_comment_ = false;
   bool in_tag_ = false;
+  bool text_has_symbol_span_ = false;
   size_t word_start_ = 0;  // position of the word in text_
   size_t copied_ = 0;      // text_ before this position is in out_
 };

@@ -39,21 +39,13 @@ uint64_t ChunkOf(std::string_view text, size_t k) {
   return LoadBytes(text.data() + at, std::min(kChunk, text.size() - at));
 }
 
-// The eight bytes with ASCII a-z made A-Z and every other byte unchanged, all
-// at once: a byte is a lower-case letter when its low seven bits lie in
-// 'a'..'z' and its high bit is clear.
-uint64_t UpperBytes(uint64_t x) {
-  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
-  constexpr uint64_t kHigh = 0x8080808080808080ull;
-  const uint64_t low7 = x & kLow7;
-  const uint64_t from_a = low7 + 0x1F1F1F1F1F1F1F1Full;   // high bit set from 'a' on
-  const uint64_t after_z = low7 + 0x0505050505050505ull;  // high bit set after 'z'
-  const uint64_t lower = from_a & ~after_z & ~x & kHigh;
-  return x - (lower >> 2);  // 0x80 >> 2 is the case bit 0x20
-}
-
 // Few multiplications: words are short, and the hash must cost less than the
 // look-up it serves.
+// The first two bytes of a word, 0-padded.  REQUIRES: !text.empty().
+uint64_t FirstTwo(std::string_view text) {
+  return LoadBytes(text.data(), std::min<size_t>(2, text.size()));
+}
+
 uint64_t HashStart(size_t length) { return (length + 1) * 0x9e3779b97f4a7c15ull; }
 uint64_t HashStep(uint64_t h, uint64_t chunk) { return (h ^ chunk) * 0xff51afd7ed558ccdull; }
 uint64_t HashEnd(uint64_t h) {
@@ -72,11 +64,16 @@ void KeywordIndex::Build(const KeywordSetArray& sets) {
   size_t capacity = 16;
   while (capacity < names + names / 2) capacity *= 2;
   slots_.assign(capacity, Slot());
+  filter_.assign(kFilterBits / 64, 0);
   rest_.clear();
   mask_ = capacity - 1;
   for (int k = 0; k < 4; ++k) {
     for (const std::string& name : sets[k]) {
       if (name.size() >= kLengthLimit) continue;
+      if (!name.empty()) {
+        const size_t bit = FilterBit(FirstTwo(name), name.size());
+        filter_[bit / 64] |= uint64_t{1} << (bit % 64);
+      }
       const size_t count = ChunkCount(name.size());
       uint64_t chunks[kInline] = {};
       uint64_t h = HashStart(name.size());
@@ -118,7 +115,7 @@ uint64_t KeywordIndex::HashOf(std::string_view word, uint64_t (&chunks)[kInline]
   return HashEnd(h);
 }
 
-unsigned KeywordIndex::SetsHolding(std::string_view word) const {
+unsigned KeywordIndex::Probe(std::string_view word) const {
   if (slots_.empty() || word.size() >= kLengthLimit) return 0;
   const size_t count = ChunkCount(word.size());
   uint64_t chunks[kInline] = {};

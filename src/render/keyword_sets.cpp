@@ -82,15 +82,8 @@ void KeywordSets::SortAll() {
   index_current_ = true;
 }
 
-KeywordKind KeywordSets::FindFirst(std::string_view word,
-                                   std::initializer_list<KeywordKind> order) const {
-  if (index_current_) {
-    const unsigned holding = index_.SetsHolding(word);
-    for (KeywordKind kind : order) {
-      if (holding & (1u << SetIndex(kind))) return kind;
-    }
-    return KeywordKind::None;
-  }
+KeywordKind KeywordSets::FindFirstBySearch(std::string_view word,
+                                           std::initializer_list<KeywordKind> order) const {
   const std::string upper_word = UpperAscii(word);
   for (KeywordKind kind : order) {
     if (FindUpperKeyword(sets_[SetIndex(kind)], upper_word)) return kind;

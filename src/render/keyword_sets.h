@@ -34,9 +34,19 @@ class KeywordSets {
   // FindKeyword in each set in turn, answered through the sets' look-up index.
   // While a set taken through MutableSet has not been sorted again, the sets
   // are searched one by one instead.
-  KeywordKind FindFirst(std::string_view word, std::initializer_list<KeywordKind> order) const;
+  KeywordKind FindFirst(std::string_view word, std::initializer_list<KeywordKind> order) const {
+    if (!index_current_) return FindFirstBySearch(word, order);
+    const unsigned holding = index_.SetsHolding(word);
+    if (holding == 0) return KeywordKind::None;
+    for (KeywordKind kind : order) {
+      if (holding & (1u << (static_cast<int>(kind) - 1))) return kind;
+    }
+    return KeywordKind::None;
+  }
 
  private:
+  KeywordKind FindFirstBySearch(std::string_view word, std::initializer_list<KeywordKind> order) const;
+
   KeywordSetArray sets_;
   KeywordIndex index_;
   bool index_current_ = false;  // built by SortAll

@@ -28,7 +28,11 @@ class OutputBuffer {
   // REQUIRES: Size() > 0.
   char Back() const { return data_[size_ - 1]; }
   bool EndsWith(std::string_view tail) const {
-    return size_ >= tail.size() && std::memcmp(data_ + size_ - tail.size(), tail.data(), tail.size()) == 0;
+    if (size_ < tail.size()) return false;
+    const char* end = data_ + size_ - tail.size();
+    for (size_t i = 0; i < tail.size(); ++i)
+      if (end[i] != tail[i]) return false;
+    return true;
   }
 
   void Put(char b) {
@@ -42,6 +46,19 @@ class OutputBuffer {
   }
   void Put(std::string_view piece) { Put(piece.data(), piece.size()); }
 
+  // For several pieces in a row: Claim room for `length` bytes, write them
+  // with Write (each call returns where the next piece goes), then Commit the
+  // end.  REQUIRES: no more than `length` bytes written between the two.
+  char* Claim(size_t length) {
+    if (capacity_ - size_ < length) Grow(length);
+    return data_ + size_;
+  }
+  static char* Write(char* to, std::string_view piece) {
+    CopyBytes(to, piece.data(), piece.size());
+    return to + piece.size();
+  }
+  void Commit(const char* end) { size_ = static_cast<size_t>(end - data_); }
+
   // Drops the bytes from `size` on.  REQUIRES: size <= Size().
   void Truncate(size_t size) { size_ = size; }
   // Removes every occurrence of `pattern` (found left to right, not overlapping).
@@ -52,8 +69,12 @@ class OutputBuffer {
 
  private:
   // memcpy for the short pieces most appends are, without a call: two
-  // overlapping loads and stores cover every length up to sixteen.
+  // overlapping loads and stores cover every length up to thirty-two.
   static void CopyBytes(char* to, const char* from, size_t length) {
+    if (length > 16 && length <= 32) {
+      CopyOverlapping<Bytes16>(to, from, length);
+      return;
+    }
     if (length <= 16) {
       if (length >= 8) {
         CopyOverlapping<uint64_t>(to, from, length);
@@ -68,6 +89,10 @@ class OutputBuffer {
     }
     std::memcpy(to, from, length);
   }
+  struct Bytes16 {
+    uint64_t low;
+    uint64_t high;
+  };
   // REQUIRES: sizeof(Word) <= length <= 2 * sizeof(Word).
   template <typename Word>
   static void CopyOverlapping(char* to, const char* from, size_t length) {
