@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <vector>
 
 #include "base/gb_chars.h"
 
@@ -63,11 +64,106 @@ class Converter {
   iconv_t cd_;
 };
 
+// The GB18030 bytes of every code point from U+0080 to U+FFFF, taken from
+// iconv itself once, so that large texts are converted by look-up with exactly
+// iconv's result: iconv spends most of an entry page's conversion on
+// characters that come back the same every time.  Each entry holds 2 or 4
+// bytes, the first byte lowest; 0 where iconv gives anything else.
+class GbTable {
+ public:
+  static const GbTable& Get() {
+    static const GbTable table;
+    return table;
+  }
+  uint32_t Of(uint32_t code_point) const { return bytes_[code_point]; }
+
+ private:
+  GbTable() : bytes_(0x10000, 0) {
+    Converter converter("GB18030", "UTF-8");
+    for (uint32_t cp = 0x80; cp < 0x10000; ++cp) {
+      if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+      char utf8[3];
+      size_t length = 0;
+      if (cp < 0x800) {
+        utf8[length++] = static_cast<char>(0xC0 | cp >> 6);
+      } else {
+        utf8[length++] = static_cast<char>(0xE0 | cp >> 12);
+        utf8[length++] = static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+      }
+      utf8[length++] = static_cast<char>(0x80 | (cp & 0x3F));
+      const std::string gb = converter.Convert(std::string_view(utf8, length), "");
+      if (gb.size() != 2 && gb.size() != 4) continue;
+      uint32_t packed = 0;
+      for (size_t i = 0; i < gb.size(); ++i) packed |= static_cast<uint32_t>(static_cast<unsigned char>(gb[i])) << (8 * i);
+      bytes_[cp] = packed;
+    }
+  }
+  std::vector<uint32_t> bytes_;
+};
+
+// The length of the UTF-8 sequence of two or three bytes at `pos` and its code
+// point, or 0 when there is none (four-byte and malformed sequences).
+size_t ShortUtf8At(std::string_view text, size_t pos, uint32_t& code_point) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[pos + i]); };
+  const auto follows = [&](size_t i) { return pos + i < text.size() && (byte(i) & 0xC0) == 0x80; };
+  const unsigned char lead = byte(0);
+  if (lead >= 0xC2 && lead <= 0xDF && follows(1)) {
+    code_point = (lead & 0x1Fu) << 6 | (byte(1) & 0x3Fu);
+    return 2;
+  }
+  if (lead >= 0xE0 && lead <= 0xEF && follows(1) && follows(2)) {
+    code_point = (lead & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+    const bool surrogate = code_point >= 0xD800 && code_point <= 0xDFFF;
+    return code_point >= 0x800 && !surrogate ? 3 : 0;
+  }
+  return 0;
+}
+
+// Utf8ToGb through the table.  Whatever the table does not cover goes to
+// iconv in pieces that end before an ASCII byte: no UTF-8 sequence spans an
+// ASCII byte, and iconv replaces each bad byte on its own, so each piece comes
+// out as it would inside the whole text.
+std::string Utf8ToGbByTable(std::string_view utf8, Converter& converter) {
+  const GbTable& table = GbTable::Get();
+  // No character grows beyond twice its UTF-8 length.
+  std::string out(utf8.size() * 2, '\0');
+  char* to = out.data();
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+      *to++ = utf8[pos++];
+      continue;
+    }
+    uint32_t code_point = 0;
+    const size_t length = ShortUtf8At(utf8, pos, code_point);
+    const uint32_t gb = length != 0 ? table.Of(code_point) : 0;
+    if (gb != 0) {
+      const size_t gb_length = (gb >> 8 & 0xFF) >= '0' && (gb >> 8 & 0xFF) <= '9' ? 4 : 2;
+      for (size_t i = 0; i < gb_length; ++i) *to++ = static_cast<char>(gb >> (8 * i));
+      pos += length;
+      continue;
+    }
+    size_t end = pos + 1;
+    while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80) ++end;
+    const std::string piece = converter.Convert(utf8.substr(pos, end - pos), "?");
+    std::memcpy(to, piece.data(), piece.size());
+    to += piece.size();
+    pos = end;
+  }
+  out.resize(static_cast<size_t>(to - out.data()));
+  return out;
+}
+
+// Below this size iconv is as quick, and small conversions (names, paths,
+// settings) never pay for building the table.
+constexpr size_t kTableFrom = 16 * 1024;
+
 }  // namespace
 
 std::string Utf8ToGb(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
   thread_local Converter converter("GB18030", "UTF-8");
+  if (utf8.size() >= kTableFrom) return Utf8ToGbByTable(utf8, converter);
   return converter.Convert(utf8, "?");
 }
 
