@@ -131,7 +131,15 @@ std::string Utf8ToGbByTable(std::string_view utf8, Converter& converter) {
   size_t pos = 0;
   while (pos < utf8.size()) {
     if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
-      *to++ = utf8[pos++];
+      // ASCII comes in runs: eight bytes at a time while none has its high bit.
+      uint64_t eight;
+      while (pos + 8 <= utf8.size() &&
+             (std::memcpy(&eight, utf8.data() + pos, 8), (eight & 0x8080808080808080ull) == 0)) {
+        std::memcpy(to, &eight, 8);
+        to += 8;
+        pos += 8;
+      }
+      while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80) *to++ = utf8[pos++];
       continue;
     }
     uint32_t code_point = 0;

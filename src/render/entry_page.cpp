@@ -52,15 +52,20 @@ Page PageBuilder::BuildEntryPage(int id, const std::string& name, const std::str
     const bool web_format = !entry->page_name.empty();
     const bool highlighted =
         MarkSearchHits(text, highlight, web_format ? HitPlaces::OutsideTags : HitPlaces::Anywhere);
+    OutputBuffer plain(0);
+    std::string_view prepared;
     if (web_format) {
       PrepareWebFormat(text, FolderFileAddress(temp_folder_), images);
+      prepared = text;
       built.trace = "网页格式显示：" + built.title;
     } else {
-      PreparePlainFormat(text);
+      plain = OutputBuffer(PlainSizeGuess(text.size()));
+      PreparePlainFormat(text, plain);
+      prepared = plain.View();
       built.trace = "文本格式显示：" + built.title;
     }
-    coloured = OutputBuffer(ColouredSizeGuess(text.size()));
-    ColourCode(std::string_view(text), keywords_, template_,
+    coloured = OutputBuffer(ColouredSizeGuess(prepared.size()));
+    ColourCode(prepared, keywords_, template_,
                settings_.highlight_symbols ? SymbolColouring::On : SymbolColouring::Off, coloured);
     if (highlighted) coloured.EraseByte(kHighlightMark);
 

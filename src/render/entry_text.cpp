@@ -13,6 +13,7 @@
 
 #include "base/text.h"
 #include "render/colouring.h"
+#include "render/output_buffer.h"
 #include "base/gb_chars.h"
 
 namespace mivrel {
@@ -178,30 +179,22 @@ void PrepareWebFormat(std::string& text, const std::string& folder_address,
   text.swap(out);
 }
 
-void PreparePlainFormat(std::string& text) {
+void PreparePlainFormat(std::string_view text, OutputBuffer& out) {
   // The result of replacing, in this order, "&", "<", ">", the double quote,
-  // pairs of blanks and CR LF, found in one walk over the text (none of these
+  // pairs of blanks and CR LF, found in one walk over the text: none of these
   // bytes can be the second byte of a GB18030 character, so no Chinese
-  // character is touched).  A first walk measures the result, so that the
-  // second writes it without growing.
-  size_t size = text.size();
-  ForEachPlainReplacement(text, [&size](size_t, const PlainReplacement& r) {
-    size += r.text.size() - r.replaced;
-  });
-  if (size == text.size() && text.find('"') == std::string::npos) return;
-  std::string out(size, '\0');
-  char* to = out.data();
+  // character is touched.
   size_t copied = 0;
   ForEachPlainReplacement(text, [&](size_t pos, const PlainReplacement& r) {
-    std::memcpy(to, text.data() + copied, pos - copied);
-    to += pos - copied;
-    std::memcpy(to, r.text.data(), r.text.size());
-    to += r.text.size();
+    char* to = out.Claim(pos - copied + r.text.size());
+    to = OutputBuffer::Write(to, text.substr(copied, pos - copied));
+    out.Commit(OutputBuffer::Write(to, r.text));
     copied = pos + r.replaced;
   });
-  std::memcpy(to, text.data() + copied, text.size() - copied);
-  text.swap(out);
+  out.Put(text.substr(copied));
 }
+
+size_t PlainSizeGuess(size_t text_size) { return text_size + text_size / 4 + 64; }
 
 void AppendFinishedText(std::string_view text, std::string& page) {
   // Both jobs in one pass, each occurrence found with a fast search: a quote

@@ -12,6 +12,8 @@
 
 namespace mivrel {
 
+class OutputBuffer;
+
 // Removes stray marker bytes (16 and 17) from stored text so that only the
 // marks placed by the page builder reach the colouring.
 void DropMarkerBytes(std::string& text);
@@ -32,8 +34,11 @@ void PrepareWebFormat(std::string& text, const std::string& folder_address,
                       const std::vector<WrittenImage>& images);
 
 // Plain format: "&", "<", ">" escaped, double quotes become kStringMark, pairs
-// of blanks "&nbsp;&nbsp;", CR LF "<br>" + CR LF.
-void PreparePlainFormat(std::string& text);
+// of blanks "&nbsp;&nbsp;", CR LF "<br>" + CR LF.  Appends the result to `out`.
+void PreparePlainFormat(std::string_view text, OutputBuffer& out);
+// The room to reserve for the plain format of `text_size` bytes: a little
+// more than the text, which holds some blanks in pairs and ends lines in CR LF.
+size_t PlainSizeGuess(size_t text_size);
 
 // Appends the coloured text to the page being assembled, with every
 // kStringMark turned into "&quot;" and a dashed rule before every standard

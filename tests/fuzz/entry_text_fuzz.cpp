@@ -52,7 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<mivrel::WrittenImage> images{{"a.png", "a.png"}, {"../b.gif", "b.gif"}};
     mivrel::PrepareWebFormat(text, mivrel::FolderFileAddress("/tmp/tk0.5/"), images);
   } else {
-    mivrel::PreparePlainFormat(text);
+    mivrel::OutputBuffer plain(mivrel::PlainSizeGuess(text.size()));
+    mivrel::PreparePlainFormat(text, plain);
+    text.assign(plain.View());
     // The only markup plain text gets is its line breaks.
     for (const char c : mivrel::ReplacedAll(text, "<br>", "")) MIVREL_FUZZ_CHECK(c != '<' && c != '>' && c != '"');
   }

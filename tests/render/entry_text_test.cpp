@@ -1,4 +1,5 @@
 #include "render/entry_text.h"
+#include "render/output_buffer.h"
 
 #include <gtest/gtest.h>
 
@@ -49,9 +50,9 @@ TEST(PrepareWebFormatTest, OnlyRelativeSourcesMoveIntoTheFolder) {
 }
 
 TEST(PreparePlainFormatTest, EscapesAsTheOrderedReplacementsDo) {
-  std::string text = "a   b\r\r\n&lt; \"q\" <x>\n";
-  PreparePlainFormat(text);
-  EXPECT_EQ(text, "a&nbsp;&nbsp; b\r<br>\r\n&amp;lt; \x10q\x10 &lt;x&gt;\n");
+  OutputBuffer out(1);
+  PreparePlainFormat("a   b\r\r\n&lt; \"q\" <x>\n", out);
+  EXPECT_EQ(out.View(), "a&nbsp;&nbsp; b\r<br>\r\n&amp;lt; \x10q\x10 &lt;x&gt;\n");
 }
 
 TEST(AppendFinishedTextTest, QuotesAndARuleBeforeEveryHeadingAndNothingElse) {
