@@ -2,6 +2,11 @@
 // helpers every subsystem shares.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "base/text.h"
 
 namespace mivrel {
@@ -22,6 +27,53 @@ TEST(TextTest, InvalidBytesAreReplacedAndTheRestSurvives) {
   EXPECT_EQ(std::string(u8"\uFFFDa资"), utf8);
   EXPECT_FALSE(IsValidUtf8("\xC0\x80"));
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));
+}
+
+void AppendUtf8(std::string& text, uint32_t code_point) {
+  if (code_point < 0x80) {
+    text += static_cast<char>(code_point);
+  } else if (code_point < 0x800) {
+    text += static_cast<char>(0xC0 | code_point >> 6);
+    text += static_cast<char>(0x80 | (code_point & 0x3F));
+  } else if (code_point < 0x10000) {
+    text += static_cast<char>(0xE0 | code_point >> 12);
+    text += static_cast<char>(0x80 | (code_point >> 6 & 0x3F));
+    text += static_cast<char>(0x80 | (code_point & 0x3F));
+  } else {
+    text += static_cast<char>(0xF0 | code_point >> 18);
+    text += static_cast<char>(0x80 | (code_point >> 12 & 0x3F));
+    text += static_cast<char>(0x80 | (code_point >> 6 & 0x3F));
+    text += static_cast<char>(0x80 | (code_point & 0x3F));
+  }
+}
+
+// Large texts take another road than small ones; both must give the same
+// bytes.  Pieces cut before an ASCII byte convert on their own as inside the
+// whole text, so the small pieces' results, joined, are what the whole must be.
+TEST(TextTest, LargeTextsConvertAsTheirSmallPiecesDo) {
+  std::mt19937 random(9);
+  std::vector<std::string> pieces;
+  for (uint32_t cp = 0x80; cp < 0x110000; cp += cp < 0x10000 ? 1 : 97) {
+    if (pieces.empty() || pieces.back().size() > 4000) pieces.emplace_back();
+    AppendUtf8(pieces.back(), cp);  // surrogates included: bad bytes
+    if (random() % 4 == 0) pieces.back() += 'a';
+    if (random() % 16 == 0) pieces.back() += static_cast<char>(0x80 + random() % 128);
+    if (random() % 16 == 0) {
+      std::string cut;
+      AppendUtf8(cut, 0x800 + random() % 0xF000);
+      pieces.back() += cut.substr(0, 1 + random() % 2);
+    }
+  }
+  pieces.back() += "\xE4\xB8";  // a character cut short
+  std::string whole;
+  std::string expected;
+  for (std::string& piece : pieces) {
+    piece += 'a';
+    whole += piece;
+    expected += Utf8ToGb(piece);
+  }
+  ASSERT_GT(whole.size(), 100000u);
+  EXPECT_EQ(Utf8ToGb(whole), expected);
 }
 
 TEST(TextTest, NumbersQuotesAndCuts) {

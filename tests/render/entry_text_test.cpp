@@ -1,9 +1,14 @@
 #include "render/entry_text.h"
-#include "render/output_buffer.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "base/gb_chars.h"
+#include "base/text.h"
+#include "render/colouring.h"
+#include "render/output_buffer.h"
 
 namespace mivrel::testing {
 namespace {
@@ -53,6 +58,26 @@ TEST(PreparePlainFormatTest, EscapesAsTheOrderedReplacementsDo) {
   OutputBuffer out(1);
   PreparePlainFormat("a   b\r\r\n&lt; \"q\" <x>\n", out);
   EXPECT_EQ(out.View(), "a&nbsp;&nbsp; b\r<br>\r\n&amp;lt; \x10q\x10 &lt;x&gt;\n");
+}
+
+// The escapes are found sixteen bytes at a time, each lane looking at the
+// byte after it: texts of every length around those blocks.
+TEST(PreparePlainFormatTest, AgreesWithTheOrderedReplacementsOnRandomTexts) {
+  std::mt19937 random(5);
+  const std::string alphabet = "  &<>\"\r\nab\x10\xb0\xa1";
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    for (size_t n = random() % 70; n > 0; --n) text += alphabet[random() % alphabet.size()];
+    std::string expected = ReplacedAll(text, "&", "&amp;");
+    ReplaceAll(expected, "<", "&lt;");
+    ReplaceAll(expected, ">", "&gt;");
+    ReplaceAll(expected, "\"", std::string(1, kStringMark));
+    ReplaceAll(expected, "  ", "&nbsp;&nbsp;");
+    ReplaceAll(expected, "\r\n", "<br>\r\n");
+    OutputBuffer out(1);
+    PreparePlainFormat(text, out);
+    ASSERT_EQ(out.View(), expected) << text;
+  }
 }
 
 TEST(AppendFinishedTextTest, QuotesAndARuleBeforeEveryHeadingAndNothingElse) {

@@ -213,11 +213,12 @@ class FindFirstTest : public ::testing::Test {
 TEST_F(FindFirstTest, AgreesWithFindKeywordOnRandomNamesShortAndLong) {
   std::mt19937 random(11);
   // Few letters and shared stems, so that names agree in long prefixes, with
-  // lengths around the sixteen bytes the index keeps as numbers.
+  // lengths around the 8, 16 and 24 bytes the index reads at once and keeps
+  // in its slots, and beyond.
   const std::string alphabet = "ABab_\x81\x40";
-  const std::string stems[] = {"", "GetWindowText", "GETWINDOWTEXTLEN"};
+  const std::string stems[] = {"", "GetWindowText", "GETWINDOWTEXTLEN", "GetWindowTextLengthOfTheCaption"};
   auto random_word = [&] {
-    std::string word = stems[random() % 3];
+    std::string word = stems[random() % 4];
     word.resize(word.size() + 1 + random() % 8, ' ');
     for (size_t i = word.size() - 1; i > 0 && word[i] == ' '; --i) word[i] = alphabet[random() % alphabet.size()];
     if (word[0] == ' ') word[0] = alphabet[random() % alphabet.size()];
