@@ -155,7 +155,10 @@ class CodeColourer {
 
   // A tag begins: it ends a word, and nothing inside it is coloured.
   void OnTagOpen(size_t pos) {
-    if (text_.compare(pos, tpl_.span_open[kSymbolColour].size(), tpl_.span_open[kSymbolColour]) == 0)
+    const std::string& symbol_span = tpl_.span_open[kSymbolColour];
+    if (!text_has_symbol_span_ && symbol_span.size() > 1 && pos + 1 < text_.size() &&
+        text_[pos + 1] == symbol_span[1] &&
+        text_.compare(pos, symbol_span.size(), symbol_span) == 0)
       text_has_symbol_span_ = true;
     if (in_word_) EndWord(pos);
     mode_ = Mode::Marked;
@@ -256,12 +259,13 @@ class CodeColourer {
     const std::string_view word = text_.substr(word_start_, end - word_start_);
     const KeywordKind kind = keywords_.FindFirst(word, kLookupOrder);
     if (kind != KeywordKind::None) {
-      CopyTextUpTo(word_start_);
       if (IsWord(word, "rem")) {
+        CopyTextUpTo(word_start_);
         out_.Put(tpl_.span_open[kCommentColour]);
         out_.Put(word);
         in_comment_ = true;
       } else if (IsWord(word, "asm")) {
+        CopyTextUpTo(word_start_);
         out_.Put(tpl_.span_open[kAsmColour]);
         out_.Put(word);
         mode_ = Mode::Assembler;
@@ -282,11 +286,15 @@ class CodeColourer {
   }
 
   // The bare word is the link's address: the browser resolves it under
-  // "about:" and navigation looks it up in the name index.
+  // "about:" and navigation looks it up in the name index.  Writes the text
+  // before the word too, all in one claimed run.
   void WriteKeywordLink(std::string_view word, int span) {
     constexpr std::string_view kLinkStart = "<a href=\"";
+    const std::string_view before = text_.substr(copied_, word_start_ - copied_);
     const std::string& middle = link_middle_[span];
-    char* to = out_.Claim(kLinkStart.size() + 2 * word.size() + middle.size() + link_end_.size());
+    char* to = out_.Claim(before.size() + kLinkStart.size() + 2 * word.size() + middle.size() +
+                          link_end_.size());
+    to = OutputBuffer::Write(to, before);
     to = OutputBuffer::Write(to, kLinkStart);
     to = OutputBuffer::Write(to, word);
     to = OutputBuffer::Write(to, middle);
