@@ -2,7 +2,7 @@
 # Times an outside syntax highlighter on the text of BM_EntryPage10MB, to set
 # the entry page's speed beside it:
 #   bench/highlight_10mb.sh [RUNS]      (default 3; needs python3 and highlight)
-# The text is the benchmark's (bench_pages.cpp, ContentOf): eight lines
+# The text is the benchmark's (bench_pages.cpp, ContentOf): its lines
 # repeated in blocks of 64 until it holds 10 MB of UTF-8, as the library
 # stores it.  Prints the CPU seconds (user + system) of each run.
 set -e
@@ -10,18 +10,12 @@ runs=${1:-3}
 command -v highlight >/dev/null || { echo "highlight is not installed" >&2; exit 1; }
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-python3 - "$dir/entry.txt" <<'PY'
-import sys
-lines = [
-    "【VB声名】\r\n",
-    "Declare Function GetTickCount Lib \"kernel32\" () As Long\r\n",
-    "Dim hWnd As Long, x As Integer ' 窗口句柄与坐标\r\n",
-    "If x = 3.14 * (y + 2) Then MsgBox \"完成\" Else x = x - 1\r\n",
-    "【参数】 hWnd：窗口句柄，取得方法见  FindWindow 的说明。\r\n",
-    "Rem 这一行是注释 & <标记> 不会被当成 HTML\r\n",
-    "result = SendMessage(hWnd, WM_SETTEXT, 0, ByVal \"标题\")\r\n",
-    "asm mov eax, 1 ; 汇编行\r\n",
-]
+python3 - "$(dirname "$0")/bench_pages.cpp" "$dir/entry.txt" <<'PY'
+import ast, re, sys
+# The lines are read from the benchmark itself, so that both use one text.
+source = open(sys.argv[1], encoding="utf-8").read()
+block = re.search(r"kLines\[\] = \{(.*?)\};", source, re.S).group(1)
+lines = [ast.literal_eval(literal) for literal in re.findall(r'"(?:[^"\\]|\\.)*"', block)]
 parts, size, i = [], 0, 0
 while size < 10 << 20:
     for k in range(64):
@@ -29,7 +23,7 @@ while size < 10 << 20:
         parts.append(line)
         size += len(line)
     i += 1
-open(sys.argv[1], "wb").write(b"".join(parts))
+open(sys.argv[2], "wb").write(b"".join(parts))
 PY
 echo "text: $(wc -c < "$dir/entry.txt") bytes"
 for run in $(seq "$runs"); do

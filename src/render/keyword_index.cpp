@@ -116,7 +116,7 @@ uint64_t KeywordIndex::HashOf(std::string_view word, uint64_t (&chunks)[kInline]
 }
 
 unsigned KeywordIndex::Probe(std::string_view word) const {
-  if (slots_.empty() || word.size() >= kLengthLimit) return 0;
+  if (word.size() >= kLengthLimit) return 0;
   const size_t count = ChunkCount(word.size());
   uint64_t chunks[kInline] = {};
   const uint64_t hash = HashOf(word, chunks);

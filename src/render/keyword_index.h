@@ -5,10 +5,11 @@
 // millions of words, and with tens of thousands of names every step of a
 // bisection is a cache miss.
 //
-// The index keeps its own copy of the names, packed in one array next to the
-// table, so that a probe touches two nearby blocks of memory and no string of
-// the sets.  It must be rebuilt whenever a set changes.  Const members may be
-// called from any thread.
+// The index keeps its own copy of the names, their first bytes in the table's
+// slots, so that a probe reads one cache line and no string of the sets; a
+// small bit filter in front turns away most words that are no keyword without
+// reading the table at all.  It must be rebuilt whenever a set changes.  Const
+// members may be called from any thread.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +28,7 @@ class KeywordIndex {
   void Build(const KeywordSetArray& sets);
   // Bit k set when sets[k] held the word (compared upper-cased) at the last Build.
   unsigned SetsHolding(std::string_view word) const {
+    if (slots_.empty()) return 0;
     return word.empty() || MayHold(word) ? Probe(word) : 0;
   }
 
