@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -125,9 +126,14 @@ size_t ShortUtf8At(std::string_view text, size_t pos, uint32_t& code_point) {
 // out as it would inside the whole text.
 std::string Utf8ToGbByTable(std::string_view utf8, Converter& converter) {
   const GbTable& table = GbTable::Get();
-  // No character grows beyond twice its UTF-8 length.
-  std::string out(utf8.size() * 2, '\0');
-  char* to = out.data();
+  // Code text keeps its size (ASCII) or shrinks (a Chinese character takes 3
+  // bytes in UTF-8, 2 in GB18030); the rare characters that grow make room.
+  std::string out(utf8.size() + 16, '\0');
+  size_t used = 0;
+  const auto room = [&out, &used](size_t bytes) {
+    if (out.size() - used < bytes) out.resize(std::max(out.size() * 2, used + bytes));
+    return &out[used];
+  };
   size_t pos = 0;
   while (pos < utf8.size()) {
     if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
@@ -135,11 +141,14 @@ std::string Utf8ToGbByTable(std::string_view utf8, Converter& converter) {
       uint64_t eight;
       while (pos + 8 <= utf8.size() &&
              (std::memcpy(&eight, utf8.data() + pos, 8), (eight & 0x8080808080808080ull) == 0)) {
-        std::memcpy(to, &eight, 8);
-        to += 8;
+        std::memcpy(room(8), &eight, 8);
+        used += 8;
         pos += 8;
       }
-      while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80) *to++ = utf8[pos++];
+      while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80) {
+        *room(1) = utf8[pos++];
+        ++used;
+      }
       continue;
     }
     uint32_t code_point = 0;
@@ -147,18 +156,20 @@ std::string Utf8ToGbByTable(std::string_view utf8, Converter& converter) {
     const uint32_t gb = length != 0 ? table.Of(code_point) : 0;
     if (gb != 0) {
       const size_t gb_length = (gb >> 8 & 0xFF) >= '0' && (gb >> 8 & 0xFF) <= '9' ? 4 : 2;
-      for (size_t i = 0; i < gb_length; ++i) *to++ = static_cast<char>(gb >> (8 * i));
+      char* to = room(4);
+      for (size_t i = 0; i < gb_length; ++i) to[i] = static_cast<char>(gb >> (8 * i));
+      used += gb_length;
       pos += length;
       continue;
     }
     size_t end = pos + 1;
     while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80) ++end;
     const std::string piece = converter.Convert(utf8.substr(pos, end - pos), "?");
-    std::memcpy(to, piece.data(), piece.size());
-    to += piece.size();
+    std::memcpy(room(piece.size()), piece.data(), piece.size());
+    used += piece.size();
     pos = end;
   }
-  out.resize(static_cast<size_t>(to - out.data()));
+  out.resize(used);
   return out;
 }
 

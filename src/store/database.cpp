@@ -150,15 +150,17 @@ int Statement::Step() { return stmt_ ? sqlite3_step(stmt_) : SQLITE_MISUSE; }
 
 int Statement::Reset() { return stmt_ ? sqlite3_reset(stmt_) : SQLITE_MISUSE; }
 
-std::string Statement::ColumnBytes(int column) const {
-  if (stmt_ == nullptr) return std::string();
+std::string Statement::ColumnBytes(int column) const { return std::string(ColumnView(column)); }
+
+std::string_view Statement::ColumnView(int column) const {
+  if (stmt_ == nullptr) return std::string_view();
   const void* data = sqlite3_column_blob(stmt_, column);
   const int bytes = sqlite3_column_bytes(stmt_, column);
-  if (data == nullptr || bytes <= 0) return std::string();
-  return std::string(static_cast<const char*>(data), static_cast<size_t>(bytes));
+  if (data == nullptr || bytes <= 0) return std::string_view();
+  return std::string_view(static_cast<const char*>(data), static_cast<size_t>(bytes));
 }
 
-std::string Statement::ColumnGb(int column) const { return Utf8ToGb(ColumnBytes(column)); }
+std::string Statement::ColumnGb(int column) const { return Utf8ToGb(ColumnView(column)); }
 
 long long Statement::ColumnInt(int column) const {
   return stmt_ ? sqlite3_column_int64(stmt_, column) : 0;

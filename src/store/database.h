@@ -100,6 +100,9 @@ class Statement {
 
   // Columns count from 0.  Raw bytes as stored (no conversion); empty for NULL.
   std::string ColumnBytes(int column) const;
+  // The same bytes where SQLite holds them, without a copy: valid until the
+  // next Step, Reset or the statement's end.
+  std::string_view ColumnView(int column) const;
   // The text converted from UTF-8 to GB18030.
   std::string ColumnGb(int column) const;
   long long ColumnInt(int column) const;

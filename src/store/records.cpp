@@ -56,7 +56,8 @@ std::optional<EntryRecord> ReadEntryRow(Statement& row) {
   entry.category3 = SecondaryCategory(row, kCategory3);
   entry.name = row.ColumnGb(kName);
   entry.brief = row.ColumnGb(kBrief);
-  const std::string content = row.ColumnBytes(kContent);
+  // The largest column: converted where SQLite holds it.
+  const std::string_view content = row.ColumnView(kContent);
   entry.stored_content_size = content.size();
   entry.content = Utf8ToGb(content);
   entry.icon = row.ColumnInt(kIcon);
