@@ -13,11 +13,14 @@ namespace mivrel {
 namespace {
 
 #if defined(__linux__)
-// A page of a large entry is written once and then handed on, so the cost of
-// its memory is mostly the first touch: one fault per 4 KB page.  Buffers
-// from this size on are mapped on their own, asked for 2 MB pages (one fault
-// instead of 512) and given back to the system as soon as they are freed.
-constexpr size_t kMappedFrom = size_t{1} << 20;
+// A buffer is written once and then freed, so the cost of its memory is
+// mostly the first touch: one fault per 4 KB page.  Below this size the C
+// library's heap hands the memory of the last large buffer to the next
+// (glibc maps blocks of its own only above a threshold that follows the
+// largest block freed, up to 32 MB), so pages shown one after another touch
+// no fresh memory.  From this size on a buffer is mapped on its own, asked
+// for 2 MB pages (one fault instead of 512) and given back at once.
+constexpr size_t kMappedFrom = size_t{32} << 20;
 constexpr size_t kMapUnit = size_t{2} << 20;
 
 size_t MappedSize(size_t bytes) { return (bytes + kMapUnit - 1) / kMapUnit * kMapUnit; }
