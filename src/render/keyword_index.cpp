@@ -104,7 +104,7 @@ void KeywordIndex::Build(const KeywordSetArray& sets) {
   }
 }
 
-uint64_t KeywordIndex::HashOf(std::string_view word, uint64_t (&chunks)[kInline]) {
+inline uint64_t KeywordIndex::HashOf(std::string_view word, uint64_t (&chunks)[kInline]) {
   const size_t count = ChunkCount(word.size());
   uint64_t h = HashStart(word.size());
   for (size_t c = 0; c < count; ++c) {
