@@ -13,6 +13,11 @@ class BrowserPane {
   // WritePageToPane: shows a finished GB18030 document.  An empty address means
   // "about:blank"; "about:blank#" + anchor opens the page at that anchor.
   virtual void WritePage(const std::string& gb_html, const std::string& address) = 0;
+  // WritePage for a page its builder no longer needs: a pane that keeps the
+  // page takes it over instead of copying megabytes.
+  virtual void TakePage(std::string&& gb_html, const std::string& address) {
+    WritePage(gb_html, address);
+  }
   // The address of the shown document in the forms links are resolved in
   // ("about:..." for generated pages, the file or web address otherwise), GB18030.
   virtual std::string CurrentAddress() = 0;

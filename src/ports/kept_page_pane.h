@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "ports/browser_pane.h"
 
@@ -12,6 +13,7 @@ namespace mivrel {
 class KeptPagePane final : public BrowserPane {
  public:
   void WritePage(const std::string& gb_html, const std::string&) override { page = gb_html; }
+  void TakePage(std::string&& gb_html, const std::string&) override { page = std::move(gb_html); }
   std::string CurrentAddress() override { return "about:blank"; }
   void Navigate(const std::string&) override {}
   void GoBackInBrowser() override {}

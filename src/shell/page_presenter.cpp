@@ -1,5 +1,7 @@
 #include "shell/page_presenter.h"
 
+#include <utility>
+
 #include "base/clock.h"
 #include "base/text.h"
 #include "ports/browser_pane.h"
@@ -45,12 +47,12 @@ void PagePresenter::ShowEntryPage(int id, const std::string& gb_name, Record rec
   const std::string highlight =
       tabs_.CurrentTab() == SideTab::Search ? panes_.CurrentSearchText() : std::string();
   ui_.SetBusyCursor(true);
-  const Page page = pages_.BuildEntryPage(id, gb_name, gb_anchor, highlight);
+  Page page = pages_.BuildEntryPage(id, gb_name, gb_anchor, highlight);
   trace_.Line(page.trace);
   if (page.found && sync == SyncTree::Yes) FollowInTree(page);
   if (record == Record::Yes) history_.Record(PageKind::Entry, page.id, page.title);
   ui_.SetBusyCursor(false);
-  pane_.WritePage(page.bytes, page.address);
+  pane_.TakePage(std::move(page.bytes), page.address);
   pane_.FocusPane();
   ui_.SetStatusText(PageStatusText(page, clock_.NowMs() - start));
 }
