@@ -16,9 +16,14 @@ constexpr int kDragDistance = 4;      // pointer travel (pixels) that turns a pr
 
 void VirtualTreeControl::OnLeftDown(wxMouseEvent& event) {
   m_rename_timer.Stop();
-  SetFocus();
   Node* node = HitTest(event.GetPosition());
   m_pressed = nullptr;
+  // The focus is taken after the selection's handling: showing a page can
+  // hand the focus to the browser pane on the way.
+  struct TakeFocus {
+    wxWindow* window;
+    ~TakeFocus() { window->SetFocus(); }
+  } take_focus{this};
   if (node == nullptr) return;
   if (node->child_count > 0 && OnButton(node, event.GetX())) {
     if (node->expanded) {
@@ -123,7 +128,11 @@ void VirtualTreeControl::OnKeyDown(wxKeyEvent& event) {
     case WXK_PAGEUP: case WXK_PAGEDOWN: case WXK_ADD: case WXK_NUMPAD_ADD: case WXK_SUBTRACT:
     case WXK_NUMPAD_SUBTRACT:
       if (!event.HasAnyModifiers()) {
+        // Showing the newly selected page can hand the focus to the browser
+        // pane; the keys stay with the tree.
+        const bool had_focus = HasFocus();
         Navigate(event.GetKeyCode());
+        if (had_focus && !HasFocus()) SetFocus();
         return;
       }
       break;

@@ -39,12 +39,12 @@ void VirtualTreeLabelEditor::Finish(EditEnd how) {
   if (m_finished) return;
   m_finished = true;
   const wxString text = GetValue();
-  // Enter and Escape hand the focus back to the tree; a focus that went
-  // elsewhere stays there.
+  // Enter and Escape hand the focus back to the tree, also when the renamed
+  // item's page is shown again meanwhile; a focus that went elsewhere stays there.
   const bool had_focus = HasFocus();
   Close();
-  if (had_focus) m_owner->SetFocus();
   m_owner->FinishLabelEdit(text, how);
+  if (had_focus) m_owner->SetFocus();
 }
 
 void VirtualTreeLabelEditor::Abandon() {
