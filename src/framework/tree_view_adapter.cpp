@@ -30,22 +30,22 @@ void WxTreeView::DeleteAllItems() {
 }
 
 TreeItem WxTreeView::AppendItem(TreeItem parent, const DirectoryItem& item) {
-  return Handle(control_->AppendItem(NodeOf(parent), GbToWx(item.label), item.id, item.image));
+  return Handle(control_->AppendItem(NodeOf(parent), item.label, item.id, item.image));
 }
 
 TreeItem WxTreeView::InsertFirst(TreeItem parent, const DirectoryItem& item) {
-  return Handle(control_->PrependItem(NodeOf(parent), GbToWx(item.label), item.id, item.image));
+  return Handle(control_->PrependItem(NodeOf(parent), item.label, item.id, item.image));
 }
 
 void WxTreeView::InsertFirstChildren(TreeItem parent, const std::vector<DirectoryItem>& items) {
   Node* previous = nullptr;
   for (const DirectoryItem& item : items) {
-    previous = control_->InsertItemAfter(NodeOf(parent), previous, GbToWx(item.label), item.id, item.image);
+    previous = control_->InsertItemAfter(NodeOf(parent), previous, item.label, item.id, item.image);
   }
 }
 
 TreeItem WxTreeView::InsertAfter(TreeItem parent, TreeItem previous, const DirectoryItem& item) {
-  return Handle(control_->InsertItemAfter(NodeOf(parent), NodeOf(previous), GbToWx(item.label), item.id, item.image));
+  return Handle(control_->InsertItemAfter(NodeOf(parent), NodeOf(previous), item.label, item.id, item.image));
 }
 
 void WxTreeView::DeleteItem(TreeItem item) {
@@ -53,14 +53,14 @@ void WxTreeView::DeleteItem(TreeItem item) {
   control_->DeleteItem(NodeOf(item));
 }
 
-std::string WxTreeView::Label(TreeItem item) const { return WxToGb(NodeOf(item)->label); }
+std::string WxTreeView::Label(TreeItem item) const { return NodeOf(item)->label; }
 
 int WxTreeView::Id(TreeItem item) const { return NodeOf(item)->id; }
 
 int WxTreeView::Image(TreeItem item) const { return NodeOf(item)->image; }
 
 void WxTreeView::SetLabel(TreeItem item, const std::string& label) {
-  control_->SetItemText(NodeOf(item), GbToWx(label));
+  control_->SetItemText(NodeOf(item), label);
 }
 
 TreeItem WxTreeView::FirstChild(TreeItem parent) const {
@@ -120,7 +120,7 @@ void WxTreeView::OnBeginLabelEdit(wxTreeEvent& event) {
   // The editor is made from the item's text right after this event, so the
   // item carries the edit text until editing ends.
   label_before_edit_ = node->label;
-  if (handlers_.label_edit_text) control_->SetItemText(node, GbToWx(handlers_.label_edit_text(Handle(node))));
+  if (handlers_.label_edit_text) control_->SetItemText(node, handlers_.label_edit_text(Handle(node)));
 }
 
 void WxTreeView::OnEndLabelEdit(wxTreeEvent& event) {

@@ -10,8 +10,6 @@
 #include <functional>
 #include <string>
 
-#include <wx/string.h>
-
 #include "ports/tree_view.h"
 
 class wxTreeEvent;
@@ -86,7 +84,7 @@ class WxTreeView final : public TreeView {
 
   VirtualTreeControl* control_;
   TreeViewHandlers handlers_;
-  wxString label_before_edit_;  // the item's label while its editor shows label_edit_text
+  std::string label_before_edit_;  // the item's label while its editor shows label_edit_text
   TreeItem dragged_ = kNoTreeItem;
 };
 

@@ -8,6 +8,7 @@
 #include <wx/treebase.h>
 
 #include "framework/virtual_tree_label_editor.h"
+#include "framework/wx_text.h"
 
 namespace mivrel {
 
@@ -69,19 +70,19 @@ void VirtualTreeControl::SetImageList(wxImageList* images) {
   AfterChange();
 }
 
-VirtualTreeControl::Node* VirtualTreeControl::AppendItem(Node* parent, const wxString& label, int id, int image) {
+VirtualTreeControl::Node* VirtualTreeControl::AppendItem(Node* parent, const std::string& label, int id, int image) {
   Node* node = m_model.Append(parent, label, id, image);
   AfterChange();
   return node;
 }
 
-VirtualTreeControl::Node* VirtualTreeControl::PrependItem(Node* parent, const wxString& label, int id, int image) {
+VirtualTreeControl::Node* VirtualTreeControl::PrependItem(Node* parent, const std::string& label, int id, int image) {
   Node* node = m_model.Prepend(parent, label, id, image);
   AfterChange();
   return node;
 }
 
-VirtualTreeControl::Node* VirtualTreeControl::InsertItemAfter(Node* parent, Node* previous, const wxString& label,
+VirtualTreeControl::Node* VirtualTreeControl::InsertItemAfter(Node* parent, Node* previous, const std::string& label,
                                                               int id, int image) {
   Node* node = m_model.InsertAfter(parent, previous, label, id, image);
   AfterChange();
@@ -103,7 +104,7 @@ void VirtualTreeControl::DeleteAllItems() {
   AfterChange();
 }
 
-void VirtualTreeControl::SetItemText(Node* node, const wxString& label) {
+void VirtualTreeControl::SetItemText(Node* node, const std::string& label) {
   node->label = label;
   RefreshRow(node);
 }
@@ -212,7 +213,7 @@ void VirtualTreeControl::EditLabel(Node* node) {
   const wxRect box(x, (row - m_top_row) * m_row_height, std::max(GetClientSize().GetWidth() - x, 8 * m_row_height),
                    m_row_height);
   m_edited = node;
-  m_editor = new VirtualTreeLabelEditor(this, node->label, box);
+  m_editor = new VirtualTreeLabelEditor(this, GbToWx(node->label), box);
 }
 
 wxTextCtrl* VirtualTreeControl::EditControl() const { return m_editor; }
@@ -230,11 +231,12 @@ void VirtualTreeControl::FinishLabelEdit(const wxString& text, EditEnd how) {
   end.SetEventObject(this);
   end.SetItem(IdOf(node));
   // An unchanged text ends the edit like Escape.
-  const bool cancelled = how == EditEnd::Cancel || text == node->label;
+  const std::string gb_text = WxToGb(text);
+  const bool cancelled = how == EditEnd::Cancel || gb_text == node->label;
   end.SetEditCanceled(cancelled);
   end.SetLabel(text);
   HandleWindowEvent(end);
-  if (!cancelled && end.IsAllowed()) SetItemText(node, text);
+  if (!cancelled && end.IsAllowed()) SetItemText(node, gb_text);
   RefreshRow(node);
 }
 

@@ -14,6 +14,7 @@
 //   wxEVT_TREE_BEGIN_LABEL_EDIT vetoable; the editor starts from the item's
 //                               label as it is after the event
 //   wxEVT_TREE_END_LABEL_EDIT   GetLabel() the typed text, IsEditCancelled();
+//                               GetLabel() converted to GB18030 becomes the label
 //                               a veto keeps the label.  Enter and losing
 //                               the focus accept, Escape cancels, an
 //                               unchanged text counts as cancelled.
@@ -51,13 +52,14 @@ class VirtualTreeControl final : public wxWindow {
   // Not owned; drawn with image indexes of the items.
   void SetImageList(wxImageList* images);
 
-  // Items (nullptr parent: the root level).  Changes repaint lazily.
-  Node* AppendItem(Node* parent, const wxString& label, int id, int image);
-  Node* PrependItem(Node* parent, const wxString& label, int id, int image);
-  Node* InsertItemAfter(Node* parent, Node* previous, const wxString& label, int id, int image);
+  // Items (nullptr parent: the root level); labels are GB18030, converted
+  // only for the rows drawn.  Changes repaint lazily.
+  Node* AppendItem(Node* parent, const std::string& label, int id, int image);
+  Node* PrependItem(Node* parent, const std::string& label, int id, int image);
+  Node* InsertItemAfter(Node* parent, Node* previous, const std::string& label, int id, int image);
   void DeleteItem(Node* node);
   void DeleteAllItems();
-  void SetItemText(Node* node, const wxString& label);
+  void SetItemText(Node* node, const std::string& label);
   Node* Root() { return m_model.Root(); }
   // The item ids of this control's events wrap its nodes.
   static wxTreeItemId IdOf(Node* node) { return wxTreeItemId(static_cast<void*>(node)); }

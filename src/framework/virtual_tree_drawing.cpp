@@ -10,6 +10,7 @@
 #include <wx/settings.h>
 
 #include "framework/virtual_tree_control.h"
+#include "framework/wx_text.h"
 
 namespace mivrel {
 namespace {
@@ -94,8 +95,9 @@ void VirtualTreeControl::DrawRow(wxDC& dc, Node* node, int y) {
   }
   dc.SetTextForeground(colour);
   wxCoord width = 0, height = 0;
-  dc.GetTextExtent(node->label, &width, &height);
-  dc.DrawText(node->label, text_x, y + (m_row_height - height) / 2);
+  const wxString label = GbToWx(node->label);
+  dc.GetTextExtent(label, &width, &height);
+  dc.DrawText(label, text_x, y + (m_row_height - height) / 2);
   GrowWidth(text_x + m_left + width + kRightMargin);
 }
 

@@ -4,6 +4,7 @@
 #include <wx/treebase.h>
 
 #include "framework/virtual_tree_control.h"
+#include "framework/wx_text.h"
 
 namespace mivrel {
 namespace {
@@ -210,7 +211,7 @@ void VirtualTreeControl::OnChar(wxKeyEvent& event) {
   const int first = std::max(0, selected_row + (m_find_prefix.length() == 1 ? 1 : 0));
   for (int step = 0; step < rows; ++step) {
     Node* node = m_model.NodeAt((first + step) % rows);
-    if (node->label.Lower().StartsWith(m_find_prefix)) {
+    if (GbToWx(node->label).Lower().StartsWith(m_find_prefix)) {
       SelectItem(node);
       return;
     }

@@ -18,16 +18,16 @@ VirtualTreeModel::VirtualTreeModel() { root_.expanded = true; }
 
 VirtualTreeModel::~VirtualTreeModel() { Clear(); }
 
-VirtualTreeModel::Node* VirtualTreeModel::Append(Node* parent, const wxString& label, int id, int image) {
+VirtualTreeModel::Node* VirtualTreeModel::Append(Node* parent, const std::string& label, int id, int image) {
   Node* under = parent != nullptr ? parent : &root_;
   return InsertAfter(under, under->last_child, label, id, image);
 }
 
-VirtualTreeModel::Node* VirtualTreeModel::Prepend(Node* parent, const wxString& label, int id, int image) {
+VirtualTreeModel::Node* VirtualTreeModel::Prepend(Node* parent, const std::string& label, int id, int image) {
   return InsertAfter(parent, nullptr, label, id, image);
 }
 
-VirtualTreeModel::Node* VirtualTreeModel::InsertAfter(Node* parent, Node* previous, const wxString& label,
+VirtualTreeModel::Node* VirtualTreeModel::InsertAfter(Node* parent, Node* previous, const std::string& label,
                                                       int id, int image) {
   auto node = std::make_unique<Node>();
   node->label = label;

@@ -4,19 +4,19 @@
 // parent holds.  The visible rows (every item whose ancestors are all
 // expanded, in display order) are rebuilt lazily on the first question after
 // a change, so a burst of inserts costs one rebuild, and nothing here ever
-// measures text.  No window, no drawing: the control owns one model.
+// measures text.  No window, no drawing, no toolkit: the control owns one
+// model.  Labels are kept as given (GB18030) and converted only when drawn.
 // User-interface thread only.
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
-
-#include <wx/string.h>
 
 namespace mivrel {
 
 struct VirtualTreeNode {
-  wxString label;
+  std::string label;  // GB18030
   int id = 0;
   int image = -1;
   VirtualTreeNode* parent = nullptr;
@@ -45,10 +45,10 @@ class VirtualTreeModel {
   const Node* Root() const { return &root_; }
 
   // Inserting: `parent` nullptr means the root.  New items are collapsed.
-  Node* Append(Node* parent, const wxString& label, int id, int image);
-  Node* Prepend(Node* parent, const wxString& label, int id, int image);
+  Node* Append(Node* parent, const std::string& label, int id, int image);
+  Node* Prepend(Node* parent, const std::string& label, int id, int image);
   // After `previous` (a child of `parent`); nullptr `previous` prepends.
-  Node* InsertAfter(Node* parent, Node* previous, const wxString& label, int id, int image);
+  Node* InsertAfter(Node* parent, Node* previous, const std::string& label, int id, int image);
   // Removes the item with its subtree.  REQUIRES: not the root.
   void Delete(Node* node);
   // Removes every item.

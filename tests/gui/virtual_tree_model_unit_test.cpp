@@ -20,7 +20,7 @@ class VirtualTreeModelTest : public ::testing::Test {
     std::string text;
     for (Node* node : model_.Rows()) {
       if (!text.empty()) text += ' ';
-      text += node->label.ToStdString() + "/" + std::to_string(node->depth);
+      text += node->label + "/" + std::to_string(node->depth);
     }
     return text;
   }
