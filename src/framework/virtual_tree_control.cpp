@@ -178,7 +178,7 @@ void VirtualTreeControl::EnsureVisible(Node* node) {
   const int x = ItemX(node);
   const int width = GetClientSize().GetWidth();
   if (x < m_left || x > m_left + width - 2 * m_image_width) {
-    m_left = std::max(0, x - 15);
+    m_left = LeftShowing(node);
     GrowWidth(m_left + width);
     UpdateScrollbars();
     Refresh();
@@ -241,15 +241,19 @@ void VirtualTreeControl::FinishLabelEdit(const wxString& text, EditEnd how) {
 }
 
 void VirtualTreeControl::AfterChange() {
-  // Scrollbars follow once per burst of changes, not once per inserted item.
-  if (!m_layout_pending) {
-    m_layout_pending = true;
-    CallAfter([this] {
-      m_layout_pending = false;
-      UpdateScrollbars();
-    });
-  }
+  ScheduleScrollbars();
   Refresh();
+}
+
+void VirtualTreeControl::ScheduleScrollbars() {
+  // Once per burst of changes, not once per inserted item, and never from
+  // inside a paint.
+  if (m_scrollbars_pending) return;
+  m_scrollbars_pending = true;
+  CallAfter([this] {
+    m_scrollbars_pending = false;
+    UpdateScrollbars();
+  });
 }
 
 void VirtualTreeControl::ScrollToRow(int row) {
@@ -274,19 +278,12 @@ void VirtualTreeControl::UpdateScrollbars() {
 void VirtualTreeControl::GrowWidth(int right_edge) {
   if (right_edge <= m_widest) return;
   m_widest = right_edge;
-  // Called while painting: the scrollbar follows after the paint.
-  if (!m_layout_pending) {
-    m_layout_pending = true;
-    CallAfter([this] {
-      m_layout_pending = false;
-      UpdateScrollbars();
-    });
-  }
+  ScheduleScrollbars();
 }
 
-void VirtualTreeControl::RefreshRow(const Node* node) {
+void VirtualTreeControl::RefreshRow(Node* node) {
   if (node == nullptr) return;
-  const int row = m_model.RowOf(const_cast<Node*>(node));
+  const int row = m_model.RowOf(node);
   if (row < m_top_row || row >= m_top_row + RowsPerPage() + 1) return;
   RefreshRect(wxRect(0, (row - m_top_row) * m_row_height, GetClientSize().GetWidth(), m_row_height));
 }

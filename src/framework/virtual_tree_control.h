@@ -103,8 +103,12 @@ class VirtualTreeControl final : public wxWindow {
   void GrowWidth(int right_edge);
   int ItemX(const Node* node) const;  // where the image starts, in unscrolled coordinates
   int TextX(const Node* node) const;
-  bool OnButton(const Node* node, int x) const;
-  void RefreshRow(const Node* node);
+  // The horizontal scroll position that shows the item with its parent's line.
+  int LeftShowing(const Node* node) const;
+  bool OnButton(const Node* node, int x) const;  // x in client coordinates
+  bool OnLabel(const Node* node, int x) const;
+  void RefreshRow(Node* node);
+  void ScheduleScrollbars();
 
   void OnPaint(wxPaintEvent& event);
   void DrawRow(wxDC& dc, Node* node, int y);
@@ -131,7 +135,7 @@ class VirtualTreeControl final : public wxWindow {
   int m_top_row = 0;
   int m_left = 0;         // horizontal scroll position in pixels
   int m_widest = 0;       // right edge of the widest row drawn so far
-  bool m_layout_pending = false;  // scrollbars follow after a burst of changes
+  bool m_scrollbars_pending = false;
 
   // Mouse: a press on an item may become a drag once the pointer moves away.
   Node* m_pressed = nullptr;

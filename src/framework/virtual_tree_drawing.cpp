@@ -36,9 +36,18 @@ int VirtualTreeControl::TextX(const Node* node) const {
   return ItemX(node) + (has_image ? m_image_width + kImageTextGap : 0);
 }
 
+int VirtualTreeControl::LeftShowing(const Node* node) const {
+  return std::max(0, ItemX(node) - kSpacing - kIndent);
+}
+
 bool VirtualTreeControl::OnButton(const Node* node, int x) const {
   const int centre = (VirtualTreeModel::Depth(node) + 1) * kIndent - m_left;
   return x > centre - 6 && x < centre + 6;
+}
+
+bool VirtualTreeControl::OnLabel(const Node* node, int x) const {
+  const int left = TextX(node) - m_left;
+  return x >= left && x < left + GetTextExtent(GbToWx(node->label)).GetWidth();
 }
 
 void VirtualTreeControl::OnPaint(wxPaintEvent&) {

@@ -48,7 +48,7 @@ void VirtualTreeControl::OnLeftUp(wxMouseEvent& event) {
   }
   Node* node = HitTest(event.GetPosition());
   if (node != nullptr && node == m_pressed && m_pressed_was_selected && node == m_selected &&
-      event.GetX() + m_left >= TextX(node)) {
+      OnLabel(node, event.GetX())) {
     m_rename_timer.StartOnce(kRenameDelayMs);
   }
   m_pressed = nullptr;
