@@ -165,7 +165,7 @@ void VirtualTreeControl::Collapse(Node* node) {
 }
 
 void VirtualTreeControl::EnsureVisible(Node* node) {
-  m_model.ExpandAncestors(node);
+  if (m_model.ExpandAncestors(node)) AfterChange();
   const int row = m_model.RowOf(node);
   if (row < 0) return;
   UpdateScrollbars();

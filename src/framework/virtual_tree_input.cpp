@@ -16,6 +16,7 @@ constexpr int kDragDistance = 4;      // pointer travel (pixels) that turns a pr
 }  // namespace
 
 void VirtualTreeControl::OnLeftDown(wxMouseEvent& event) {
+  event.Skip();  // the owner's own press handling runs too, whatever the binding order
   m_rename_timer.Stop();
   Node* node = HitTest(event.GetPosition());
   m_pressed = nullptr;

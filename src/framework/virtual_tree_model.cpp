@@ -100,8 +100,10 @@ bool VirtualTreeModel::Collapse(Node* node) {
   return true;
 }
 
-void VirtualTreeModel::ExpandAncestors(Node* node) {
-  for (Node* up = node->parent; up != nullptr && up != &root_; up = up->parent) Expand(up);
+bool VirtualTreeModel::ExpandAncestors(Node* node) {
+  bool changed = false;
+  for (Node* up = node->parent; up != nullptr && up != &root_; up = up->parent) changed |= Expand(up);
+  return changed;
 }
 
 const std::vector<VirtualTreeModel::Node*>& VirtualTreeModel::Rows() {

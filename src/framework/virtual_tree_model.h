@@ -57,8 +57,9 @@ class VirtualTreeModel {
   // False when nothing changed (already so, or no children to show).
   bool Expand(Node* node);
   bool Collapse(Node* node);
-  // Expands every ancestor of `node` so that it becomes visible.
-  void ExpandAncestors(Node* node);
+  // Expands every ancestor of `node` so that it becomes visible; false when
+  // they all were expanded already.
+  bool ExpandAncestors(Node* node);
 
   // The visible rows, rebuilt if something changed since the last call.
   const std::vector<Node*>& Rows();
