@@ -4,8 +4,7 @@
 
 #include <wx/dcclient.h>
 #include <wx/imaglist.h>
-#include <wx/settings.h>
-#include <wx/treebase.h>
+#include <wx/treectrl.h>
 
 #include "framework/virtual_tree_label_editor.h"
 #include "framework/wx_text.h"
@@ -18,7 +17,12 @@ VirtualTreeControl::VirtualTreeControl(wxWindow* parent, wxWindowID id, const wx
   // Every pixel is painted by OnPaint: no background erase, no flicker.
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Create(parent, id, position, size, style | wxVSCROLL | wxHSCROLL | wxWANTS_CHARS, L"VirtualTree");
-  SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX));
+  // The toolkit's tree font and colours, not the ones inherited from the
+  // form: the directory tree keeps the look it had as a toolkit tree.
+  const wxVisualAttributes look = wxTreeCtrl::GetClassDefaultAttributes();
+  SetOwnFont(look.font);
+  SetOwnBackgroundColour(look.colBg);
+  SetOwnForegroundColour(look.colFg);
   SetImageList(nullptr);  // the row height for text alone
 
   Bind(wxEVT_PAINT, &VirtualTreeControl::OnPaint, this);

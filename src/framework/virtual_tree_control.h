@@ -124,7 +124,9 @@ class VirtualTreeControl final : public wxWindow {
   void OnKeyDown(wxKeyEvent& event);
   void OnChar(wxKeyEvent& event);
   void Navigate(int key_code);
-  void EndDrag(const wxPoint& position, bool over_window);
+  void PressAt(const wxPoint& position);
+  void Toggle(Node* node);
+  void EndDrag(const wxPoint& position);
   void FinishLabelEdit(const wxString& text, EditEnd how);
 
   VirtualTreeModel m_model;

@@ -100,7 +100,7 @@ void VirtualTreeControl::DrawRow(wxDC& dc, Node* node, int y) {
   } else if (highlighted) {
     colour = wxSystemSettings::GetColour(focused ? wxSYS_COLOUR_HIGHLIGHTTEXT : wxSYS_COLOUR_LISTBOXHIGHLIGHTTEXT);
   } else {
-    colour = wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT);
+    colour = GetForegroundColour();
   }
   dc.SetTextForeground(colour);
   wxCoord width = 0, height = 0;

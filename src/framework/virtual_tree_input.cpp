@@ -18,33 +18,38 @@ constexpr int kDragDistance = 4;      // pointer travel (pixels) that turns a pr
 void VirtualTreeControl::OnLeftDown(wxMouseEvent& event) {
   event.Skip();  // the owner's own press handling runs too, whatever the binding order
   m_rename_timer.Stop();
-  Node* node = HitTest(event.GetPosition());
   m_pressed = nullptr;
-  // The focus is taken after the selection's handling: showing a page can
-  // hand the focus to the browser pane on the way.
-  struct TakeFocus {
-    wxWindow* window;
-    ~TakeFocus() { window->SetFocus(); }
-  } take_focus{this};
+  PressAt(event.GetPosition());
+  // After the press's handling: showing a page can hand the focus to the
+  // browser pane on the way.
+  SetFocus();
+}
+
+void VirtualTreeControl::PressAt(const wxPoint& position) {
+  Node* node = HitTest(position);
   if (node == nullptr) return;
-  if (node->child_count > 0 && OnButton(node, event.GetX())) {
-    if (node->expanded) {
-      Collapse(node);
-    } else {
-      Expand(node);
-    }
+  if (node->child_count > 0 && OnButton(node, position.x)) {
+    Toggle(node);
     return;
   }
   m_pressed = node;
-  m_press_point = event.GetPosition();
+  m_press_point = position;
   m_pressed_was_selected = node == m_selected;
   SelectItem(node);
+}
+
+void VirtualTreeControl::Toggle(Node* node) {
+  if (node->expanded) {
+    Collapse(node);
+  } else {
+    Expand(node);
+  }
 }
 
 void VirtualTreeControl::OnLeftUp(wxMouseEvent& event) {
   if (m_dragged != nullptr) {
     if (HasCapture()) ReleaseMouse();
-    EndDrag(event.GetPosition(), true);
+    EndDrag(event.GetPosition());
     return;
   }
   Node* node = HitTest(event.GetPosition());
@@ -59,12 +64,7 @@ void VirtualTreeControl::OnLeftDouble(wxMouseEvent& event) {
   m_rename_timer.Stop();
   m_pressed = nullptr;
   Node* node = HitTest(event.GetPosition());
-  if (node == nullptr || node->child_count == 0) return;
-  if (node->expanded) {
-    Collapse(node);
-  } else {
-    Expand(node);
-  }
+  if (node != nullptr && node->child_count > 0) Toggle(node);
 }
 
 void VirtualTreeControl::OnMotion(wxMouseEvent& event) {
@@ -105,13 +105,13 @@ void VirtualTreeControl::OnCaptureLost(wxMouseCaptureLostEvent&) {
   RefreshRow(m_selected);
 }
 
-void VirtualTreeControl::EndDrag(const wxPoint& position, bool over_window) {
+void VirtualTreeControl::EndDrag(const wxPoint& position) {
   Node* dragged = m_dragged;
   m_dragged = nullptr;
   RefreshRow(m_drop_target);
   m_drop_target = nullptr;
   RefreshRow(m_selected);
-  Node* target = over_window ? HitTest(position) : nullptr;
+  Node* target = HitTest(position);
   wxTreeEvent end(wxEVT_TREE_END_DRAG, GetId());
   end.SetEventObject(this);
   end.SetItem(IdOf(target));
