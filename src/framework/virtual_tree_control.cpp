@@ -133,6 +133,10 @@ void VirtualTreeControl::ForgetInside(Node* doomed) {
 
 void VirtualTreeControl::SelectItem(Node* node) {
   if (node == m_selected) return;
+  if (node == nullptr) {
+    Unselect();
+    return;
+  }
   SetSelection(node);
 }
 

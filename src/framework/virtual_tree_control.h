@@ -67,7 +67,7 @@ class VirtualTreeControl final : public wxWindow {
 
   Node* Selection() const { return m_selected; }
   // Selects, scrolls it into view and sends wxEVT_TREE_SEL_CHANGED, unless it
-  // is selected already.
+  // is selected already; nullptr is Unselect.
   void SelectItem(Node* node);
   // No selection afterwards; nothing is sent.
   void Unselect();
