@@ -4,7 +4,10 @@
 // with the widest row drawn so far (never measured over all items).
 //
 // It looks and reports like the toolkit's generic tree with buttons, lines at
-// the root, a hidden root, full-row highlight and editable labels, and sends
+// the root, a hidden root, full-row highlight and editable labels (same font,
+// colours, row height and indentation; keys Up, Down, Left, Right, Home, End,
+// PageUp, PageDown, + and -, typed letters jump to a matching row; a slow
+// second click on the selected label edits it), and sends
 // the same wxTreeEvent types to its own handlers (items are wxTreeItemIds
 // wrapping VirtualTreeNode pointers):
 //   wxEVT_TREE_SEL_CHANGED      after the selection moved (click, keys,
@@ -13,11 +16,10 @@
 //                               handler that does not Skip() takes the key
 //   wxEVT_TREE_BEGIN_LABEL_EDIT vetoable; the editor starts from the item's
 //                               label as it is after the event
-//   wxEVT_TREE_END_LABEL_EDIT   GetLabel() the typed text, IsEditCancelled();
-//                               GetLabel() converted to GB18030 becomes the label
-//                               a veto keeps the label.  Enter and losing
-//                               the focus accept, Escape cancels, an
-//                               unchanged text counts as cancelled.
+//   wxEVT_TREE_END_LABEL_EDIT   GetLabel() the typed text (it becomes the
+//                               label unless vetoed), IsEditCancelled().
+//                               Enter and losing the focus accept, Escape
+//                               cancels, an unchanged text counts as cancelled.
 //   wxEVT_TREE_BEGIN_DRAG       must be Allow()ed to start a drag
 //   wxEVT_TREE_END_DRAG         GetItem() the item under the release (none
 //                               when over no item), GetPoint() in client
