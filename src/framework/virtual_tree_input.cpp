@@ -19,6 +19,9 @@ void VirtualTreeControl::OnLeftDown(wxMouseEvent& event) {
   event.Skip();  // the owner's own press handling runs too, whatever the binding order
   m_rename_timer.Stop();
   m_pressed = nullptr;
+  // A press beside the open label editor accepts it before it acts, as the
+  // editor's focus loss does in the generic tree.
+  if (m_editor != nullptr) EndEditLabel(EditEnd::Accept);
   PressAt(event.GetPosition());
   // After the press's handling: showing a page can hand the focus to the
   // browser pane on the way.
