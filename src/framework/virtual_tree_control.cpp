@@ -57,6 +57,11 @@ VirtualTreeControl::VirtualTreeControl(wxWindow* parent, wxWindowID id, const wx
 
 VirtualTreeControl::~VirtualTreeControl() {
   if (HasCapture()) ReleaseMouse();
+  // The toolkit may still send focus events while the base window tears
+  // down its children: they must find nothing to repaint or finish.
+  m_selected = nullptr;
+  m_editor = nullptr;
+  m_edited = nullptr;
 }
 
 void VirtualTreeControl::SetImageList(wxImageList* images) {
