@@ -4,13 +4,13 @@
 #include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/textctrl.h>
-#include <wx/treectrl.h>
 #include <wx/webview.h>
 
 #include "app/item_lookup.h"
 #include "base/text.h"
 #include "framework/find_dialog.h"
 #include "framework/tree_view_adapter.h"
+#include "framework/virtual_tree_control.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
 #include "desktop/main_window.h"
@@ -165,21 +165,21 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
     report.Observe("index-caret", std::to_string(from) + "," + std::to_string(to) + "," +
                                   std::to_string(window.Side().index_input->GetInsertionPoint()));
   } else if (verb == "tree-key") {
-    // A key pressed in the directory tree, by wx key code.
-    wxTreeCtrl* tree = window.Side().tree;
-    wxKeyEvent key(wxEVT_KEY_DOWN);
-    key.m_keyCode = static_cast<int>(LeadingNumber(argument));
-    wxTreeEvent event(wxEVT_TREE_KEY_DOWN, tree);
-    event.SetKeyEvent(key);
-    tree->GetEventHandler()->ProcessEvent(event);
+    // A key pressed in the directory tree, by wx key code; reports the
+    // selected item after the key.
+    VirtualTreeControl* tree = window.Side().tree;
+    tree->PressKey(static_cast<int>(LeadingNumber(argument)));
+    WxTreeView& view = window.TreeAdapter();
+    const TreeItem selected = view.SelectedItem();
+    report.Observe("tree-key", selected != kNoTreeItem ? view.Label(selected) : std::string("<none>"));
   } else if (verb == "edit-label") {
     // The text of the tree's label editor; with an argument, typed in and accepted.
-    wxTreeCtrl* tree = window.Side().tree;
-    wxTextCtrl* editor = tree->GetEditControl();
+    VirtualTreeControl* tree = window.Side().tree;
+    wxTextCtrl* editor = tree->EditControl();
     report.Observe("edit-label", editor != nullptr ? WxToGb(editor->GetValue()) : std::string("<none>"));
     if (editor != nullptr && !argument.empty()) {
       editor->SetValue(wxString::FromUTF8(argument));
-      tree->EndEditLabel(tree->GetSelection(), false);
+      tree->EndEditLabel(EditEnd::Accept);
     }
   } else if (verb == "find") {
     // Opens the find dialog, reports its labels and searches for the argument.

@@ -10,6 +10,10 @@
 //                   loaded category's "(count)" may be left out)
 //   drag <from>|<to> drops the item labelled <from> onto the one labelled <to>
 //                   through the tree adapter, as a mouse drag ends
+//   tree-key <code> presses a key (wx key code) in the directory tree;
+//                   reports "tree-key" + the selected item's label after it
+//   edit-label [<text>]  reports "edit-label" + the open label editor's text
+//                   ("<none>" when closed); with a text, types it and presses Enter
 //   dialog <name>=<value>  sets a control of the open modal dialog (by its
 //                   window name): text, check box "1"/"0", or the first list
 //                   item containing the value

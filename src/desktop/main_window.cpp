@@ -13,7 +13,6 @@
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
-#include <wx/treectrl.h>
 
 #include "base/clock.h"
 #include "base/files.h"
@@ -22,6 +21,7 @@
 #include "framework/pane_adapters.h"
 #include "framework/scope_picker_control.h"
 #include "framework/tree_view_adapter.h"
+#include "framework/virtual_tree_control.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
 #include "framework/wx_ui.h"
@@ -270,12 +270,10 @@ void MainWindow::BuildCore() {
 }
 
 void MainWindow::BindTreeEvents() {
-  wxTreeCtrl* tree = side_->tree;
+  VirtualTreeControl* tree = side_->tree;
   WxTreeView& view = core_->tree_view;
   tree->Bind(wxEVT_LEFT_DOWN, [tree, &view](wxMouseEvent& event) {
-    int flags = 0;
-    const wxTreeItemId hit = tree->HitTest(event.GetPosition(), flags);
-    if (!hit.IsOk() || (flags & wxTREE_HITTEST_NOWHERE)) view.ClearSelection();
+    if (tree->HitTest(event.GetPosition()) == nullptr) view.ClearSelection();
     event.Skip();
   });
   // The context menu acts on the selected item, not on the item under the
@@ -285,8 +283,6 @@ void MainWindow::BindTreeEvents() {
     tree->PopupMenu(menu.get(), event.GetPosition());
   });
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
-  // No tooltip box over the rows: it covers the rows below the pointer.
-  tree->Bind(wxEVT_TREE_ITEM_GETTOOLTIP, [](wxTreeEvent& event) { event.Veto(); });
   // F2 renames like the menu's 重命名, with the same refusals; the Delete key
   // deletes the selected item (unless its label is being edited).
   tree->Bind(wxEVT_TREE_KEY_DOWN, [this, &view](wxTreeEvent& event) {
