@@ -435,6 +435,7 @@ bool MainWindow::AboutWindowOpen() { return about_ != nullptr; }
 void MainWindow::OpenAboutWindow() {
   about_ = new AboutWindow(this, [this] { about_ = nullptr; });
   about_->Show();
+  about_->Raise();
 }
 
 void MainWindow::ShowMainWindow() {
