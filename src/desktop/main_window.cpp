@@ -2,6 +2,7 @@
 
 #include <wx/accel.h>
 #include <wx/button.h>
+#include <wx/dcclient.h>
 #include <wx/dialog.h>
 #include <wx/choice.h>
 #include <wx/imaglist.h>
@@ -51,9 +52,11 @@ namespace {
 constexpr int kStartupTimerId = 1002;
 constexpr int kExitRetryMs = 200;
 constexpr int kStartupDelayMs = 10;
-// The deferred start-up waits until the window with its loading label is on
-// the screen (at most kMostMapWaits ticks), then kPaintWaitMs more so that the
-// label is drawn before the loading holds the thread.
+// The deferred start-up waits until the window with its loading label has
+// been painted once, which the toolkit does only once the window manager has
+// put the window on the screen (at most kMostMapWaits ticks; a window that is
+// not shown does not wait), then kPaintWaitMs more so that the label is drawn
+// before the loading holds the thread.
 constexpr int kMostMapWaits = 200;
 constexpr int kPaintWaitMs = 30;
 constexpr int kSplitterMargin = 50;
@@ -194,6 +197,10 @@ MainWindow::MainWindow(const MainWindowContext& context)
 
   Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
   Bind(wxEVT_SIZE, &MainWindow::OnSize, this);
+  Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+    wxPaintDC dc(this);
+    first_paint_seen_ = true;
+  });
   Bind(wxEVT_TIMER, [this](wxTimerEvent&) { OnStartupTimer(); }, kStartupTimerId);
   Bind(wxEVT_TOOL, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
@@ -306,7 +313,10 @@ void MainWindow::ShowTrayMenu() {
 
 void MainWindow::OnStartupTimer() {
   if (!label_drawn_) {
-    if (!IsShownOnScreen() && ++map_waits_ < kMostMapWaits) {
+    // Shown is not yet on the screen: under a window manager the window is
+    // mapped some time after Show, and a start-up run before that would keep
+    // the window off the screen until it ends.
+    if (IsShown() && !first_paint_seen_ && ++map_waits_ < kMostMapWaits) {
       startup_timer_.StartOnce(kStartupDelayMs);
       return;
     }

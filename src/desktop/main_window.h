@@ -133,6 +133,7 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   bool startup_done_ = false;
   int pending_sash_ = -1;  // the saved side-pane width not yet set; -1: set
   bool label_drawn_ = false;
+  bool first_paint_seen_ = false;
   int map_waits_ = 0;
 };
 
