@@ -52,7 +52,7 @@ TEST(AboutProgramTest, TheAboutWindowCanBeClosedAndMovedButNotMinimisedOrMaximis
   EXPECT_TRUE(Allows(main, "MAXIMIZE")) << main;
 
   ASSERT_TRUE(program.Command("exit"));
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.WaitForExit(), 0) << program.ErrorOutput();
 }
 
 }  // namespace
