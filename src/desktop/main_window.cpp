@@ -225,6 +225,9 @@ MainWindow::MainWindow(const MainWindowContext& context)
 }
 
 MainWindow::~MainWindow() {
+  // An About window still open is destroyed with the children, after this
+  // body: its closing must not write into the half-destroyed window.
+  if (about_ != nullptr) about_->ForgetOwner();
   startup_timer_.Stop();
   core_.reset();
   context_.window_ui.SetMainWindow(nullptr);
@@ -441,6 +444,7 @@ bool MainWindow::AboutWindowOpen() { return about_ != nullptr; }
 void MainWindow::OpenAboutWindow() {
   about_ = new AboutWindow(this, [this] { about_ = nullptr; });
   about_->Show();
+  about_->Raise();
 }
 
 void MainWindow::ShowMainWindow() {

@@ -1,7 +1,6 @@
 #include "framework/web_view_pane.h"
 
 #include <wx/clipbrd.h>
-#include <wx/log.h>
 #include <wx/sizer.h>
 #include <wx/utils.h>
 #include <wx/webview.h>
@@ -11,6 +10,7 @@
 #include "base/file_urls.h"
 #include "base/files.h"
 #include "base/text.h"
+#include "framework/desktop_browser.h"
 #include "framework/find_dialog.h"
 #include "framework/link_address.h"
 #include "framework/wx_text.h"
@@ -229,16 +229,7 @@ void WebViewPane::OnNewWindow(wxWebViewEvent& event) {
   // open in the desktop's browser.
   const wxString url = event.GetURL();
   if (!url.StartsWith(L"http://") && !url.StartsWith(L"https://")) return;
-  bool opened = false;
-  {
-    // The toolkit's own failure box is English and titled after the program.
-    wxLogNull quiet;
-    opened = wxLaunchDefaultBrowser(url);
-  }
-  if (!opened) {
-    ui_.ShowMessage("打开网页失败，原因见下面信息：\r\n没有找到可以打开网页的浏览器。\r\n" + WxToGb(url),
-                    MessageIcon::Stop, MessageButtons::Ok, MessageOwner::MainWindow);
-  }
+  static_cast<void>(OpenInDesktopBrowser(url, ui_, MessageOwner::MainWindow));
 }
 
 void WebViewPane::OnSelectionMessage(WebKitUserContentManager*, WebKitJavascriptResult* result,

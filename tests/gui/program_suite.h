@@ -2,6 +2,7 @@
 // tests.  The suite's SetUpTestSuite fills `library_` (made fresh for it) and
 // then calls StartProgram; the program is told to exit after the last test.
 // `Suite` is the deriving class, so that every suite has statics of its own.
+// At the end it checks that the program wrote no toolkit complaint.
 #pragma once
 
 #include <memory>
@@ -26,6 +27,8 @@ class ProgramSuite : public ::testing::Test {
     if (program_) {
       program_->Command("exit");
       program_->WaitForExit();
+      // A normal run leaves no toolkit complaint on standard error.
+      EXPECT_EQ(program_->ToolkitComplaints(), "");
     }
     program_.reset();
     library_.reset();

@@ -1,7 +1,5 @@
 // The side pane as a user meets it: its saved width at every start, the
 // name index's input box after a lookup, and renaming in the tree.
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +13,7 @@
 #include "store/library_files.h"
 #include "store/result_grid.h"
 #include "support/test_library.h"
+#include "window_manager.h"
 
 namespace mivrel::testing {
 namespace {
@@ -31,36 +30,6 @@ std::string Ask(ProgramDriver& program, const std::string& command, const std::s
   if (!program.Command(command)) return "<not sent>";
   return program.WaitFor(kind, "", 5000, before);
 }
-
-// A window manager on the test's display for the object's lifetime: with
-// one, a new window gets its real size only after the manager has placed it.
-class WindowManager {
- public:
-  WindowManager() {
-    // A display that is busy starting other clients may refuse the first try.
-    for (int attempt = 0; attempt < 5 && !Running(); ++attempt) {
-      pid_ = fork();
-      if (pid_ == 0) {
-        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-        _exit(127);
-      }
-      usleep(800 * 1000);
-    }
-  }
-  ~WindowManager() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  bool Running() {
-    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) != 0) pid_ = -1;  // it has ended
-    return pid_ > 0;
-  }
-
- private:
-  pid_t pid_ = -1;
-};
 
 TEST(SidePaneProgramTest, ThePaneOpensAtItsSavedWidthEveryTimeAndKeepsIt) {
   WindowManager manager;
