@@ -65,6 +65,13 @@ MessageAnswer ShowMessageBox(wxWindow* parent, const std::string& gb_text, Messa
                                 IconStyle(icon) | ButtonStyle(buttons) | wxCENTRE);
   dialog.SetOKLabel(L"确定");
   dialog.SetYesNoCancelLabels(L"是", L"否", L"取消");
+  // A box with a short text widens itself after its layout, and on GTK it is
+  // then placed at its owner's top-left corner instead of over its middle;
+  // centring it once it is on the screen puts it where the others are.
+  dialog.Bind(wxEVT_SHOW, [&dialog](wxShowEvent& event) {
+    event.Skip();
+    if (event.IsShown()) dialog.CentreOnParent();
+  });
   return Answer(dialog.ShowModal());
 }
 
