@@ -44,20 +44,6 @@ class InterchangeProgramTest : public ProgramSuite<InterchangeProgramTest> {
     program_->WaitFor("loaded", "", 5000, started);
   }
 
-  static void Send(const std::string& command) {
-    ASSERT_TRUE(program_->Command(command));
-    usleep(300 * 1000);
-  }
-  // Waits until the shown page's text contains `part` (UTF-8).
-  static bool PaneShows(const std::string& part, int timeout_ms = 8000) {
-    for (int waited = 0; waited < timeout_ms; waited += 150) {
-      if (program_->Script("document.body ? document.body.innerText : ''").find(part) != std::string::npos) {
-        return true;
-      }
-      usleep(150 * 1000);
-    }
-    return false;
-  }
   // Runs 导入 or 导出 with `gb_path` as the dialog's answer, after `answer`
   // is queued for the questions when given; returns the report line count
   // before the command.
