@@ -7,6 +7,8 @@
 #include <wx/webview.h>
 
 #include "app/item_lookup.h"
+#include "app/scripted_file_dialogs.h"
+#include "app/scripted_ui.h"
 #include "base/text.h"
 #include "framework/find_dialog.h"
 #include "framework/tree_view_adapter.h"
@@ -123,9 +125,23 @@ bool RunOptionsCommand(const std::string& verb, const std::string& argument) {
   return true;
 }
 
+// answer yes|no|cancel: queues the answer of the next question box.
+void QueueQuestionAnswer(ScriptedUi& messages, EventObserver& report, const std::string& argument) {
+  if (argument == "yes") {
+    messages.QueueAnswer(MessageAnswer::Yes);
+  } else if (argument == "no") {
+    messages.QueueAnswer(MessageAnswer::No);
+  } else if (argument == "cancel") {
+    messages.QueueAnswer(MessageAnswer::Cancel);
+  } else {
+    report.Observe("unknown-command", "answer " + Utf8ToGb(argument));
+  }
+}
+
 }  // namespace
 
-void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command) {
+void RunTestCommand(MainWindow& window, EventObserver& report, ScriptedAnswers& answers,
+                    const std::string& command) {
   const size_t blank = command.find(' ');
   const std::string verb = command.substr(0, blank);
   const std::string argument = blank == std::string::npos ? std::string() : command.substr(blank + 1);
@@ -187,6 +203,10 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
     FindDialog* dialog = window.Pane().OpenFindDialog();
     report.Observe("find-dialog", dialog != nullptr ? WxToGb(dialog->Labels()) : std::string("<none>"));
     if (dialog != nullptr) dialog->FindText(wxString::FromUTF8(argument));
+  } else if (verb == "file-answer") {
+    answers.files.QueueAnswer(Utf8ToGb(argument));
+  } else if (verb == "answer") {
+    QueueQuestionAnswer(answers.messages, report, argument);
   } else if (StartsWith(verb, "dialog")) {
     RunDialogCommand(report, verb, argument);
   } else if (StartsWith(verb, "options-")) {

@@ -25,6 +25,9 @@
 //                   dialog as its colour dialog would
 //   options-compact / options-backup / options-restore-menu / options-close
 //                   the options dialog's "整理", "备份", "恢复" and closing
+//   file-answer <path>  the path the next open or save dialog returns (no
+//                   path: the dialog is cancelled)
+//   answer yes|no|cancel  the answer of the next question box
 // Results and events go to the observer (the test report).  User-interface thread only.
 #pragma once
 
@@ -34,11 +37,20 @@ namespace mivrel {
 
 class EventObserver;
 class MainWindow;
+class ScriptedFileDialogs;
+class ScriptedUi;
+
+// The seams whose answers a test queues ahead of the dialogs that take them.
+struct ScriptedAnswers {
+  ScriptedUi& messages;
+  ScriptedFileDialogs& files;
+};
 
 constexpr char kTestCommandMark = '\x01';
 
 // True when `message` is a test command; `command` receives it without the mark.
 bool IsTestCommand(const std::string& message, std::string& command);
-void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command);
+void RunTestCommand(MainWindow& window, EventObserver& report, ScriptedAnswers& answers,
+                    const std::string& command);
 
 }  // namespace mivrel

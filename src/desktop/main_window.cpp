@@ -122,8 +122,10 @@ struct MainWindowCore {
         deletion(context.db, context.ui, session.tree(), session.history(), context.settings,
                  maintenance.Jobs(), AutomaticBackupCheck(maintenance, context.ui)),
         writing(editors, deletion),
-        file_dialogs(&window),
-        interchange(context.db, context.ui, file_dialogs, session.history(), session.tree(),
+        window_file_dialogs(&window),
+        interchange(context.db, context.ui,
+                    context.file_dialogs != nullptr ? *context.file_dialogs : window_file_dialogs,
+                    session.history(), session.tree(),
                     session.opener(), maintenance.Jobs(),
                     AutomaticBackupCheck(maintenance, context.ui)) {
     session.commands().SetEditingActions(&writing);
@@ -154,7 +156,7 @@ struct MainWindowCore {
   EditorCommands editors;
   DeleteCommand deletion;
   WritingCommands writing;
-  WxFileDialogs file_dialogs;
+  WxFileDialogs window_file_dialogs;
   InterchangeCommands interchange;
 };
 

@@ -31,6 +31,7 @@ namespace mivrel {
 class Clock;
 class Database;
 class EventObserver;
+class FileDialogs;
 class IniFile;
 class Session;
 class Ui;
@@ -55,6 +56,8 @@ struct MainWindowContext {
   std::function<void(const std::string& temp_folder)> shut_down;
   // Told of starts, hand-overs, commands, hiding and the end; may be null.
   EventObserver* observer = nullptr;
+  // The import's and export's file choosers; null: the toolkit's dialogs.
+  FileDialogs* file_dialogs = nullptr;
 };
 
 class WebViewPane;

@@ -77,7 +77,7 @@ class CodeColourer {
     switch (kind) {
       case CodeByte::Word: OnWordByte(pos); break;
       case CodeByte::TagOpen: OnTagOpen(pos); break;
-      case CodeByte::TagClose: OnTagClose(b); break;
+      case CodeByte::TagClose: OnTagClose(b, pos); break;
       case CodeByte::StringMark: OnMark(b, kStringColour); break;
       case CodeByte::HighlightMark: OnMark(b, kFindColour); break;
       case CodeByte::Semicolon: OnSemicolon(); break;
@@ -112,13 +112,27 @@ class CodeColourer {
     mode_ = Mode::Marked;
     in_tag_ = true;
     in_word_ = false;
+    tag_start_ = pos;
   }
 
-  // The tag ends (a word being collected runs on through the ">").
-  void OnTagClose(char b) {
+  // The tag ends (a word being collected runs on through the ">").  A link of
+  // the text itself (an imported page's) opens or closes here.
+  void OnTagClose(char b, size_t pos) {
     out_.Put(b);
     mode_ = Mode::JustClosed;
+    if (in_tag_) {
+      const std::string_view tag = text_.substr(tag_start_, pos + 1 - tag_start_);
+      if (IsLinkTag(tag, "<a")) in_text_link_ = true;
+      if (IsLinkTag(tag, "</a")) in_text_link_ = false;
+    }
     in_tag_ = false;
+  }
+
+  // `tag` is "<a ...>" (or "</a>") in any case.
+  static bool IsLinkTag(std::string_view tag, std::string_view start) {
+    if (tag.size() <= start.size() || LowerAscii(tag.substr(0, start.size())) != start) return false;
+    const char next = tag[start.size()];
+    return next == '>' || next == ' ' || next == '\t' || next == '\r' || next == '\n';
   }
 
   // A string or highlight mark opens its span in plain code and closes
@@ -224,15 +238,19 @@ class CodeColourer {
   }
 
   // The bare word is the link's address: the browser resolves it under
-  // "about:" and navigation looks it up in the name index.
+  // "about:" and navigation looks it up in the name index.  Inside a link of
+  // the text itself the word is only coloured: a link in a link is no valid
+  // HTML, and the browser would follow the inner one instead of the page's.
   void WriteKeywordLink(std::string_view word, int span) {
-    out_.Put("<a href=\"");
-    out_.Put(word);
-    out_.Put("\">");
+    if (!in_text_link_) {
+      out_.Put("<a href=\"");
+      out_.Put(word);
+      out_.Put("\">");
+    }
     out_.Put(tpl_.span_open[span]);
     out_.Put(word);
     out_.Put(tpl_.span_close);
-    out_.Put("</a>");
+    if (!in_text_link_) out_.Put("</a>");
   }
 
   // The joins WriteSymbol cannot see: those of a symbol span tag that the text
@@ -255,6 +273,8 @@ class CodeColourer {
   bool in_word_ = false;
   bool in_comment_ = false;
   bool in_tag_ = false;
+  bool in_text_link_ = false;  // between an "<a ...>" of the text and its "</a>"
+  size_t tag_start_ = 0;       // position of the open tag's "<" in text_
   size_t word_start_ = 0;      // position of the word in text_
   size_t out_word_start_ = 0;  // where the word's bytes begin in out_
 };

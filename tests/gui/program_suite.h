@@ -5,7 +5,10 @@
 // At the end it checks that the program wrote no toolkit complaint.
 #pragma once
 
+#include <unistd.h>
+
 #include <memory>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +25,22 @@ class ProgramSuite : public ::testing::Test {
     program_ = std::make_unique<ProgramDriver>(library_->Folder());
     program_->Start();
     ASSERT_NE(program_->WaitFor("started"), "<timeout>");
+  }
+  // Sends a test command and gives the program a moment to handle it.
+  static void Send(const std::string& command) {
+    ASSERT_TRUE(program_->Command(command));
+    usleep(300 * 1000);
+  }
+  // Waits until the result of `js` in the main pane (by default the shown
+  // page's text) contains `part` (UTF-8).
+  static bool PaneShows(const std::string& part,
+                        const std::string& js = "document.body ? document.body.innerText : ''",
+                        int timeout_ms = 8000) {
+    for (int waited = 0; waited < timeout_ms; waited += 150) {
+      if (program_->Script(js).find(part) != std::string::npos) return true;
+      usleep(150 * 1000);
+    }
+    return false;
   }
   static void TearDownTestSuite() {
     if (program_) {
