@@ -5,6 +5,7 @@
 #include <wx/log.h>
 
 #include "app/instance_channel.h"
+#include "app/scripted_file_dialogs.h"
 #include "app/scripted_ui.h"
 #include "app/startup_steps.h"
 #include "app/test_commands.h"
@@ -65,7 +66,10 @@ bool MivrelApp::OnInit() {
   SetAppName(L"OsterkMivrel");
 
   ui_ = std::make_unique<WxUi>(report_.get());
-  if (report_) scripted_ui_ = std::make_unique<ScriptedUi>(*ui_, *report_);
+  if (report_) {
+    scripted_ui_ = std::make_unique<ScriptedUi>(*ui_, *report_);
+    scripted_files_ = std::make_unique<ScriptedFileDialogs>(*report_);
+  }
   Ui& ui = scripted_ui_ ? *scripted_ui_ : static_cast<Ui&>(*ui_);
   db_ = std::make_unique<Database>();
   const std::string folder = start_->options.library_folder;
@@ -90,7 +94,8 @@ bool MivrelApp::OnInit() {
         return RunStartupSteps(session, *session_ui, SystemClock(), start_->start_tick, keyword,
                                [this](const std::string& temp) { window_->Pane().SetBaseFolder(temp); });
       },
-      [this](const std::string& temp_folder) { RunShutdownSteps(*db_, temp_folder); }, report_.get()};
+      [this](const std::string& temp_folder) { RunShutdownSteps(*db_, temp_folder); }, report_.get(),
+      scripted_files_.get()};
   window_ = new MainWindow(context);
   window_->Show();
   SetTopWindow(window_);
@@ -137,7 +142,8 @@ void MivrelApp::HandleMessage(const std::string& message) {
   if (window_ == nullptr) return;
   std::string command;
   if (report_ && IsTestCommand(message, command)) {
-    RunTestCommand(*window_, *report_, command);
+    ScriptedAnswers answers{*scripted_ui_, *scripted_files_};
+    RunTestCommand(*window_, *report_, answers, command);
     return;
   }
   window_->HandOver(message);

@@ -4,7 +4,8 @@
 // the hand-over channel of later starts, and SIGTERM taken as the exit
 // command.  It chooses the test seams at start: with MIVREL_TEST_REPORT set,
 // an observer that logs events, a Ui that answers message boxes by script,
-// and the test commands on the hand-over channel.  User-interface thread only.
+// file dialogs answered by script, and the test commands on the hand-over
+// channel.  User-interface thread only.
 #pragma once
 
 #include <csignal>
@@ -23,6 +24,8 @@ class IniFile;
 class InstanceChannel;
 class MainWindow;
 class ReportFile;
+class ScriptedFileDialogs;
+class ScriptedUi;
 class Ui;
 class WxUi;
 struct Settings;
@@ -56,7 +59,9 @@ class MivrelApp final : public wxApp {
   std::unique_ptr<Settings> settings_;
   std::unique_ptr<ReportFile> report_;  // while the GUI tests watch; else null
   std::unique_ptr<WxUi> ui_;
-  std::unique_ptr<Ui> scripted_ui_;     // answers boxes while the GUI tests watch
+  // While the GUI tests watch: message boxes and file dialogs answered by script.
+  std::unique_ptr<ScriptedUi> scripted_ui_;
+  std::unique_ptr<ScriptedFileDialogs> scripted_files_;
   MainWindow* window_ = nullptr;
   wxTimer channel_timer_;
   int exit_code_ = 0;

@@ -4,13 +4,15 @@
 #include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/textctrl.h>
-#include <wx/treectrl.h>
 #include <wx/webview.h>
 
 #include "app/item_lookup.h"
+#include "app/scripted_file_dialogs.h"
+#include "app/scripted_ui.h"
 #include "base/text.h"
 #include "framework/find_dialog.h"
 #include "framework/tree_view_adapter.h"
+#include "framework/virtual_tree_control.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
 #include "desktop/main_window.h"
@@ -123,9 +125,23 @@ bool RunOptionsCommand(const std::string& verb, const std::string& argument) {
   return true;
 }
 
+// answer yes|no|cancel: queues the answer of the next question box.
+void QueueQuestionAnswer(ScriptedUi& messages, EventObserver& report, const std::string& argument) {
+  if (argument == "yes") {
+    messages.QueueAnswer(MessageAnswer::Yes);
+  } else if (argument == "no") {
+    messages.QueueAnswer(MessageAnswer::No);
+  } else if (argument == "cancel") {
+    messages.QueueAnswer(MessageAnswer::Cancel);
+  } else {
+    report.Observe("unknown-command", "answer " + Utf8ToGb(argument));
+  }
+}
+
 }  // namespace
 
-void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command) {
+void RunTestCommand(MainWindow& window, EventObserver& report, ScriptedAnswers& answers,
+                    const std::string& command) {
   const size_t blank = command.find(' ');
   const std::string verb = command.substr(0, blank);
   const std::string argument = blank == std::string::npos ? std::string() : command.substr(blank + 1);
@@ -165,21 +181,21 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
     report.Observe("index-caret", std::to_string(from) + "," + std::to_string(to) + "," +
                                   std::to_string(window.Side().index_input->GetInsertionPoint()));
   } else if (verb == "tree-key") {
-    // A key pressed in the directory tree, by wx key code.
-    wxTreeCtrl* tree = window.Side().tree;
-    wxKeyEvent key(wxEVT_KEY_DOWN);
-    key.m_keyCode = static_cast<int>(LeadingNumber(argument));
-    wxTreeEvent event(wxEVT_TREE_KEY_DOWN, tree);
-    event.SetKeyEvent(key);
-    tree->GetEventHandler()->ProcessEvent(event);
+    // A key pressed in the directory tree, by wx key code; reports the
+    // selected item after the key.
+    VirtualTreeControl* tree = window.Side().tree;
+    tree->PressKey(static_cast<int>(LeadingNumber(argument)));
+    WxTreeView& view = window.TreeAdapter();
+    const TreeItem selected = view.SelectedItem();
+    report.Observe("tree-key", selected != kNoTreeItem ? view.Label(selected) : std::string("<none>"));
   } else if (verb == "edit-label") {
     // The text of the tree's label editor; with an argument, typed in and accepted.
-    wxTreeCtrl* tree = window.Side().tree;
-    wxTextCtrl* editor = tree->GetEditControl();
+    VirtualTreeControl* tree = window.Side().tree;
+    wxTextCtrl* editor = tree->EditControl();
     report.Observe("edit-label", editor != nullptr ? WxToGb(editor->GetValue()) : std::string("<none>"));
     if (editor != nullptr && !argument.empty()) {
       editor->SetValue(wxString::FromUTF8(argument));
-      tree->EndEditLabel(tree->GetSelection(), false);
+      tree->EndEditLabel(EditEnd::Accept);
     }
   } else if (verb == "find") {
     // Opens the find dialog, reports its labels and searches for the argument.
@@ -187,6 +203,10 @@ void RunTestCommand(MainWindow& window, EventObserver& report, const std::string
     FindDialog* dialog = window.Pane().OpenFindDialog();
     report.Observe("find-dialog", dialog != nullptr ? WxToGb(dialog->Labels()) : std::string("<none>"));
     if (dialog != nullptr) dialog->FindText(wxString::FromUTF8(argument));
+  } else if (verb == "file-answer") {
+    answers.files.QueueAnswer(Utf8ToGb(argument));
+  } else if (verb == "answer") {
+    QueueQuestionAnswer(answers.messages, report, argument);
   } else if (StartsWith(verb, "dialog")) {
     RunDialogCommand(report, verb, argument);
   } else if (StartsWith(verb, "options-")) {

@@ -10,6 +10,10 @@
 //                   loaded category's "(count)" may be left out)
 //   drag <from>|<to> drops the item labelled <from> onto the one labelled <to>
 //                   through the tree adapter, as a mouse drag ends
+//   tree-key <code> presses a key (wx key code) in the directory tree;
+//                   reports "tree-key" + the selected item's label after it
+//   edit-label [<text>]  reports "edit-label" + the open label editor's text
+//                   ("<none>" when closed); with a text, types it and presses Enter
 //   dialog <name>=<value>  sets a control of the open modal dialog (by its
 //                   window name): text, check box "1"/"0", or the first list
 //                   item containing the value
@@ -21,6 +25,9 @@
 //                   dialog as its colour dialog would
 //   options-compact / options-backup / options-restore-menu / options-close
 //                   the options dialog's "整理", "备份", "恢复" and closing
+//   file-answer <path>  the path the next open or save dialog returns (no
+//                   path: the dialog is cancelled)
+//   answer yes|no|cancel  the answer of the next question box
 // Results and events go to the observer (the test report).  User-interface thread only.
 #pragma once
 
@@ -30,11 +37,20 @@ namespace mivrel {
 
 class EventObserver;
 class MainWindow;
+class ScriptedFileDialogs;
+class ScriptedUi;
+
+// The seams whose answers a test queues ahead of the dialogs that take them.
+struct ScriptedAnswers {
+  ScriptedUi& messages;
+  ScriptedFileDialogs& files;
+};
 
 constexpr char kTestCommandMark = '\x01';
 
 // True when `message` is a test command; `command` receives it without the mark.
 bool IsTestCommand(const std::string& message, std::string& command);
-void RunTestCommand(MainWindow& window, EventObserver& report, const std::string& command);
+void RunTestCommand(MainWindow& window, EventObserver& report, ScriptedAnswers& answers,
+                    const std::string& command);
 
 }  // namespace mivrel

@@ -6,6 +6,7 @@
 #include <wx/stattext.h>
 
 #include "framework/icons.h"
+#include "framework/window_kind.h"
 
 namespace mivrel {
 
@@ -27,6 +28,9 @@ AboutWindow::AboutWindow(wxWindow* owner, std::function<void()> on_closed)
               0, wxLEFT | wxRIGHT, 12);
   column->Add(new wxButton(this, wxID_OK, L"确定"), 0, wxALIGN_RIGHT | wxALL, 12);
   SetSizerAndFit(column);
+  // A fixed text with one button: closing is the only thing to offer on its
+  // title bar.
+  MarkAsCloseOnlyWindow(*this);
   CentreOnParent();
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Close(); }, wxID_OK);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Destroy(); });

@@ -14,6 +14,9 @@ class AboutWindow final : public wxDialog {
   AboutWindow(wxWindow* owner, std::function<void()> on_closed);
   ~AboutWindow() override;
 
+  // For an owner that goes away first: `on_closed` no longer runs.
+  void ForgetOwner() { on_closed_ = nullptr; }
+
  private:
   std::function<void()> on_closed_;
 };

@@ -7,13 +7,13 @@
 #include <wx/menu.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 #include <wx/webview.h>
 
 #include "ports/ui.h"
 #include "editors/editor_text.h"
 #include "editors/external_editor.h"
 #include "framework/anchor_layout.h"
+#include "framework/desktop_browser.h"
 #include "framework/icons.h"
 #include "base/file_urls.h"
 #include "framework/wx_text.h"
@@ -280,7 +280,8 @@ void EntryEditorWindow::OnExternalEditor() {
       m_context.ui.ShowMessage("无法写入" + page_path, MessageIcon::Stop);
       return;
     case EditorKitResult::Written:
-      wxLaunchDefaultBrowser(wxString::FromUTF8(FolderFileUrl(page_path).c_str()));
+      static_cast<void>(OpenInDesktopBrowser(wxString::FromUTF8(FolderFileUrl(page_path).c_str()),
+                                             m_context.ui, MessageOwner::MainWindow));
       return;
   }
 }

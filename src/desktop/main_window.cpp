@@ -2,6 +2,7 @@
 
 #include <wx/accel.h>
 #include <wx/button.h>
+#include <wx/dcclient.h>
 #include <wx/dialog.h>
 #include <wx/choice.h>
 #include <wx/imaglist.h>
@@ -12,7 +13,6 @@
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
-#include <wx/treectrl.h>
 
 #include "base/clock.h"
 #include "base/files.h"
@@ -21,6 +21,7 @@
 #include "framework/pane_adapters.h"
 #include "framework/scope_picker_control.h"
 #include "framework/tree_view_adapter.h"
+#include "framework/virtual_tree_control.h"
 #include "framework/web_view_pane.h"
 #include "framework/wx_text.h"
 #include "framework/wx_ui.h"
@@ -51,9 +52,11 @@ namespace {
 constexpr int kStartupTimerId = 1002;
 constexpr int kExitRetryMs = 200;
 constexpr int kStartupDelayMs = 10;
-// The deferred start-up waits until the window with its loading label is on
-// the screen (at most kMostMapWaits ticks), then kPaintWaitMs more so that the
-// label is drawn before the loading holds the thread.
+// The deferred start-up waits until the window with its loading label has
+// been painted once, which the toolkit does only once the window manager has
+// put the window on the screen (at most kMostMapWaits ticks; a window that is
+// not shown does not wait), then kPaintWaitMs more so that the label is drawn
+// before the loading holds the thread.
 constexpr int kMostMapWaits = 200;
 constexpr int kPaintWaitMs = 30;
 constexpr int kSplitterMargin = 50;
@@ -119,8 +122,10 @@ struct MainWindowCore {
         deletion(context.db, context.ui, session.tree(), session.history(), context.settings,
                  maintenance.Jobs(), AutomaticBackupCheck(maintenance, context.ui)),
         writing(editors, deletion),
-        file_dialogs(&window),
-        interchange(context.db, context.ui, file_dialogs, session.history(), session.tree(),
+        window_file_dialogs(&window),
+        interchange(context.db, context.ui,
+                    context.file_dialogs != nullptr ? *context.file_dialogs : window_file_dialogs,
+                    session.history(), session.tree(),
                     session.opener(), maintenance.Jobs(),
                     AutomaticBackupCheck(maintenance, context.ui)) {
     session.commands().SetEditingActions(&writing);
@@ -151,7 +156,7 @@ struct MainWindowCore {
   EditorCommands editors;
   DeleteCommand deletion;
   WritingCommands writing;
-  WxFileDialogs file_dialogs;
+  WxFileDialogs window_file_dialogs;
   InterchangeCommands interchange;
 };
 
@@ -194,6 +199,10 @@ MainWindow::MainWindow(const MainWindowContext& context)
 
   Bind(wxEVT_CLOSE_WINDOW, &MainWindow::OnClose, this);
   Bind(wxEVT_SIZE, &MainWindow::OnSize, this);
+  Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+    wxPaintDC dc(this);
+    first_paint_seen_ = true;
+  });
   Bind(wxEVT_TIMER, [this](wxTimerEvent&) { OnStartupTimer(); }, kStartupTimerId);
   Bind(wxEVT_TOOL, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
@@ -218,6 +227,9 @@ MainWindow::MainWindow(const MainWindowContext& context)
 }
 
 MainWindow::~MainWindow() {
+  // An About window still open is destroyed with the children, after this
+  // body: its closing must not write into the half-destroyed window.
+  if (about_ != nullptr) about_->ForgetOwner();
   startup_timer_.Stop();
   core_.reset();
   context_.window_ui.SetMainWindow(nullptr);
@@ -263,12 +275,10 @@ void MainWindow::BuildCore() {
 }
 
 void MainWindow::BindTreeEvents() {
-  wxTreeCtrl* tree = side_->tree;
+  VirtualTreeControl* tree = side_->tree;
   WxTreeView& view = core_->tree_view;
   tree->Bind(wxEVT_LEFT_DOWN, [tree, &view](wxMouseEvent& event) {
-    int flags = 0;
-    const wxTreeItemId hit = tree->HitTest(event.GetPosition(), flags);
-    if (!hit.IsOk() || (flags & wxTREE_HITTEST_NOWHERE)) view.ClearSelection();
+    if (tree->HitTest(event.GetPosition()) == nullptr) view.ClearSelection();
     event.Skip();
   });
   // The context menu acts on the selected item, not on the item under the
@@ -278,8 +288,6 @@ void MainWindow::BindTreeEvents() {
     tree->PopupMenu(menu.get(), event.GetPosition());
   });
   tree->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); });
-  // No tooltip box over the rows: it covers the rows below the pointer.
-  tree->Bind(wxEVT_TREE_ITEM_GETTOOLTIP, [](wxTreeEvent& event) { event.Veto(); });
   // F2 renames like the menu's 重命名, with the same refusals; the Delete key
   // deletes the selected item (unless its label is being edited).
   tree->Bind(wxEVT_TREE_KEY_DOWN, [this, &view](wxTreeEvent& event) {
@@ -306,7 +314,10 @@ void MainWindow::ShowTrayMenu() {
 
 void MainWindow::OnStartupTimer() {
   if (!label_drawn_) {
-    if (!IsShownOnScreen() && ++map_waits_ < kMostMapWaits) {
+    // Shown is not yet on the screen: under a window manager the window is
+    // mapped some time after Show, and a start-up run before that would keep
+    // the window off the screen until it ends.
+    if (IsShown() && !first_paint_seen_ && ++map_waits_ < kMostMapWaits) {
       startup_timer_.StartOnce(kStartupDelayMs);
       return;
     }
@@ -435,6 +446,7 @@ bool MainWindow::AboutWindowOpen() { return about_ != nullptr; }
 void MainWindow::OpenAboutWindow() {
   about_ = new AboutWindow(this, [this] { about_ = nullptr; });
   about_->Show();
+  about_->Raise();
 }
 
 void MainWindow::ShowMainWindow() {

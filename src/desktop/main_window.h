@@ -31,6 +31,7 @@ namespace mivrel {
 class Clock;
 class Database;
 class EventObserver;
+class FileDialogs;
 class IniFile;
 class Session;
 class Ui;
@@ -55,6 +56,8 @@ struct MainWindowContext {
   std::function<void(const std::string& temp_folder)> shut_down;
   // Told of starts, hand-overs, commands, hiding and the end; may be null.
   EventObserver* observer = nullptr;
+  // The import's and export's file choosers; null: the toolkit's dialogs.
+  FileDialogs* file_dialogs = nullptr;
 };
 
 class WebViewPane;
@@ -133,6 +136,7 @@ class MainWindow final : public wxFrame, public MainWindowActions {
   bool startup_done_ = false;
   int pending_sash_ = -1;  // the saved side-pane width not yet set; -1: set
   bool label_drawn_ = false;
+  bool first_paint_seen_ = false;
   int map_waits_ = 0;
 };
 

@@ -4,12 +4,12 @@
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/gauge.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
 #include "framework/input_grab.h"
 #include "framework/wx_text.h"
+#include "framework/wx_ui.h"
 #include "jobs/progress_state.h"
 #include "ports/event_observer.h"
 
@@ -103,9 +103,10 @@ class ProgressWindowView final : public ProgressView {
   }
   void SetBar(int value) override { window_->SetBar(value); }
   void SetTimeText(const std::string& text) override { window_->SetTime(GbToWx(text)); }
+  // The program's own question box (Chinese buttons, No as the default),
+  // owned by this window.
   MessageAnswer AskStop(const std::string& text) override {
-    wxMessageDialog box(window_, GbToWx(text), "Mivrel", wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
-    return box.ShowModal() == wxID_YES ? MessageAnswer::Yes : MessageAnswer::No;
+    return ShowMessageBox(window_, text, MessageIcon::Question, MessageButtons::YesNo);
   }
 
  private:

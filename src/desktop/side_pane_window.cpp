@@ -11,6 +11,7 @@
 #include "framework/icons.h"
 #include "framework/pane_adapters.h"
 #include "framework/scope_picker_control.h"
+#include "framework/virtual_tree_control.h"
 
 namespace mivrel {
 namespace {
@@ -60,9 +61,7 @@ wxPanel* SidePane::NewPage(const wchar_t* name) {
 
 void SidePane::BuildTreePage(wxImageList* images) {
   wxPanel* page = NewPage(L"Form2");
-  tree = new wxTreeCtrl(page, wxID_ANY, wxPoint(0, 0), kPageSize,
-                        wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_EDIT_LABELS | wxTR_SINGLE |
-                            wxTR_FULL_ROW_HIGHLIGHT | wxTR_HIDE_ROOT | wxBORDER_NONE);
+  tree = new VirtualTreeControl(page, wxID_ANY, wxPoint(0, 0), kPageSize, wxBORDER_NONE);
   tree->SetImageList(images);
   layouts_[0] = new AnchorLayout(page);
   layouts_[0]->Add(tree, "FL,FT,FR,FB");

@@ -17,6 +17,7 @@ namespace mivrel {
 
 class AnchorLayout;
 class ScopePickerControl;
+class VirtualTreeControl;
 
 class SidePane final : public wxPanel {
  public:
@@ -25,7 +26,7 @@ class SidePane final : public wxPanel {
   ~SidePane() override;
 
   wxNotebook* tabs = nullptr;
-  wxTreeCtrl* tree = nullptr;
+  VirtualTreeControl* tree = nullptr;
   wxTextCtrl* index_input = nullptr;
   wxTreeCtrl* index_list = nullptr;
   ScopePickerControl* index_scope = nullptr;

@@ -44,6 +44,17 @@ void MainStatusBar::OnSize(wxSizeEvent& event) {
   event.Skip();
 }
 
+void MainStatusBar::DoUpdateStatusText(int part) {
+  // Until the toolkit has laid the window out (the deferred start-up writes
+  // its timings before that) the bar is a pixel or two high and a part's
+  // rectangle has a negative height, which the drawing library rejects with
+  // a message on standard error.  The text is kept either way, and the whole
+  // bar is drawn once it has its size.
+  wxRect rect;
+  if (!GetFieldRect(part, rect) || rect.IsEmpty()) return;
+  wxStatusBar::DoUpdateStatusText(part);
+}
+
 void MainStatusBar::SetPart(int part, const wxString& text) {
   // Rewriting an unchanged text would make the bar flicker five times a second.
   if (GetStatusText(part) != text) SetStatusText(text, part);

@@ -20,6 +20,9 @@ class MainStatusBar final : public wxStatusBar {
   // presses and the bar keeps the overwrite mode.
   void ToggleInsert() { insert_on_ = !insert_on_; }
 
+ protected:
+  void DoUpdateStatusText(int part) override;
+
  private:
   void OnTick(wxTimerEvent& event);
   void OnSize(wxSizeEvent& event);

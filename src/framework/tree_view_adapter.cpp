@@ -1,33 +1,22 @@
 #include "framework/tree_view_adapter.h"
 
-
-#include <wx/treectrl.h>
-
-#include "base/scoped_flag.h"
-#include "base/text.h"
-
+#include "framework/virtual_tree_control.h"
 #include "framework/wx_text.h"
 
 namespace mivrel {
 namespace {
 
-class ItemData final : public wxTreeItemData {
- public:
-  explicit ItemData(int id) : id_(id) {}
-  int Id() const { return id_; }
+using Node = VirtualTreeControl::Node;
 
- private:
-  int id_;
-};
+TreeItem Handle(Node* node) { return reinterpret_cast<TreeItem>(node); }
 
-TreeItem Handle(const wxTreeItemId& id) { return reinterpret_cast<TreeItem>(id.GetID()); }
+TreeItem Handle(const wxTreeItemId& id) { return Handle(VirtualTreeControl::NodeOf(id)); }
 
-wxTreeItemId ItemId(TreeItem item) { return wxTreeItemId(reinterpret_cast<void*>(item)); }
+Node* NodeOf(TreeItem item) { return reinterpret_cast<Node*>(item); }
 
 }  // namespace
 
-WxTreeView::WxTreeView(wxTreeCtrl* control) : control_(control) {
-  control_->AddRoot(L"");
+WxTreeView::WxTreeView(VirtualTreeControl* control) : control_(control) {
   control_->Bind(wxEVT_TREE_SEL_CHANGED, &WxTreeView::OnSelectionChanged, this);
   control_->Bind(wxEVT_TREE_BEGIN_LABEL_EDIT, &WxTreeView::OnBeginLabelEdit, this);
   control_->Bind(wxEVT_TREE_END_LABEL_EDIT, &WxTreeView::OnEndLabelEdit, this);
@@ -36,110 +25,67 @@ WxTreeView::WxTreeView(wxTreeCtrl* control) : control_(control) {
 }
 
 void WxTreeView::DeleteAllItems() {
-  {
-    const ScopedFlag quiet(quiet_);
-    control_->DeleteAllItems();
-    control_->AddRoot(L"");
-  }
+  control_->DeleteAllItems();
   dragged_ = kNoTreeItem;
 }
 
 TreeItem WxTreeView::AppendItem(TreeItem parent, const DirectoryItem& item) {
-  const wxTreeItemId under = parent == kNoTreeItem ? control_->GetRootItem() : ItemId(parent);
-  return Handle(control_->AppendItem(under, GbToWx(item.label), item.image, item.image,
-                                     new ItemData(item.id)));
+  return Handle(control_->AppendItem(NodeOf(parent), item.label, item.id, item.image));
 }
 
 TreeItem WxTreeView::InsertFirst(TreeItem parent, const DirectoryItem& item) {
-  const wxTreeItemId under = parent == kNoTreeItem ? control_->GetRootItem() : ItemId(parent);
-  return Handle(control_->PrependItem(under, GbToWx(item.label), item.image, item.image,
-                                      new ItemData(item.id)));
+  return Handle(control_->PrependItem(NodeOf(parent), item.label, item.id, item.image));
 }
 
 void WxTreeView::InsertFirstChildren(TreeItem parent, const std::vector<DirectoryItem>& items) {
-  // Item k goes before the k-th child, so only the children that were there
-  // before move, not the growing run of new ones.
-  const wxTreeItemId under = parent == kNoTreeItem ? control_->GetRootItem() : ItemId(parent);
-  size_t position = 0;
+  Node* previous = nullptr;
   for (const DirectoryItem& item : items) {
-    control_->InsertItem(under, position++, GbToWx(item.label), item.image, item.image,
-                         new ItemData(item.id));
+    previous = control_->InsertItemAfter(NodeOf(parent), previous, item.label, item.id, item.image);
   }
 }
 
 TreeItem WxTreeView::InsertAfter(TreeItem parent, TreeItem previous, const DirectoryItem& item) {
-  const wxTreeItemId under = parent == kNoTreeItem ? control_->GetRootItem() : ItemId(parent);
-  return Handle(control_->InsertItem(under, ItemId(previous), GbToWx(item.label), item.image,
-                                     item.image, new ItemData(item.id)));
+  return Handle(control_->InsertItemAfter(NodeOf(parent), NodeOf(previous), item.label, item.id, item.image));
 }
 
 void WxTreeView::DeleteItem(TreeItem item) {
   if (item == dragged_) dragged_ = kNoTreeItem;
-  const ScopedFlag quiet(quiet_);
-  control_->Delete(ItemId(item));
+  control_->DeleteItem(NodeOf(item));
 }
 
-std::string WxTreeView::Label(TreeItem item) const { return WxToGb(control_->GetItemText(ItemId(item))); }
+std::string WxTreeView::Label(TreeItem item) const { return NodeOf(item)->label; }
 
-int WxTreeView::Id(TreeItem item) const {
-  const auto* data = static_cast<ItemData*>(control_->GetItemData(ItemId(item)));
-  return data != nullptr ? data->Id() : 0;
-}
+int WxTreeView::Id(TreeItem item) const { return NodeOf(item)->id; }
 
-int WxTreeView::Image(TreeItem item) const { return control_->GetItemImage(ItemId(item)); }
+int WxTreeView::Image(TreeItem item) const { return NodeOf(item)->image; }
 
 void WxTreeView::SetLabel(TreeItem item, const std::string& label) {
-  control_->SetItemText(ItemId(item), GbToWx(label));
+  control_->SetItemText(NodeOf(item), label);
 }
 
 TreeItem WxTreeView::FirstChild(TreeItem parent) const {
-  const wxTreeItemId under = parent == kNoTreeItem ? control_->GetRootItem() : ItemId(parent);
-  wxTreeItemIdValue cookie;
-  const wxTreeItemId child = control_->GetFirstChild(under, cookie);
-  return child.IsOk() ? Handle(child) : kNoTreeItem;
+  const Node* under = parent == kNoTreeItem ? control_->Root() : NodeOf(parent);
+  return Handle(under->first_child);
 }
 
-TreeItem WxTreeView::NextSibling(TreeItem item) const {
-  const wxTreeItemId next = control_->GetNextSibling(ItemId(item));
-  return next.IsOk() ? Handle(next) : kNoTreeItem;
-}
+TreeItem WxTreeView::NextSibling(TreeItem item) const { return Handle(NodeOf(item)->next); }
 
 TreeItem WxTreeView::Parent(TreeItem item) const {
-  const wxTreeItemId parent = control_->GetItemParent(ItemId(item));
-  if (!parent.IsOk() || parent == control_->GetRootItem()) return kNoTreeItem;
-  return Handle(parent);
+  Node* parent = NodeOf(item)->parent;
+  return parent == control_->Root() ? kNoTreeItem : Handle(parent);
 }
 
-int WxTreeView::ChildCount(TreeItem item) const {
-  return static_cast<int>(control_->GetChildrenCount(ItemId(item), false));
-}
+int WxTreeView::ChildCount(TreeItem item) const { return NodeOf(item)->child_count; }
 
-int WxTreeView::Depth(TreeItem item) const {
-  int depth = 0;
-  for (TreeItem up = Parent(item); up != kNoTreeItem; up = Parent(up)) ++depth;
-  return depth;
-}
+int WxTreeView::Depth(TreeItem item) const { return VirtualTreeModel::Depth(NodeOf(item)); }
 
-TreeItem WxTreeView::SelectedItem() const {
-  const wxTreeItemId selected = control_->GetSelection();
-  if (!selected.IsOk() || selected == control_->GetRootItem()) return kNoTreeItem;
-  return Handle(selected);
-}
+TreeItem WxTreeView::SelectedItem() const { return Handle(control_->Selection()); }
 
-void WxTreeView::SelectItem(TreeItem item) {
-  if (SelectedItem() == item) return;
-  const wxTreeItemId id = ItemId(item);
-  control_->SelectItem(id);
-  control_->EnsureVisible(id);
-}
+void WxTreeView::SelectItem(TreeItem item) { control_->SelectItem(NodeOf(item)); }
 
-void WxTreeView::ClearSelection() {
-  const ScopedFlag quiet(quiet_);
-  control_->UnselectAll();
-  control_->Unselect();  // a single-selection tree keeps its current item otherwise
-}
+void WxTreeView::ClearSelection() { control_->Unselect(); }
 
-void WxTreeView::Expand(TreeItem item) { control_->Expand(ItemId(item)); }
+void WxTreeView::Expand(TreeItem item) { control_->Expand(NodeOf(item)); }
 
 void WxTreeView::Enable() { control_->Enable(true); }
 
@@ -154,35 +100,36 @@ void WxTreeView::Thaw() {
   control_->Refresh();
 }
 
-void WxTreeView::StartLabelEditing(TreeItem item) { control_->EditLabel(ItemId(item)); }
+void WxTreeView::StartLabelEditing(TreeItem item) { control_->EditLabel(NodeOf(item)); }
 
-bool WxTreeView::EditingLabel() const { return control_->GetEditControl() != nullptr; }
+bool WxTreeView::EditingLabel() const { return control_->EditControl() != nullptr; }
 
 void WxTreeView::OnSelectionChanged(wxTreeEvent& event) {
   event.Skip();
-  if (quiet_ || !handlers_.selection_changed) return;
+  if (!handlers_.selection_changed) return;
   const TreeItem selected = SelectedItem();
   if (selected != kNoTreeItem) handlers_.selection_changed(selected);
 }
 
 void WxTreeView::OnBeginLabelEdit(wxTreeEvent& event) {
-  const TreeItem item = Handle(event.GetItem());
-  if (handlers_.may_edit_label && !handlers_.may_edit_label(item)) {
+  Node* node = VirtualTreeControl::NodeOf(event.GetItem());
+  if (handlers_.may_edit_label && !handlers_.may_edit_label(Handle(node))) {
     event.Veto();
     return;
   }
   // The editor is made from the item's text right after this event, so the
   // item carries the edit text until editing ends.
-  label_before_edit_ = control_->GetItemText(event.GetItem());
-  if (handlers_.label_edit_text) control_->SetItemText(event.GetItem(), GbToWx(handlers_.label_edit_text(item)));
+  label_before_edit_ = node->label;
+  if (handlers_.label_edit_text) control_->SetItemText(node, handlers_.label_edit_text(Handle(node)));
 }
 
 void WxTreeView::OnEndLabelEdit(wxTreeEvent& event) {
   // The logic decides the label: the control never keeps the typed text.
   event.Veto();
-  control_->SetItemText(event.GetItem(), label_before_edit_);
+  Node* node = VirtualTreeControl::NodeOf(event.GetItem());
+  control_->SetItemText(node, label_before_edit_);
   if (event.IsEditCancelled() || !handlers_.label_edited) return;
-  handlers_.label_edited(Handle(event.GetItem()), WxToGb(event.GetLabel()));
+  handlers_.label_edited(Handle(node), WxToGb(event.GetLabel()));
 }
 
 void WxTreeView::OnBeginDrag(wxTreeEvent& event) {
@@ -195,14 +142,10 @@ void WxTreeView::OnBeginDrag(wxTreeEvent& event) {
 void WxTreeView::OnEndDrag(wxTreeEvent& event) {
   const TreeItem dragged = dragged_;
   dragged_ = kNoTreeItem;
-  if (dragged == kNoTreeItem || !handlers_.dropped) return;
-  const wxTreeItemId target = event.GetItem();
+  if (dragged == kNoTreeItem) return;
   // A release outside the tree's client area moves nothing.
-  const bool inside = control_->GetClientRect().Contains(event.GetPoint());
-  const TreeItem target_item =
-      (inside && target.IsOk() && target != control_->GetRootItem()) ? Handle(target) : kNoTreeItem;
-  if (!inside) return;
-  DropOnto(dragged, target_item);
+  if (!control_->GetClientRect().Contains(event.GetPoint())) return;
+  DropOnto(dragged, Handle(event.GetItem()));
 }
 
 void WxTreeView::DropOnto(TreeItem dragged, TreeItem target) {

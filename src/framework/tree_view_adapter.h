@@ -1,5 +1,5 @@
-// The TreeView port (ports/tree_view.h) over a wxTreeCtrl with a hidden
-// root: handles are the control's item ids, 0 is the root level.  The
+// The TreeView port (ports/tree_view.h) over a VirtualTreeControl: handles
+// are the control's nodes, 0 is the root level.  The
 // control's own events are handed to the owner through callbacks: selection
 // changes (not while the adapter itself deletes or clears items), the start
 // and the end of label editing (the control never stores the typed text; the
@@ -10,14 +10,13 @@
 #include <functional>
 #include <string>
 
-#include <wx/string.h>
-
 #include "ports/tree_view.h"
 
-class wxTreeCtrl;
 class wxTreeEvent;
 
 namespace mivrel {
+
+class VirtualTreeControl;
 
 struct TreeViewHandlers {
   std::function<void(TreeItem)> selection_changed;
@@ -35,7 +34,7 @@ struct TreeViewHandlers {
 
 class WxTreeView final : public TreeView {
  public:
-  explicit WxTreeView(wxTreeCtrl* control);
+  explicit WxTreeView(VirtualTreeControl* control);
   void SetHandlers(TreeViewHandlers handlers) { handlers_ = std::move(handlers); }
 
   void DeleteAllItems() override;
@@ -74,7 +73,7 @@ class WxTreeView final : public TreeView {
   // control reports a release inside the tree.
   void DropOnto(TreeItem dragged, TreeItem target);
 
-  wxTreeCtrl* Control() const { return control_; }
+  VirtualTreeControl* Control() const { return control_; }
 
  private:
   void OnSelectionChanged(wxTreeEvent& event);
@@ -83,11 +82,10 @@ class WxTreeView final : public TreeView {
   void OnBeginDrag(wxTreeEvent& event);
   void OnEndDrag(wxTreeEvent& event);
 
-  wxTreeCtrl* control_;
+  VirtualTreeControl* control_;
   TreeViewHandlers handlers_;
-  wxString label_before_edit_;  // the item's label while its editor shows label_edit_text
+  std::string label_before_edit_;  // the item's label while its editor shows label_edit_text
   TreeItem dragged_ = kNoTreeItem;
-  bool quiet_ = false;  // selection changes caused by our own deletes are not reported
 };
 
 }  // namespace mivrel

@@ -1,7 +1,6 @@
 #include "framework/web_view_pane.h"
 
 #include <wx/clipbrd.h>
-#include <wx/log.h>
 #include <wx/sizer.h>
 #include <wx/utils.h>
 #include <wx/webview.h>
@@ -11,6 +10,7 @@
 #include "base/file_urls.h"
 #include "base/files.h"
 #include "base/text.h"
+#include "framework/desktop_browser.h"
 #include "framework/find_dialog.h"
 #include "framework/link_address.h"
 #include "framework/wx_text.h"
@@ -71,14 +71,21 @@ WebViewPane::WebViewPane(wxWindow* parent, Ui& ui, EventObserver* observer)
   webkit_settings_set_enable_javascript_markup(engine_settings, FALSE);
 
   view_->EnableHistory(true);
-  if (view_->AddScriptMessageHandler(L"mivrelSelection")) {
+  // The message handler is registered with the engine directly: the
+  // toolkit's own registration also runs a script in the blank page and
+  // waits for the web process to start, which held the window back from
+  // the screen for about a second.
+  WebKitUserContentManager* contents =
+      webkit_web_view_get_user_content_manager(WEBKIT_WEB_VIEW(view_->GetNativeBackend()));
+  g_signal_connect(contents, "script-message-received::mivrelSelection",
+                   G_CALLBACK(&WebViewPane::OnSelectionMessage), this);
+  if (webkit_user_content_manager_register_script_message_handler(contents, "mivrelSelection")) {
     view_->AddUserScript(kCopyOnPressScript);
   }
   view_->Bind(wxEVT_WEBVIEW_NAVIGATING, &WebViewPane::OnNavigating, this);
   view_->Bind(wxEVT_WEBVIEW_NAVIGATED, &WebViewPane::OnNavigated, this);
   view_->Bind(wxEVT_WEBVIEW_LOADED, &WebViewPane::OnLoaded, this);
   view_->Bind(wxEVT_WEBVIEW_NEWWINDOW, &WebViewPane::OnNewWindow, this);
-  view_->Bind(wxEVT_WEBVIEW_SCRIPT_MESSAGE_RECEIVED, &WebViewPane::OnScriptMessage, this);
   Bind(wxEVT_TIMER, &WebViewPane::OnFocusTimer, this, focus_timer_.GetId());
 
   WritePage(std::string(), std::string());
@@ -87,6 +94,8 @@ WebViewPane::WebViewPane(wxWindow* parent, Ui& ui, EventObserver* observer)
 
 WebViewPane::~WebViewPane() {
   focus_timer_.Stop();
+  g_signal_handlers_disconnect_by_data(
+      webkit_web_view_get_user_content_manager(WEBKIT_WEB_VIEW(view_->GetNativeBackend())), this);
   if (find_dialog_ != nullptr) find_dialog_->Destroy();
 }
 
@@ -220,20 +229,18 @@ void WebViewPane::OnNewWindow(wxWebViewEvent& event) {
   // open in the desktop's browser.
   const wxString url = event.GetURL();
   if (!url.StartsWith(L"http://") && !url.StartsWith(L"https://")) return;
-  bool opened = false;
-  {
-    // The toolkit's own failure box is English and titled after the program.
-    wxLogNull quiet;
-    opened = wxLaunchDefaultBrowser(url);
-  }
-  if (!opened) {
-    ui_.ShowMessage("打开网页失败，原因见下面信息：\r\n没有找到可以打开网页的浏览器。\r\n" + WxToGb(url),
-                    MessageIcon::Stop, MessageButtons::Ok, MessageOwner::MainWindow);
-  }
+  static_cast<void>(OpenInDesktopBrowser(url, ui_, MessageOwner::MainWindow));
 }
 
-void WebViewPane::OnScriptMessage(wxWebViewEvent& event) {
-  const wxString text = event.GetString();
+void WebViewPane::OnSelectionMessage(WebKitUserContentManager*, WebKitJavascriptResult* result,
+                                     WebViewPane* pane) {
+  gchar* utf8 = jsc_value_to_string(webkit_javascript_result_get_js_value(result));
+  const wxString text = wxString::FromUTF8(utf8 != nullptr ? utf8 : "");
+  g_free(utf8);
+  pane->CopySelection(text);
+}
+
+void WebViewPane::CopySelection(const wxString& text) {
   if (text.empty()) return;
   if (wxTheClipboard->Open()) {
     wxTheClipboard->SetData(new wxTextDataObject(text));

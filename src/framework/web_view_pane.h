@@ -26,6 +26,8 @@
 
 class wxWebView;
 class wxWebViewEvent;
+typedef struct _WebKitUserContentManager WebKitUserContentManager;
+typedef struct _WebKitJavascriptResult WebKitJavascriptResult;
 
 namespace mivrel {
 
@@ -71,7 +73,10 @@ class WebViewPane final : public wxPanel, public BrowserPane {
   void OnNavigated(wxWebViewEvent& event);
   void OnLoaded(wxWebViewEvent& event);
   void OnNewWindow(wxWebViewEvent& event);
-  void OnScriptMessage(wxWebViewEvent& event);
+  // The page's copy-on-press message (the engine's signal handler).
+  static void OnSelectionMessage(WebKitUserContentManager* contents, WebKitJavascriptResult* result,
+                                 WebViewPane* pane);
+  void CopySelection(const wxString& text);
   void OnFocusTimer(wxTimerEvent& event);
   void ScrollToAnchor(const std::string& gb_anchor);
 

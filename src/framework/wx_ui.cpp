@@ -1,5 +1,7 @@
 #include "framework/wx_ui.h"
 
+#include <algorithm>
+
 #include <wx/frame.h>
 #include <wx/msgdlg.h>
 // After msgdlg.h, which declares its base class.
@@ -65,6 +67,21 @@ MessageAnswer ShowMessageBox(wxWindow* parent, const std::string& gb_text, Messa
                                 IconStyle(icon) | ButtonStyle(buttons) | wxCENTRE);
   dialog.SetOKLabel(L"确定");
   dialog.SetYesNoCancelLabels(L"是", L"否", L"取消");
+  // A box with a short text widens itself to half again its height before it
+  // is shown, and on GTK it then lands on its owner's top-left corner instead
+  // of over its middle.  Once it is on the screen (after the show has been
+  // handled; the dialog's pending calls go with it): that width, so that the
+  // title fits, and centred like the other boxes.
+  dialog.Bind(wxEVT_SHOW, [&dialog](wxShowEvent& event) {
+    event.Skip();
+    if (!event.IsShown()) return;
+    dialog.CallAfter([&dialog] {
+      wxSize size = dialog.GetSize();
+      size.x = std::max(size.x, size.y * 3 / 2);
+      dialog.SetSize(size);
+      dialog.CentreOnParent();
+    });
+  });
   return Answer(dialog.ShowModal());
 }
 

@@ -16,8 +16,8 @@ namespace mivrel {
 
 // A message box as the whole program shows them: title "Mivrel", the icon
 // drawn in the box (the system's own boxes draw none on GTK), Chinese button
-// texts, questions defaulting to No.  Recorded in the test report and, under
-// the GUI tests, answered at once with the default button.
+// texts, questions defaulting to No.  Always a real box: under the GUI tests
+// the boxes that go through the program's Ui are answered by script instead.
 MessageAnswer ShowMessageBox(wxWindow* parent, const std::string& gb_text, MessageIcon icon,
                              MessageButtons buttons);
 

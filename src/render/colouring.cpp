@@ -134,7 +134,7 @@ class CodeColourer {
     switch (ClassifyCodeByte(b)) {
       case CodeByte::Word: OnWordByte(pos); break;
       case CodeByte::TagOpen: OnTagOpen(pos); break;
-      case CodeByte::TagClose: OnTagClose(); break;
+      case CodeByte::TagClose: OnTagClose(pos); break;
       case CodeByte::StringMark: OnMark(pos, kStringColour); break;
       case CodeByte::HighlightMark: OnMark(pos, kFindColour); break;
       case CodeByte::Semicolon: OnSemicolon(pos); break;
@@ -164,13 +164,27 @@ class CodeColourer {
     mode_ = Mode::Marked;
     in_tag_ = true;
     in_word_ = false;
+    tag_start_ = pos;
   }
 
   // The tag ends (a word being collected runs on through the ">"); the ">"
-  // is written as it is.
-  void OnTagClose() {
+  // is written as it is.  A link of the text itself (an imported page's)
+  // opens or closes here.
+  void OnTagClose(size_t pos) {
     mode_ = Mode::JustClosed;
+    if (in_tag_) {
+      const std::string_view tag = text_.substr(tag_start_, pos + 1 - tag_start_);
+      if (IsLinkTag(tag, "<a")) in_text_link_ = true;
+      if (IsLinkTag(tag, "</a")) in_text_link_ = false;
+    }
     in_tag_ = false;
+  }
+
+  // `tag` is "<a ...>" (or "</a>") in any case.
+  static bool IsLinkTag(std::string_view tag, std::string_view start) {
+    if (tag.size() <= start.size() || !IsWord(tag.substr(0, start.size()), start)) return false;
+    const char next = tag[start.size()];
+    return next == '>' || next == ' ' || next == '\t' || next == '\r' || next == '\n';
   }
 
   // A string or highlight mark opens its span in plain code and closes
@@ -287,8 +301,17 @@ class CodeColourer {
 
   // The bare word is the link's address: the browser resolves it under
   // "about:" and navigation looks it up in the name index.  Writes the text
-  // before the word too, all in one claimed run.
+  // before the word too, all in one claimed run.  Inside a link of the text
+  // itself the word is only coloured: a link in a link is no valid HTML, and
+  // the browser would follow the inner one instead of the page's.
   void WriteKeywordLink(std::string_view word, int span) {
+    if (in_text_link_) {
+      CopyTextUpTo(word_start_);
+      out_.Put(tpl_.span_open[span]);
+      out_.Put(word);
+      out_.Put(tpl_.span_close);
+      return;
+    }
     constexpr std::string_view kLinkStart = "<a href=\"";
     const std::string_view before = text_.substr(copied_, word_start_ - copied_);
     const std::string& middle = link_middle_[span];
@@ -326,7 +349,9 @@ class CodeColourer {
   bool in_comment_ = false;
   bool in_tag_ = false;
   bool text_has_symbol_span_ = false;
-  size_t word_start_ = 0;  // position of the word in text_
+  bool in_text_link_ = false;  // between an "<a ...>" of the text and its "</a>"
+  size_t tag_start_ = 0;       // position of the open tag's "<" in text_
+  size_t word_start_ = 0;      // position of the word in text_
   size_t copied_ = 0;      // text_ before this position is in out_
 };
 

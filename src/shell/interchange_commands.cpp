@@ -1,7 +1,10 @@
 #include "shell/interchange_commands.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
+#include "base/files.h"
 #include "interchange/import_file.h"
 #include "interchange/marked_text_export.h"
 #include "ports/file_dialogs.h"
@@ -17,6 +20,16 @@ namespace {
 
 // The home page's name; TargetDisplayName shows it as "根目录".
 constexpr const char* kHomePageName = "全部内容";
+
+// Reading and checking a file takes about 2 ms per MB; from this size on it
+// is done under the progress window, so that the main window keeps answering.
+constexpr std::uintmax_t kReadUnderProgressBytes = 8u << 20;
+
+bool LargeFile(const std::string& gb_path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(NativePath(gb_path), error);
+  return !error && size >= kReadUnderProgressBytes;
+}
 
 }  // namespace
 
@@ -85,7 +98,20 @@ void InterchangeCommands::ImportIntoCurrentPage() {
   request.filter = ImportFilter(target.name);
   const std::string path = m_dialogs.ChooseOpenPath(request);
   if (path.empty()) return;
-  const PreparedImport prepared = PrepareImport(path);
+  const std::string caption = ImportCaption(ImportKindOf(path), target.name);
+  PreparedImport prepared;
+  if (LargeFile(path)) {
+    bool read = false;
+    const JobOutcome reading = m_jobs.Run(JobSpec{caption, 0}, [&](JobContext&) {
+      prepared = PrepareImport(path);
+      read = true;
+      return 0;
+    });
+    // Stopped while reading (or another job held the window): nothing to import.
+    if (!read || reading.stopped) return;
+  } else {
+    prepared = PrepareImport(path);
+  }
   if (!prepared.refusal.empty()) {
     m_ui.ShowMessage(prepared.refusal, MessageIcon::Stop);
     return;
@@ -102,7 +128,7 @@ void InterchangeCommands::ImportIntoCurrentPage() {
   if (m_automatic_backup_check) m_automatic_backup_check();
   ImportReport report;
   ClashMode clash = ClashMode::Ask;
-  m_jobs.Run(JobSpec{ImportCaption(prepared.kind, target.name), 0}, [&](JobContext& job) {
+  m_jobs.Run(JobSpec{caption, 0}, [&](JobContext& job) {
     report = RunImport(m_db, prepared, target.id, clash, scope, job);
     return report.outcome == ImportOutcome::Completed ? 0 : 1;
   });

@@ -12,6 +12,7 @@
 #include "framework/pane_adapters.h"
 #include "framework/scope_picker_control.h"
 #include "framework/tree_view_adapter.h"
+#include "framework/virtual_tree_control.h"
 #include "framework/wx_text.h"
 
 namespace mivrel {
@@ -23,18 +24,20 @@ class AdaptersTest : public ::testing::Test {
     frame_ = new wxFrame(nullptr, wxID_ANY, L"test", wxDefaultPosition, wxSize(400, 300));
     tree_ = new wxTreeCtrl(frame_, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                            wxTR_HIDE_ROOT | wxTR_EDIT_LABELS | wxTR_SINGLE | wxTR_HAS_BUTTONS);
+    directory_ = new VirtualTreeControl(frame_, wxID_ANY, wxDefaultPosition, wxSize(200, 200));
     frame_->Show();
   }
   void TearDown() override { frame_->Destroy(); }
 
   wxFrame* frame_ = nullptr;
-  wxTreeCtrl* tree_ = nullptr;
+  wxTreeCtrl* tree_ = nullptr;  // the flat result lists
+  VirtualTreeControl* directory_ = nullptr;
 };
 
 DirectoryItem Item(const std::string& label, int id, int image) { return DirectoryItem{label, id, image}; }
 
 TEST_F(AdaptersTest, TreeKeepsOrderParentsAndItemValues) {
-  WxTreeView view(tree_);
+  WxTreeView view(directory_);
   const TreeItem windows = view.AppendItem(kNoTreeItem, Item("窗口", 5, 3));
   const TreeItem bin = view.AppendItem(kNoTreeItem, Item("回收站", 9, 34));
   const TreeItem first_entry = view.InsertFirst(kNoTreeItem, Item("Top", 70, 16));
@@ -63,7 +66,7 @@ TEST_F(AdaptersTest, TreeKeepsOrderParentsAndItemValues) {
 }
 
 TEST_F(AdaptersTest, TreeReportsSelectionsButNotItsOwnDeletes) {
-  WxTreeView view(tree_);
+  WxTreeView view(directory_);
   std::vector<TreeItem> reported;
   TreeViewHandlers handlers;
   handlers.selection_changed = [&](TreeItem item) { reported.push_back(item); };
@@ -96,7 +99,7 @@ TEST_F(AdaptersTest, TreeReportsSelectionsButNotItsOwnDeletes) {
 }
 
 TEST_F(AdaptersTest, DropsGoToTheHandler) {
-  WxTreeView view(tree_);
+  WxTreeView view(directory_);
   TreeItem dragged = kNoTreeItem;
   TreeItem target = 1;
   TreeViewHandlers handlers;
@@ -151,7 +154,7 @@ TEST_F(AdaptersTest, TextBoxSetTextRunsTheChangeHandling) {
 // A batch of first children lands in the order given, above the children
 // that were there, as InsertFirst of each from the last would place them.
 TEST_F(AdaptersTest, TreeInsertsABatchOfFirstChildrenInOrder) {
-  WxTreeView view(tree_);
+  WxTreeView view(directory_);
   const TreeItem parent = view.AppendItem(kNoTreeItem, Item("窗口", 5, 3));
   const TreeItem sub = view.AppendItem(parent, Item("子类", 6, 3));
   view.InsertFirstChildren(parent, {Item("A", 1, 16), Item("B", 2, 17), Item("C", 3, 18)});

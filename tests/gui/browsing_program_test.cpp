@@ -40,16 +40,6 @@ class BrowsingProgramTest : public ProgramSuite<BrowsingProgramTest> {
     StartProgram();
   }
 
-  // Waits until the shown page's text contains `part` (UTF-8).
-  static bool PageShows(const std::string& part, int timeout_ms = 8000) {
-    for (int waited = 0; waited < timeout_ms; waited += 100) {
-      const std::string text = program_->Script("document.body ? document.body.innerText : ''");
-      if (text.find(part) != std::string::npos) return true;
-      usleep(100 * 1000);
-    }
-    return false;
-  }
-
   static int MainCategoryOf(int entry_id) {
     ResultGrid grid;
     library_->Db().Query("Select [类别] From [fun] where id=" + std::to_string(entry_id), grid);
@@ -65,37 +55,37 @@ int BrowsingProgramTest::create_ = 0;
 int BrowsingProgramTest::drawing_ = 0;
 
 TEST_F(BrowsingProgramTest, HomePageListsTheCategories) {
-  EXPECT_TRUE(PageShows(u8"窗口"));
-  EXPECT_TRUE(PageShows(u8"其他"));
+  EXPECT_TRUE(PaneShows(u8"窗口"));
+  EXPECT_TRUE(PaneShows(u8"其他"));
 }
 
 TEST_F(BrowsingProgramTest, EntryLinkInACategoryPageOpensTheEntryAndBackReturns) {
   const size_t before = program_->LineCount();
   program_->Command(u8"select 窗口");
-  ASSERT_TRUE(PageShows("CreateFont"));
+  ASSERT_TRUE(PaneShows("CreateFont"));
   const std::string href = ".y." + std::to_string(create_);
   program_->Script("document.querySelector('a[href=\"" + href + "\"]').click(); 1");
   EXPECT_EQ(program_->WaitFor("link", "", 5000, before), "about:" + href);
-  EXPECT_TRUE(PageShows(u8"创建窗口的函数"));
+  EXPECT_TRUE(PaneShows(u8"创建窗口的函数"));
 
   program_->Command("command 5114");  // 返回
-  EXPECT_TRUE(PageShows("CreateFont"));
-  EXPECT_FALSE(PageShows(u8"创建窗口的函数", 300));
+  EXPECT_TRUE(PaneShows("CreateFont"));
+  EXPECT_FALSE(PaneShows(u8"创建窗口的函数", "document.body ? document.body.innerText : ''", 300));
   program_->Command("command 5115");  // 前进
-  EXPECT_TRUE(PageShows(u8"创建窗口的函数"));
+  EXPECT_TRUE(PaneShows(u8"创建窗口的函数"));
 }
 
 TEST_F(BrowsingProgramTest, CategoryLinkFromTheHomePage) {
   program_->Command("command 5113");  // 主页
-  ASSERT_TRUE(PageShows(u8"其他"));
+  ASSERT_TRUE(PaneShows(u8"其他"));
   const std::string href = ".r." + std::to_string(other_);
   program_->Script("document.querySelector('a[href=\"" + href + "\"]').click(); 1");
-  EXPECT_TRUE(PageShows("DrawingPage"));
+  EXPECT_TRUE(PaneShows("DrawingPage"));
 }
 
 TEST_F(BrowsingProgramTest, EntryImageLoadsFromThePageTempFolder) {
   program_->Command("select DrawingPage");
-  ASSERT_TRUE(PageShows("picture"));
+  ASSERT_TRUE(PaneShows("picture"));
   std::string loaded;
   for (int i = 0; i < 50 && loaded != "true"; ++i) {
     loaded = program_->Script(
@@ -109,18 +99,18 @@ TEST_F(BrowsingProgramTest, EntryImageLoadsFromThePageTempFolder) {
 
 TEST_F(BrowsingProgramTest, TypingAPrefixIntoTheIndexShowsTheFirstHit) {
   program_->Command("index CreateW");
-  EXPECT_TRUE(PageShows(u8"创建窗口的函数"));
+  EXPECT_TRUE(PaneShows(u8"创建窗口的函数"));
   EXPECT_NE(program_->WaitFor("status", u8"结果数量: 1"), "<timeout>");
 }
 
 TEST_F(BrowsingProgramTest, DroppingAnEntryOnACategoryFilesItThere) {
   program_->Command(u8"select 窗口");
-  ASSERT_TRUE(PageShows("CreateFont"));
+  ASSERT_TRUE(PaneShows("CreateFont"));
   program_->Command(u8"drag CreateWindowEx|其他");
   for (int i = 0; i < 50 && MainCategoryOf(create_) != other_; ++i) usleep(100 * 1000);
   EXPECT_EQ(MainCategoryOf(create_), other_);
   // The moved item is selected afterwards, which shows its page.
-  EXPECT_TRUE(PageShows(u8"创建窗口的函数"));
+  EXPECT_TRUE(PaneShows(u8"创建窗口的函数"));
 }
 
 }  // namespace

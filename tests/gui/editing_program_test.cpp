@@ -25,20 +25,6 @@ class EditingProgramTest : public ProgramSuite<EditingProgramTest> {
     StartProgram();
   }
 
-  // Waits until the main pane's page (script `js`) contains `part` (UTF-8).
-  static bool PaneShows(const std::string& part, const std::string& js = "document.body ? document.body.innerText : ''",
-                        int timeout_ms = 8000) {
-    for (int waited = 0; waited < timeout_ms; waited += 150) {
-      if (program_->Script(js).find(part) != std::string::npos) return true;
-      usleep(150 * 1000);
-    }
-    return false;
-  }
-  static void Send(const std::string& command) {
-    ASSERT_TRUE(program_->Command(command));
-    usleep(300 * 1000);
-  }
-
   static int tools_;
 };
 

@@ -1,5 +1,6 @@
 #include "program_driver.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -30,9 +31,12 @@ int MsSince(Clock::time_point start) {
 
 ProgramDriver::ProgramDriver(const std::string& gb_library) : library_(gb_library) {
   static int counter = 0;
-  report_path_ = NativePath(TempRoot()) + "mivrel-report-" + std::to_string(getpid()) + "-" +
-                 std::to_string(++counter) + ".txt";
+  const std::string stem = NativePath(TempRoot()) + "mivrel-report-" + std::to_string(getpid()) + "-" +
+                           std::to_string(++counter);
+  report_path_ = stem + ".txt";
+  error_path_ = stem + "-stderr.txt";
   std::remove(report_path_.c_str());
+  std::remove(error_path_.c_str());
 }
 
 ProgramDriver::~ProgramDriver() {
@@ -41,17 +45,27 @@ ProgramDriver::~ProgramDriver() {
     waitpid(pid_, nullptr, 0);
   }
   std::remove(report_path_.c_str());
+  std::remove(error_path_.c_str());
+}
+
+void ProgramDriver::SetEnvironment(const std::string& name, const std::string& value) {
+  environment_.emplace_back(name, value);
 }
 
 pid_t ProgramDriver::Spawn(const std::vector<std::string>& args) const {
+  std::vector<std::pair<std::string, std::string>> settings = environment_;
+  settings.emplace_back("MIVREL_HOME", NativePath(library_));
+  settings.emplace_back("MIVREL_TEST_REPORT", report_path_);
   std::vector<std::string> env_texts;
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry = *e;
-    if (entry.rfind("MIVREL_HOME=", 0) == 0 || entry.rfind("MIVREL_TEST_REPORT=", 0) == 0) continue;
-    env_texts.push_back(entry);
+    bool overridden = false;
+    for (const auto& [name, value] : settings) overridden = overridden || entry.rfind(name + "=", 0) == 0;
+    if (!overridden) env_texts.push_back(entry);
   }
-  env_texts.push_back("MIVREL_HOME=" + NativePath(library_));
-  env_texts.push_back("MIVREL_TEST_REPORT=" + report_path_);
+  for (const auto& [name, value] : settings) {
+    if (!value.empty()) env_texts.push_back(name + "=" + value);
+  }
   std::vector<char*> env;
   for (std::string& text : env_texts) env.push_back(text.data());
   env.push_back(nullptr);
@@ -62,9 +76,14 @@ pid_t ProgramDriver::Spawn(const std::vector<std::string>& args) const {
   for (std::string& text : argv_texts) argv.push_back(text.data());
   argv.push_back(nullptr);
 
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, error_path_.c_str(),
+                                   O_WRONLY | O_CREAT | O_APPEND, 0600);
   pid_t pid = -1;
-  if (posix_spawn(&pid, MIVREL_PROGRAM, nullptr, nullptr, argv.data(), env.data()) != 0) return -1;
-  return pid;
+  const int spawned = posix_spawn(&pid, MIVREL_PROGRAM, &actions, nullptr, argv.data(), env.data());
+  posix_spawn_file_actions_destroy(&actions);
+  return spawned == 0 ? pid : -1;
 }
 
 void ProgramDriver::Start(const std::vector<std::string>& args) { pid_ = Spawn(args); }
@@ -111,6 +130,27 @@ std::string ProgramDriver::WaitFor(const std::string& kind, const std::string& p
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   } while (MsSince(start) < timeout_ms);
   return "<timeout>";
+}
+
+std::string ProgramDriver::ErrorOutput() const {
+  std::ifstream file(error_path_, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+std::string ProgramDriver::ToolkitComplaints() const {
+  std::istringstream lines(ErrorOutput());
+  std::string line, complaints;
+  while (std::getline(lines, line)) {
+    for (const char* mark : {"-CRITICAL **", "-WARNING **", "Invalid rectangle"}) {
+      if (line.find(mark) != std::string::npos) {
+        complaints += line + "\n";
+        break;
+      }
+    }
+  }
+  return complaints;
 }
 
 bool ProgramDriver::Command(const std::string& utf8_command) const {

@@ -8,6 +8,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mivrel::testing {
@@ -23,6 +24,9 @@ class ProgramDriver {
   explicit ProgramDriver(const std::string& gb_library);
   ~ProgramDriver();  // kills a program still running
 
+  // Sets (or, with an empty value, clears) a variable of the environment the
+  // program starts with; call before Start.
+  void SetEnvironment(const std::string& name, const std::string& value);
   // Starts the program with `args` after the program name.
   void Start(const std::vector<std::string>& args = {});
   // Runs another copy to its end, returning its exit code and how long it
@@ -36,6 +40,13 @@ class ProgramDriver {
   std::string WaitFor(const std::string& kind, const std::string& part = "", int timeout_ms = 20000,
                       size_t skip = 0) const;
   size_t LineCount() const { return Report().size(); }
+  // What the program (and every copy started by this driver) wrote to
+  // standard error so far.
+  std::string ErrorOutput() const;
+  // The lines of ErrorOutput() that the toolkit and the libraries below it
+  // write when they are misused (GLib criticals and warnings, pixman's
+  // invalid rectangles), each ending in a newline; empty when there are none.
+  std::string ToolkitComplaints() const;
 
   // Sends a test command (see app/test_commands.h) and returns at once.
   bool Command(const std::string& utf8_command) const;
@@ -54,6 +65,8 @@ class ProgramDriver {
 
   std::string library_;       // GB18030
   std::string report_path_;   // native
+  std::string error_path_;    // native
+  std::vector<std::pair<std::string, std::string>> environment_;  // name, value
   pid_t pid_ = -1;
 };
 

@@ -1,7 +1,5 @@
 // The side pane as a user meets it: its saved width at every start, the
 // name index's input box after a lookup, and renaming in the tree.
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -15,11 +13,16 @@
 #include "store/library_files.h"
 #include "store/result_grid.h"
 #include "support/test_library.h"
+#include "window_manager.h"
 
 namespace mivrel::testing {
 namespace {
 
-constexpr int kF2 = 341;  // wx key code of F2
+// wx key codes
+constexpr int kF2 = 341;
+constexpr int kLeft = 314;
+constexpr int kRight = 316;
+constexpr int kDown = 317;
 
 // The reply of a test command that reports under its own name.
 std::string Ask(ProgramDriver& program, const std::string& command, const std::string& kind) {
@@ -27,36 +30,6 @@ std::string Ask(ProgramDriver& program, const std::string& command, const std::s
   if (!program.Command(command)) return "<not sent>";
   return program.WaitFor(kind, "", 5000, before);
 }
-
-// A window manager on the test's display for the object's lifetime: with
-// one, a new window gets its real size only after the manager has placed it.
-class WindowManager {
- public:
-  WindowManager() {
-    // A display that is busy starting other clients may refuse the first try.
-    for (int attempt = 0; attempt < 5 && !Running(); ++attempt) {
-      pid_ = fork();
-      if (pid_ == 0) {
-        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-        _exit(127);
-      }
-      usleep(800 * 1000);
-    }
-  }
-  ~WindowManager() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  bool Running() {
-    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) != 0) pid_ = -1;  // it has ended
-    return pid_ > 0;
-  }
-
- private:
-  pid_t pid_ = -1;
-};
 
 TEST(SidePaneProgramTest, ThePaneOpensAtItsSavedWidthEveryTimeAndKeepsIt) {
   WindowManager manager;
@@ -94,6 +67,8 @@ class TreeAndIndexProgramTest : public ProgramSuite<TreeAndIndexProgramTest> {
     // The lookups open pages of another category, so the two tests do not meet.
     const int strings = library_->AddCategory("字符串", 0);
     for (int i = 0; i < 3; ++i) library_->AddEntry("strcat" + std::to_string(i), strings, "连接");
+    const int keys = library_->AddCategory("键盘", 0);
+    for (int i = 0; i < 2; ++i) library_->AddEntry("Key" + std::to_string(i), keys, "按键");
     StartProgram();
   }
 
@@ -126,6 +101,26 @@ TEST_F(TreeAndIndexProgramTest, F2RenamesFromTheNameAloneAndThePageShowsTheNewNa
   library_->Db().Query("Select [类别名] From [class] where id=" + std::to_string(category_), grid);
   EXPECT_EQ(grid.At(1, 0), "BASIC 类型X");
   EXPECT_EQ(Ask(*program_, u8"select BASIC 类型X(8)", "selected"), u8"BASIC 类型X(8)");
+}
+
+TEST_F(TreeAndIndexProgramTest, ArrowKeysWalkTheTreeAndShowEachEntry) {
+  const size_t before = program_->LineCount();
+  ASSERT_EQ(Ask(*program_, u8"select 键盘", "selected"), u8"键盘");
+  ASSERT_NE(program_->WaitFor("loaded", "", 5000, before), "<timeout>");
+  const auto key = [](int code) { return Ask(*program_, "tree-key " + std::to_string(code), "tree-key"); };
+  EXPECT_EQ(key(kDown), "Key0");
+  const size_t shown = program_->LineCount();
+  EXPECT_EQ(key(kDown), "Key1");
+  ASSERT_NE(program_->WaitFor("loaded", "", 5000, shown), "<timeout>");
+  // The entry's own page, not the category's listing of both.
+  const std::string page = program_->Script(
+      "var t = document.body.innerText; t.indexOf('Key1') >= 0 && t.indexOf('Key0') < 0 ? 'Key1' : 'other'");
+  EXPECT_EQ(page, "Key1");
+  // Left: to the parent, then it collapses; Right: expands, then to the first child.
+  EXPECT_EQ(key(kLeft), u8"键盘(2)");
+  EXPECT_EQ(key(kLeft), u8"键盘(2)");
+  EXPECT_EQ(key(kRight), u8"键盘(2)");
+  EXPECT_EQ(key(kRight), "Key0");
 }
 
 TEST_F(TreeAndIndexProgramTest, FindInPageSpeaksChineseAndSaysWhenNothingIsFound) {

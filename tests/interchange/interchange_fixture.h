@@ -14,6 +14,7 @@
 #include "store/database.h"
 #include "store/schema.h"
 #include "support/recording_job.h"
+#include "support/shared_tools.h"
 #include "support/test_library.h"
 
 namespace mivrel::testing {
@@ -80,13 +81,6 @@ inline std::string MarkedEntry(const EntrySpec& e, const std::vector<std::string
   lines.insert(lines.end(), image_lines.begin(), image_lines.end());
   lines.push_back("</tkxml-是资料>");
   return JoinLines(lines);
-}
-
-// The shared generators' folder: $MIVREL_SHARED_TOOLS (a worktree lies
-// elsewhere than the main checkout), else the one beside the sources.
-inline std::string SharedTools() {
-  const char* env = std::getenv("MIVREL_SHARED_TOOLS");
-  return env != nullptr && *env != '\0' ? std::string(env) : std::string(MIVREL_SHARED_TOOLS);
 }
 
 // A library in memory with the real schema: for tests that import many times.

@@ -48,9 +48,19 @@ class RuleByRule {
       mode_ = Mode::Marked;
       in_tag_ = true;
       in_word_ = false;
+      tag_start_ = pos_;
     } else if (kind == CodeByte::TagClose) {
       out_ += b;
       mode_ = Mode::JustClosed;
+      if (in_tag_) {
+        const std::string tag = LowerAscii(text_.substr(tag_start_, pos_ + 1 - tag_start_));
+        for (const char* start : {"<a", "</a"}) {
+          const std::string open(start);
+          if (tag.size() > open.size() && tag.compare(0, open.size(), open) == 0 &&
+              std::string(">\t\r\n ").find(tag[open.size()]) != std::string::npos)
+            in_text_link_ = open == "<a";
+        }
+      }
       in_tag_ = false;
     } else if (kind == CodeByte::StringMark || kind == CodeByte::HighlightMark) {
       if (mode_ == Mode::Normal && !in_comment_) {
@@ -111,6 +121,8 @@ class RuleByRule {
         out_ += tpl_.span_open[kAsmColour] + word;
         mode_ = Mode::Assembler;
         in_tag_ = false;
+      } else if (in_text_link_) {
+        out_ += tpl_.span_open[span] + word + tpl_.span_close;
       } else {
         out_ += "<a href=\"" + word + "\">" + tpl_.span_open[span] + word + tpl_.span_close + "</a>";
       }
@@ -132,6 +144,8 @@ class RuleByRule {
   bool in_word_ = false;
   bool in_comment_ = false;
   bool in_tag_ = false;
+  bool in_text_link_ = false;
+  size_t tag_start_ = 0;
   size_t word_start_ = 0;
   size_t out_word_start_ = 0;
 };
@@ -148,7 +162,7 @@ TEST(ColourCodeRulesTest, FastScanAgreesWithTheRulesForEveryByteOnRandomTexts) {
   const std::vector<std::string> pieces = {
       "Dim", "rem", "ASM", "as", "x", "X1", "GetTickCount", "verylongkeywordnamebeyondthirtytwobytes",
       "Long", "3.14", "1", ".", "&H10", "10%", "nbsp;", "&nbsp;", "&lt;", "<br>\r\n", "\r\n", "\r",
-      "\n", " ", "'", ";", "<", ">", "<b>", "=", "+", "(", ")", "\\", "^", std::string(1, kStringMark),
+      "\n", " ", "'", ";", "<", ">", "<b>", "<a href=\"x\">", "<A\tname=y>", "</a>", "</A >", "<abbr>", "=", "+", "(", ")", "\\", "^", std::string(1, kStringMark),
       std::string(1, kHighlightMark), "<span class=\"s2\">", "</span>", "\xb0" "A", "\xc4\xe3", "#", "_"};
   std::mt19937 random(23);
   for (int round = 0; round < 4000; ++round) {

@@ -184,6 +184,18 @@ TEST_F(ColourCodeTest, TagsAreCopiedAndEndWords) {
   EXPECT_EQ(Colour("<b>Dim</b> 2"), "<b>" + Link("Dim", "s0") + "</b> " + Open("s3") + "2" + kClose);
 }
 
+// An imported page's own link keeps its target: a keyword in its text is
+// coloured but not made a second link inside it; after "</a>" words link again.
+TEST_F(ColourCodeTest, AKeywordInsideALinkOfTheTextIsColouredButNotLinked) {
+  Add(KeywordKind::Api, {"MESSAGEBOX", "SLEEP"});
+  EXPECT_EQ(Colour("<a href=\"8_messagebox.htm#sec1\">MessageBox</a> MessageBox"),
+            "<a href=\"8_messagebox.htm#sec1\">" + Open("s6") + "MessageBox" + kClose + "</a> " +
+                Link("MessageBox", "s6"));
+  EXPECT_EQ(Colour("<A\r\nHREF=\"x.htm\"><b>Sleep</b></A> <abbr>Sleep</abbr>"),
+            "<A\r\nHREF=\"x.htm\"><b>" + Open("s6") + "Sleep" + kClose + "</b></A> <abbr>" +
+                Link("Sleep", "s6") + "</abbr>");
+}
+
 TEST_F(ColourCodeTest, SearchHitIsHighlightedAndNothingInsideIsColoured) {
   Add(KeywordKind::Api, {"SLEEP"});
   EXPECT_EQ(Colour("x " + kHit + "Sleep 1+" + kHit + " Sleep"),

@@ -108,6 +108,24 @@ TEST_F(InterchangeCommandsTest, ImportBelowTheCurrentPageReloadsTheTreeAndShowsT
   EXPECT_EQ(shown->id, target);
 }
 
+// A file of many megabytes is read and checked on the worker under its own
+// progress window, then imported under another.
+TEST_F(InterchangeCommandsTest, ALargeFileIsReadUnderTheProgressWindow) {
+  lib.AddCategory("目标");
+  Load();
+  Show("目标");
+  const std::string path = temp.Path() + "large.xml";
+  const std::string content(9u << 20, 'x');
+  ASSERT_TRUE(WriteWholeFile(path, "<?xml version=\"1.1\" ?>\r\n<tkxml-是资料>\r\n<tkxml-名字>Big</tkxml-名字>"
+                                   "\r\n<tkxml-注解>" + content + "</tkxml-注解>\r\n</tkxml-是资料>"));
+  dialogs.answers = {path};
+  command.ImportIntoCurrentPage();
+  EXPECT_EQ(OnlyMessage(), "执行成功");
+  EXPECT_EQ(jobs.views.record.opened, 2);
+  EXPECT_EQ(jobs.views.record.captions, (std::vector<std::string>{"导入到:目标(0)", "导入到:目标(0)"}));
+  EXPECT_EQ(Number("Select length([注解]) From [fun] where [名字]='Big'"), static_cast<long long>(content.size()));
+}
+
 TEST_F(InterchangeCommandsTest, TheHomePageIsTheRootAndABadFileIsRefused) {
   lib.AddEntry("a", 0);
   Load();
