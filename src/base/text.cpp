@@ -95,7 +95,8 @@ class GbTable {
       const std::string gb = converter.Convert(std::string_view(utf8, length), "");
       if (gb.size() != 2 && gb.size() != 4) continue;
       uint32_t packed = 0;
-      for (size_t i = 0; i < gb.size(); ++i) packed |= static_cast<uint32_t>(static_cast<unsigned char>(gb[i])) << (8 * i);
+      for (size_t i = 0; i < gb.size(); ++i)
+        packed |= static_cast<uint32_t>(static_cast<unsigned char>(gb[i])) << (8 * i);
       bytes_[cp] = packed;
     }
   }

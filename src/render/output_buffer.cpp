@@ -111,6 +111,8 @@ void OutputBuffer::EraseAll(std::string_view pattern) {
   size_ = kept + (size_ - from);
 }
 
-void OutputBuffer::EraseByte(char b) { size_ = static_cast<size_t>(std::remove(data_, data_ + size_, b) - data_); }
+void OutputBuffer::EraseByte(char b) {
+  size_ = static_cast<size_t>(std::remove(data_, data_ + size_, b) - data_);
+}
 
 }  // namespace mivrel

@@ -162,7 +162,8 @@ TEST(ColourCodeRulesTest, FastScanAgreesWithTheRulesForEveryByteOnRandomTexts) {
   const std::vector<std::string> pieces = {
       "Dim", "rem", "ASM", "as", "x", "X1", "GetTickCount", "verylongkeywordnamebeyondthirtytwobytes",
       "Long", "3.14", "1", ".", "&H10", "10%", "nbsp;", "&nbsp;", "&lt;", "<br>\r\n", "\r\n", "\r",
-      "\n", " ", "'", ";", "<", ">", "<b>", "<a href=\"x\">", "<A\tname=y>", "</a>", "</A >", "<abbr>", "=", "+", "(", ")", "\\", "^", std::string(1, kStringMark),
+      "\n", " ", "'", ";", "<", ">", "<b>", "<a href=\"x\">", "<A\tname=y>", "</a>", "</A >",
+      "<abbr>", "=", "+", "(", ")", "\\", "^", std::string(1, kStringMark),
       std::string(1, kHighlightMark), "<span class=\"s2\">", "</span>", "\xb0" "A", "\xc4\xe3", "#", "_"};
   std::mt19937 random(23);
   for (int round = 0; round < 4000; ++round) {
