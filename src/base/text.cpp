@@ -130,47 +130,53 @@ std::string Utf8ToGbByTable(std::string_view utf8, Converter& converter) {
   // Code text keeps its size (ASCII) or shrinks (a Chinese character takes 3
   // bytes in UTF-8, 2 in GB18030); the rare characters that grow make room.
   std::string out(utf8.size() + 16, '\0');
-  size_t used = 0;
-  const auto room = [&out, &used](size_t bytes) {
-    if (out.size() - used < bytes) out.resize(std::max(out.size() * 2, used + bytes));
-    return &out[used];
+  char* to = out.data();
+  char* end = to + out.size();
+  const auto make_room = [&](size_t bytes) {
+    if (static_cast<size_t>(end - to) >= bytes) return;
+    const size_t used = static_cast<size_t>(to - out.data());
+    out.resize(std::max(out.size() * 2, used + bytes));
+    to = out.data() + used;
+    end = out.data() + out.size();
   };
+  const char* const in = utf8.data();
+  const size_t size = utf8.size();
   size_t pos = 0;
-  while (pos < utf8.size()) {
-    if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
-      // ASCII comes in runs: eight bytes at a time while none has its high bit.
+  while (pos < size) {
+    if (static_cast<unsigned char>(in[pos]) < 0x80) {
+      // ASCII comes in runs: eight bytes at a time while none has its high
+      // bit.  ASCII never grows the text, so the room made for it suffices.
       uint64_t eight;
-      while (pos + 8 <= utf8.size() &&
-             (std::memcpy(&eight, utf8.data() + pos, 8), (eight & 0x8080808080808080ull) == 0)) {
-        std::memcpy(room(8), &eight, 8);
-        used += 8;
+      while (pos + 8 <= size && (std::memcpy(&eight, in + pos, 8), (eight & 0x8080808080808080ull) == 0)) {
+        make_room(8);
+        std::memcpy(to, &eight, 8);
+        to += 8;
         pos += 8;
       }
-      while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80) {
-        *room(1) = utf8[pos++];
-        ++used;
-      }
+      make_room(8);
+      while (pos < size && static_cast<unsigned char>(in[pos]) < 0x80 && end - to > 0) *to++ = in[pos++];
       continue;
     }
     uint32_t code_point = 0;
     const size_t length = ShortUtf8At(utf8, pos, code_point);
     const uint32_t gb = length != 0 ? table.Of(code_point) : 0;
     if (gb != 0) {
+      make_room(4);
       const size_t gb_length = (gb >> 8 & 0xFF) >= '0' && (gb >> 8 & 0xFF) <= '9' ? 4 : 2;
-      char* to = room(4);
       for (size_t i = 0; i < gb_length; ++i) to[i] = static_cast<char>(gb >> (8 * i));
-      used += gb_length;
+      to += gb_length;
       pos += length;
       continue;
     }
-    size_t end = pos + 1;
-    while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80) ++end;
-    const std::string piece = converter.Convert(utf8.substr(pos, end - pos), "?");
-    std::memcpy(room(piece.size()), piece.data(), piece.size());
-    used += piece.size();
-    pos = end;
+    size_t stop = pos + 1;
+    while (stop < size && static_cast<unsigned char>(in[stop]) >= 0x80) ++stop;
+    const std::string piece = converter.Convert(utf8.substr(pos, stop - pos), "?");
+    make_room(piece.size());
+    std::memcpy(to, piece.data(), piece.size());
+    to += piece.size();
+    pos = stop;
   }
-  out.resize(used);
+  out.resize(static_cast<size_t>(to - out.data()));
   return out;
 }
 
