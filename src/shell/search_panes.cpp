@@ -10,7 +10,6 @@
 #include "store/contains_function.h"
 #include "store/name_ranges.h"
 #include "store/records.h"
-#include "store/sliced_search.h"
 
 namespace mivrel {
 
@@ -57,9 +56,9 @@ void SearchPanes::RunSearch() {
     BusyCursor cursor(ui_);
     current_search_text_ = text;
     // The same hits as the LIKE query, found quicker where no wildcard is typed.
-    HitQuery query{SearchQuery(text), {}, {}};
-    if (ContainsAnswersLike(GbToUtf8(text))) query = HitQuery{ContainsSearchQuery(text), {}, text};
-    timings = QueryAndFill(ResultPane::Search, std::move(query));
+    const std::string sql =
+        ContainsAnswersLike(GbToUtf8(text)) ? ContainsSearchQuery(text) : SearchQuery(text);
+    timings = QueryAndFill(ResultPane::Search, HitQuery{sql, {}});
   }
   ui_.SetStatusText("查询化费:" + WithBlank(timings.query_ms) + "毫秒，加载化费:" +
                     WithBlank(timings.load_ms) + "毫秒，结果数量:" + WithBlank(timings.rows));
@@ -128,17 +127,6 @@ bool SearchPanes::ReadHits(const HitQuery& query, int scope_row, ResultSet& rows
     rows.clear();
     return false;
   };
-  if (!query.contains_text.empty()) {
-    const int slices = SearchSliceCount(db_);
-    const std::optional<std::vector<int>> ids =
-        slices > 1 ? FindEntriesContaining(db_, query.contains_text, slices) : std::nullopt;
-    const std::optional<long long> stepped = ids ? ReadEntryHitsOfIds(db_, *ids, keep) : std::nullopt;
-    if (stepped) {
-      if (total != nullptr) *total = static_cast<int>(*stepped);
-      return true;
-    }
-    rows.clear();  // one scan on this connection gives the same rows
-  }
   if (query.ranges.empty()) {
     const std::optional<long long> stepped =
         ReadEntryHits(db_, query.sql, keep, total != nullptr ? CountRest::Yes : CountRest::No);

@@ -111,9 +111,6 @@ class SearchPanes {
   struct HitQuery {
     std::string sql;
     std::vector<NameRange> ranges;
-    // The search text when `sql` is ContainsSearchQuery of it: the scan may
-    // then be split over several connections (store/sliced_search.h).
-    std::string contains_text;
   };
 
   // RunIndexLookup: the index pane's query; only through IndexTimerTick.

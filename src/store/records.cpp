@@ -319,36 +319,6 @@ std::optional<long long> ReadEntryHits(Database& db, const std::string& gb_sql,
   return StepHits(st, visit, count_rest);
 }
 
-std::optional<long long> ReadEntryHitsOfIds(Database& db, const std::vector<int>& ids,
-                                            const HitVisitor& visit) {
-  if (db.Run("CREATE TEMP TABLE IF NOT EXISTS mivrel_search_hits(id INTEGER PRIMARY KEY);"
-             "DELETE FROM temp.mivrel_search_hits") != kSqliteOk)
-    return std::nullopt;
-  if (db.Run("BEGIN") != kSqliteOk) return std::nullopt;
-  {
-    Statement insert(db, "INSERT INTO temp.mivrel_search_hits(id) VALUES (?1)");
-    bool inserted = insert.Ok();
-    for (size_t k = 0; inserted && k < ids.size(); ++k) {
-      insert.Reset();
-      insert.BindInt(1, ids[k]);
-      inserted = insert.Step() == kSqliteDone;
-    }
-    if (!inserted) {
-      (void)db.Run("ROLLBACK");
-      return std::nullopt;
-    }
-  }
-  if (db.Run("COMMIT") != kSqliteOk) return std::nullopt;
-  // The hits table leads the join, so the rows reach the sorter in id order,
-  // as the full scan hands them over: equal names keep the scan's order.
-  Statement st(db,
-               "Select f.id,f.[名字],f.[图标],f.[类别],f.[类别2],f.[类别3] From "
-               "temp.mivrel_search_hits AS h CROSS JOIN [fun] AS f ON f.id=h.id ORDER BY f.[名字]");
-  const std::optional<long long> stepped = StepHits(st, visit, CountRest::Yes);
-  (void)db.Run("DELETE FROM temp.mivrel_search_hits");
-  return stepped;
-}
-
 std::optional<long long> ReadEntryHitsInNameRanges(Database& db, const std::vector<NameRange>& ranges,
                                                    const HitVisitor& visit) {
   // One statement for the bounded ranges, reset for each: a look-up prepares

@@ -208,12 +208,6 @@ enum class CountRest { No, Yes };
 // nothing when the query fails, also part way.
 std::optional<long long> ReadEntryHits(Database& db, const std::string& gb_sql,
                                        const HitVisitor& visit, CountRest count_rest);
-// The entries of `ids` (ascending, as FindEntriesContaining gives them) in
-// the order of ContainsSearchQuery, handed to `visit` while it returns true
-// and counted to the end.  They pass through a table of the connection's
-// temporary database, never the library.  Nothing on failure.
-std::optional<long long> ReadEntryHitsOfIds(Database& db, const std::vector<int>& ids,
-                                            const HitVisitor& visit);
 // The name index's hits in the ranges of the byte-ordered name index, one
 // range after another, each in IndexQuery's order, while `visit` returns
 // true.  Nothing on failure.
