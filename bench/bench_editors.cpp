@@ -15,7 +15,7 @@
 #include "ports/ui.h"
 #include "bench_library.h"
 #include "editors/entry_editor.h"
-#include "ports/job_context.h"
+#include "ports/quiet_job.h"
 #include "ports/memory_screen.h"
 #include "ports/page_kinds.h"
 #include "render/pages.h"
@@ -28,15 +28,6 @@
 
 namespace mivrel {
 namespace {
-
-class QuietJob final : public JobContext {
- public:
-  void SetRange(std::int64_t) override {}
-  void SetPosition(std::int64_t) override {}
-  void SetCaption(const std::string&) override {}
-  bool StopRequested() const override { return false; }
-  MessageAnswer Ask(const std::string&, MessageButtons) override { return MessageAnswer::No; }
-};
 
 // A copy of the bench library, open as the program opens it (speed indexes
 // included), shared by the benchmarks of this file.

@@ -20,21 +20,12 @@
 #include "bench_library.h"
 #include "interchange/import_file.h"
 #include "interchange/marked_text_export.h"
-#include "ports/job_context.h"
+#include "ports/quiet_job.h"
 #include "store/database.h"
 #include "store/schema.h"
 
 namespace mivrel {
 namespace {
-
-class BenchJob final : public JobContext {
- public:
-  void SetRange(std::int64_t) override {}
-  void SetPosition(std::int64_t position) override { benchmark::DoNotOptimize(position); }
-  void SetCaption(const std::string&) override {}
-  bool StopRequested() const override { return false; }
-  MessageAnswer Ask(const std::string&, MessageButtons) override { return MessageAnswer::No; }
-};
 
 [[noreturn]] void Fail(const std::string& what) {
   std::fprintf(stderr, "mivrel-bench: %s\n", GbToUtf8(what).c_str());
@@ -102,7 +93,7 @@ void TimeImport(benchmark::State& state, const std::string& path, long long expe
     state.ResumeTiming();
     const PreparedImport prepared = PrepareImport(path);
     ClashMode clash = ClashMode::Skip;
-    BenchJob job;
+    QuietJob job;
     const ImportReport report = RunImport(db, prepared, 0, clash, PageScope::ThisPage, job);
     state.PauseTiming();
     peak = std::max(peak, PeakMemoryMb());
@@ -133,7 +124,7 @@ void BM_ExportCategory(benchmark::State& state) {
   double peak = 0;
   for (auto _ : state) {
     ResetPeakMemory();
-    BenchJob job;
+    QuietJob job;
     if (ExportCategory(db, 0, path, job) != ExportOutcome::Written) Fail("export failed");
     state.PauseTiming();
     peak = std::max(peak, PeakMemoryMb());

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "base/text.h"
-#include "ports/job_context.h"
+#include "ports/quiet_job.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "store/database.h"
@@ -25,16 +25,6 @@ namespace {
 
 constexpr const char* kDeleteUsage = "usage: delete entry ID | category ID [--permanent]";
 constexpr const char* kHomePageRefusal = "亲，主页是不可以删除的哦！";
-
-// Progress of a deletion from the command line: nothing to show, nobody to ask.
-class QuietJob final : public JobContext {
- public:
-  void SetRange(std::int64_t) override {}
-  void SetPosition(std::int64_t) override {}
-  void SetCaption(const std::string&) override {}
-  bool StopRequested() const override { return false; }
-  MessageAnswer Ask(const std::string&, MessageButtons) override { return MessageAnswer::No; }
-};
 
 struct DeleteRequest {
   DeletedKind kind = DeletedKind::Entry;
